@@ -1,0 +1,17 @@
+// Conversion between document texts (code page 1252) and Qt strings: the one
+// place where the Qt layer crosses between the two.
+#include "app/QtText.h"
+
+#include "document/Cp1252.h"
+
+namespace kiv {
+
+QString ToQString(const std::string& cp1252) {
+    return QString::fromUtf8(Cp1252ToUtf8(cp1252));
+}
+
+bool FromQString(const QString& text, std::string& cp1252) {
+    return Utf8ToCp1252(text.toUtf8().toStdString(), cp1252);
+}
+
+} // namespace kiv

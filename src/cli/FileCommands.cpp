@@ -1,0 +1,224 @@
+#include "cli/FileCommands.h"
+
+#include "document/ConfigJson.h"
+#include "document/Cp1252.h"
+#include "document/DocCommands.h"
+#include "document/ProductType.h"
+#include "document/QelFile.h"
+
+#include <cstdio>
+#include <optional>
+
+namespace kiv::cli {
+namespace {
+
+// Exit statuses shared by the commands.
+constexpr int kOk = 0;
+constexpr int kError = 1;
+constexpr int kRefused = 2;
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "kivtool: %s\n", message.c_str());
+    return kError;
+}
+
+bool WantsHelp(const std::vector<std::string>& args) {
+    for (const auto& a : args)
+        if (a == "--help" || a == "-h") return true;
+    return false;
+}
+
+// Messages shown while loading are collected for the dump and echoed on stderr.
+class CollectingSink : public MessageSink {
+public:
+    MsgAnswer Ask(const Message& m) override {
+        texts.push_back(m.text);
+        std::fprintf(stderr, "%s\n", Cp1252ToUtf8(m.text).c_str());
+        return m.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+    }
+    std::vector<std::string> texts;
+};
+
+// Splits "IN -o OUT" style arguments: positionals and the value of -o.
+struct Args {
+    std::vector<std::string> positional;
+    std::optional<std::string> output;
+    std::optional<std::string> type;
+    bool useDefault = false;
+    std::string error;
+};
+
+Args Parse(const std::vector<std::string>& args, bool takesType, bool takesDefault) {
+    Args out;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-o" || a == "--output" || (takesType && a == "--type")) {
+            if (i + 1 >= args.size()) {
+                out.error = a + " needs a value";
+                return out;
+            }
+            (a == "--type" ? out.type : out.output) = args[++i];
+        } else if (takesDefault && a == "--default") {
+            out.useDefault = true;
+        } else if (a.size() > 1 && a[0] == '-') {
+            out.error = "unknown option " + a;
+            return out;
+        } else {
+            out.positional.push_back(a);
+        }
+    }
+    return out;
+}
+
+std::optional<int> ParseType(const std::string& s) {
+    if (s.size() == 1 && s[0] >= '0' && s[0] <= '3') return s[0] - '0';
+    return std::nullopt;
+}
+
+std::vector<std::string> DefaultFolders(const Context& ctx) {
+    std::vector<std::string> folders{ctx.startDir};
+    if (!ctx.programDir.empty() && ctx.programDir != ctx.startDir) folders.push_back(ctx.programDir);
+    return folders;
+}
+
+int PrintJson(CQelDoc& doc, const std::vector<std::string>& messages) {
+    const std::string text = json::Write(ConfigurationToJson(doc, messages)) + "\n";
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+        return Fail("cannot write the output");
+    return kOk;
+}
+
+// Checks the output name: ".qel" added when it has none, and one of the four
+// extensions, which gives the product type of the file.
+std::optional<std::string> OutputPath(const std::string& given, int& type) {
+    const std::string path = WithDefaultExtension(given);
+    const auto t = ProductTypeFromFileName(FileNameOf(path));
+    if (!t) {
+        Fail(given + ": the file name must end in .qel, .dax, .ri8 or .ri2");
+        return std::nullopt;
+    }
+    type = *t;
+    return path;
+}
+
+int Save(CQelDoc& doc, const std::string& given) {
+    int type = 0;
+    const auto path = OutputPath(given, type);
+    if (!path) return kError;
+    if (doc.mboxCount > MaxMailboxes(type)) {
+        std::fprintf(stderr, "kivtool: %s: %d mailboxes do not fit a %s configuration (at most %d)\n",
+                     given.c_str(), doc.mboxCount, ProductTypeName(type), MaxMailboxes(type));
+        return kRefused;
+    }
+    CollectingSink sink;
+    if (!SaveConfiguration(doc, *path, false, sink)) return kError;
+    return kOk;
+}
+
+} // namespace
+
+int RunDump(const std::vector<std::string>& args, const Context& ctx) {
+    if (WantsHelp(args)) {
+        std::puts("usage: kivtool dump FILE\n"
+                  "       kivtool dump --default TYPE\n\n"
+                  "Prints a configuration as JSON. FILE is loaded as \"Apri\" loads it: the\n"
+                  "product type follows from its extension. With --default, prints the\n"
+                  "configuration \"Apri Default\" makes for product type TYPE (0 RZ 128 Mbx,\n"
+                  "1 RZ 48 Mbx, 2 RZ 8 Mbx, 3 RZ 2 Mbx) from the default file of the current\n"
+                  "folder (or the installed one).\n\n"
+                  "Exit status: 0 loaded, 2 the file was refused, 1 usage or I/O error.");
+        return kOk;
+    }
+    const Args a = Parse(args, false, true);
+    if (!a.error.empty()) return Fail(a.error);
+    if (a.positional.size() != 1) return Fail("dump takes one FILE, or --default TYPE (see --help)");
+
+    CollectingSink sink;
+    CQelDoc doc;
+    doc.startDir = ctx.startDir;
+    doc.currentDir = ctx.startDir;
+    NewConfiguration(doc, 0);
+    if (a.useDefault) {
+        const auto type = ParseType(a.positional[0]);
+        if (!type) return Fail("--default takes a product type 0, 1, 2 or 3");
+        OpenDefaultConfiguration(doc, *type, DefaultFolders(ctx), sink);
+        const int status = PrintJson(doc, sink.texts);
+        return status != kOk ? status : (doc.fileValid ? kOk : kRefused);
+    }
+    std::vector<uint8_t> data;
+    if (!ReadWholeFile(a.positional[0], data)) return Fail(a.positional[0] + ": cannot read the file");
+    const bool accepted = LoadConfiguration(doc, data, FileNameOf(a.positional[0]), sink) == 1;
+    const int status = PrintJson(doc, sink.texts);
+    return status != kOk ? status : (accepted ? kOk : kRefused);
+}
+
+int RunNew(const std::vector<std::string>& args, const Context& ctx) {
+    if (WantsHelp(args)) {
+        std::puts("usage: kivtool new --type TYPE -o FILE\n\n"
+                  "Writes a fresh configuration of product type TYPE (0-3) as \"Apri Default\"\n"
+                  "makes it. The extension of FILE must match the product type.");
+        return kOk;
+    }
+    const Args a = Parse(args, true, false);
+    if (!a.error.empty()) return Fail(a.error);
+    if (!a.positional.empty() || !a.type || !a.output) return Fail("new needs --type TYPE and -o FILE (see --help)");
+    const auto type = ParseType(*a.type);
+    if (!type) return Fail("--type takes a product type 0, 1, 2 or 3");
+    int fileType = 0;
+    const auto path = OutputPath(*a.output, fileType);
+    if (!path) return kError;
+    if (fileType != *type)
+        return Fail(*a.output + ": a " + ProductTypeName(*type) + " configuration is saved as *." +
+                    FindProductType(*type)->extension);
+    CollectingSink sink;
+    CQelDoc doc;
+    doc.startDir = ctx.startDir;
+    OpenDefaultConfiguration(doc, *type, DefaultFolders(ctx), sink);
+    return Save(doc, *path);
+}
+
+int RunImport(const std::vector<std::string>& args, const Context& ctx) {
+    if (WantsHelp(args)) {
+        std::puts("usage: kivtool import FILE.json -o FILE\n\n"
+                  "Builds a configuration from JSON as \"kivtool dump\" prints it and saves\n"
+                  "it. Keys that are missing keep the values of a new configuration; unknown\n"
+                  "keys, wrong types and values out of range are refused.");
+        return kOk;
+    }
+    const Args a = Parse(args, false, false);
+    if (!a.error.empty()) return Fail(a.error);
+    if (a.positional.size() != 1 || !a.output) return Fail("import needs FILE.json and -o FILE (see --help)");
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(a.positional[0], bytes)) return Fail(a.positional[0] + ": cannot read the file");
+    json::Value root;
+    std::string error;
+    if (!json::Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), root, error))
+        return Fail(a.positional[0] + ": " + error);
+    CQelDoc doc;
+    doc.startDir = ctx.startDir;
+    NewConfiguration(doc, 0);
+    if (!ConfigurationFromJson(root, doc, error)) return Fail(a.positional[0] + ": " + error);
+    return Save(doc, *a.output);
+}
+
+int RunConvert(const std::vector<std::string>& args, const Context& ctx) {
+    if (WantsHelp(args)) {
+        std::puts("usage: kivtool convert IN -o OUT\n\n"
+                  "Loads IN as \"Apri\" does and saves it as OUT. Each extension gives its\n"
+                  "product type (.qel, .dax, .ri8, .ri2).");
+        return kOk;
+    }
+    const Args a = Parse(args, false, false);
+    if (!a.error.empty()) return Fail(a.error);
+    if (a.positional.size() != 1 || !a.output) return Fail("convert needs IN and -o OUT (see --help)");
+    std::vector<uint8_t> data;
+    if (!ReadWholeFile(a.positional[0], data)) return Fail(a.positional[0] + ": cannot read the file");
+    CollectingSink sink;
+    CQelDoc doc;
+    doc.startDir = ctx.startDir;
+    NewConfiguration(doc, 0);
+    if (LoadConfiguration(doc, data, FileNameOf(a.positional[0]), sink) != 1) return kRefused;
+    return Save(doc, *a.output);
+}
+
+} // namespace kiv::cli

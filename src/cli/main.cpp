@@ -1,0 +1,58 @@
+// kivtool: the command-line companion of kiv, on the same core code.
+#include "cli/FileCommands.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const std::vector<std::string>&, const kiv::cli::Context&);
+    const char* summary;
+};
+
+const Command kCommands[] = {
+    {"dump", kiv::cli::RunDump, "print a configuration file (or a default) as JSON"},
+    {"new", kiv::cli::RunNew, "write a fresh configuration of a product type"},
+    {"import", kiv::cli::RunImport, "build a configuration file from JSON"},
+    {"convert", kiv::cli::RunConvert, "load a configuration and save it under another name"},
+};
+
+void Usage(FILE* out) {
+    std::fprintf(out, "usage: kivtool COMMAND [ARGS]   (kivtool COMMAND --help for details)\n\n");
+    for (const auto& c : kCommands) std::fprintf(out, "  %-9s %s\n", c.name, c.summary);
+}
+
+std::string ProgramDir(const char* argv0) {
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) exe = std::filesystem::absolute(argv0, ec);
+    return exe.parent_path().string();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        Usage(stderr);
+        return 1;
+    }
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        Usage(stdout);
+        return 0;
+    }
+    kiv::cli::Context ctx;
+    std::error_code ec;
+    ctx.startDir = std::filesystem::current_path(ec).string();
+    ctx.programDir = ProgramDir(argv[0]);
+    for (const auto& c : kCommands) {
+        if (name == c.name) return c.run(std::vector<std::string>(argv + 2, argv + argc), ctx);
+    }
+    std::fprintf(stderr, "kivtool: unknown command '%s'\n", name.c_str());
+    Usage(stderr);
+    return 1;
+}
