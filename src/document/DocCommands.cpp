@@ -57,12 +57,17 @@ std::string SaveChangesQuestion(const std::string& title) {
     return text;
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, size_t maxBytes) {
+    // Only plain files: a device or a pipe could block or never end.
     std::error_code ec;
-    if (fs::is_directory(fs::path(path), ec)) return false;
+    if (!fs::is_regular_file(fs::path(path), ec)) return false;
+    const auto size = fs::file_size(fs::path(path), ec);
+    if (ec || size > maxBytes) return false;
     std::ifstream in(fs::path(path), std::ios::binary);
     if (!in) return false;
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    out.resize(static_cast<size_t>(size));
+    in.read(reinterpret_cast<char*>(out.data()), static_cast<std::streamsize>(size));
+    out.resize(static_cast<size_t>(in.gcount()));
     return !in.bad();
 }
 

@@ -33,7 +33,11 @@ std::string SaveAsInitialName(const std::string& title, int productType);
 std::string SaveChangesQuestion(const std::string& title);
 
 // --- Files -----------------------------------------------------------------
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out);
+// Reads a plain file of at most `maxBytes` (configuration files are a few
+// kilobytes; anything far larger is not one).
+inline constexpr size_t kMaxConfigFileBytes = 64u << 20;
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out,
+                   size_t maxBytes = kMaxConfigFileBytes);
 // Writes through a temporary file in the same folder, then replaces the
 // target, so a failed save never destroys the previous file.
 bool WriteFileReplacing(const std::string& path, const std::string& bytes);

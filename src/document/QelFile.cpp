@@ -103,6 +103,7 @@ public:
     void Gate(FileGate gate);
 
     bool productTypeTaken = false;
+    bool clockTaken = false;
     bool reachedEnd = false;
     std::array<std::string, 4> identity_;
     size_t endPosition = 0;
@@ -148,7 +149,10 @@ void FileReader::Gate(FileGate gate) {
         }
         break;
     case FileGate::ClockBegin: break;
-    case FileGate::ScheduleEnd: doc_.SetClockFromNow(); break;
+    case FileGate::ScheduleEnd:
+        doc_.SetClockFromNow();
+        clockTaken = true;
+        break;
     case FileGate::KeyTableEnd:
         if (mode_ == LoadMode::Default) {
             for (auto& page : doc_.pages)
@@ -254,6 +258,9 @@ int LoadConfiguration(CQelDoc& doc, std::span<const uint8_t> data, std::string_v
     } catch (const StopLoad&) {
     } catch (const ArchiveEndOfFile&) {
         sink.Show(texts::kFileOlderVersion);
+        // A file that ends early still gets the computer's clock (never a
+        // half-read one) and the product type of its name.
+        if (!reader.clockTaken) doc.SetClockFromNow();
         if (!reader.productTypeTaken) reader.TakeProductType();
     } catch (const ArchiveBadClass&) {
         std::string message = texts::kFileIncompatible;
@@ -278,6 +285,7 @@ DefaultLoad LoadDefaultConfiguration(CQelDoc& doc, std::span<const uint8_t> data
         if (!reader.reachedEnd) return reader.resetAgain ? DefaultLoad::ResetAgain : DefaultLoad::Partial;
     } catch (const ArchiveEndOfFile&) {
         sink.Show(texts::kFileOlderVersion);
+        if (!reader.clockTaken) doc.SetClockFromNow();
     } catch (const ArchiveBadClass&) {
         sink.Show(texts::kDefaultCannotOpen);
         doc.fileValid = 0;

@@ -192,6 +192,16 @@ TEST_F(FileTest, OlderFileKeepsWhatItDoesNotCarry) {
     EXPECT_EQ(LoadConfiguration(short_, Span(f.bytes.data.substr(0, 50)), "y.ri8", early), 1);
     EXPECT_EQ(early.Texts(), std::vector<std::string>{texts::kFileOlderVersion});
     EXPECT_EQ(short_.productType, 2);
+
+    // Ending after the file's clock but before the schedule: the clock is the
+    // computer's, never the file's stale one.
+    RecordingSink stale;
+    CQelDoc clocked(clock);
+    LoadConfiguration(clocked, Span(f.bytes.data.substr(0, f.itemOffset[15])), "z.qel", stale);
+    EXPECT_EQ(stale.Texts(), std::vector<std::string>{texts::kFileOlderVersion});
+    EXPECT_EQ(clocked.clockHour, 10);
+    EXPECT_EQ(clocked.clockYear, 2026);
+    EXPECT_EQ(clocked.operatingMode, 3);
 }
 
 TEST_F(FileTest, BreaksOutsideTheirRangesBecomeZero) {

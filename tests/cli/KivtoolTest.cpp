@@ -1,0 +1,187 @@
+// kivtool as a user runs it: whole processes, files on disk, exit statuses.
+#include "document/Json.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+
+namespace {
+namespace fs = std::filesystem;
+using kiv::json::Value;
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class KivtoolTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("kivtool-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // Runs kivtool in the test folder (its start folder).
+    Result Run(const std::string& args) {
+        const std::string tool = std::string(KIV_BUILD_DIR) + "/bin/kivtool";
+        const std::string cmd = "cd '" + dir_.string() + "' && '" + tool + "' " + args +
+                                " >out.txt 2>err.txt";
+        Result r;
+        const int raw = std::system(cmd.c_str());
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        r.out = Read("out.txt");
+        r.err = Read("err.txt");
+        return r;
+    }
+    std::string Read(const std::string& name) {
+        std::ifstream in(dir_ / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    void Write(const std::string& name, const std::string& text) {
+        std::ofstream(dir_ / name, std::ios::binary) << text;
+    }
+    static Value Json(const std::string& text) {
+        Value v;
+        std::string error;
+        EXPECT_TRUE(kiv::json::Parse(text, v, error)) << error;
+        return v;
+    }
+    // A dump without the members that a load takes from the computer's clock.
+    static Value Stable(Value v) {
+        Value out = Value::Object();
+        for (const auto& [key, value] : v.AsObject())
+            if (key.rfind("clock", 0) != 0) out.Set(key, value);
+        return out;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(KivtoolTest, NewDumpImportConvertRoundTrip) {
+    ASSERT_EQ(Run("new --type 0 -o base.qel").status, 0);
+    Result dumped = Run("dump base.qel");
+    ASSERT_EQ(dumped.status, 0) << dumped.err;
+    Value config = Json(dumped.out);
+    EXPECT_EQ(config.Find("productType")->AsInt64(), 0);
+    EXPECT_EQ(config.Find("fileValid")->AsInt64(), 1);
+    EXPECT_EQ(config.Find("unitPassword")->AsString(), "6071");
+
+    // Change a few members through JSON, including mailboxes and an accented text.
+    config.Set("mboxCount", Value(2));
+    Value boxes = Value::Array();
+    Value a = Value::Object();
+    a.Set("number", Value("101"));
+    a.Set("slot", Value(0));
+    Value b = Value::Object();
+    b.Set("number", Value("102"));
+    b.Set("phone", Value("0123P45"));
+    b.Set("slot", Value(1));
+    boxes.Push(a);
+    boxes.Push(b);
+    config.Set("mailboxes", boxes);
+    config.Set("faxExt", Value("Città"));
+    Write("edited.json", kiv::json::Write(config));
+    Result imported = Run("import edited.json -o edited.qel");
+    ASSERT_EQ(imported.status, 0) << imported.err;
+
+    Result again = Run("dump edited.qel");
+    ASSERT_EQ(again.status, 0) << again.err;
+    Value back = Json(again.out);
+    EXPECT_EQ(back.Find("faxExt")->AsString(), "Città");
+    EXPECT_EQ(back.Find("mailboxes")->AsArray().size(), 2u);
+    EXPECT_EQ(back.Find("mailboxes")->AsArray()[1].Find("password")->AsString(), " ");
+    EXPECT_EQ(back.Find("mailboxes")->AsArray()[1].Find("phone")->AsString(), "0123P45");
+    EXPECT_EQ(back.Find("operatorKey")->AsInt64(), 0);
+
+    // Dump then import gives back the same file, byte for byte outside the clock.
+    Write("again.json", again.out);
+    ASSERT_EQ(Run("import again.json -o copy.qel").status, 0);
+    EXPECT_EQ(Stable(Json(Run("dump copy.qel").out)), Stable(back));
+
+    // Two mailboxes fit a "RZ 2 Mbx" file; the converted file loads as that type.
+    ASSERT_EQ(Run("convert edited.qel -o small.ri2").status, 0);
+    EXPECT_EQ(Json(Run("dump small.ri2").out).Find("productType")->AsInt64(), 3);
+}
+
+TEST_F(KivtoolTest, RefusedAndBrokenFiles) {
+    ASSERT_EQ(Run("new --type 0 -o a.qel").status, 0);
+    fs::copy_file(dir_ / "a.qel", dir_ / "a.txt");
+    Result refused = Run("dump a.txt");
+    EXPECT_EQ(refused.status, 2);
+    Value v = Json(refused.out);
+    EXPECT_EQ(v.Find("fileValid")->AsInt64(), 0);
+    ASSERT_EQ(v.Find("loadMessages")->AsArray().size(), 1u);
+    EXPECT_EQ(v.Find("loadMessages")->AsArray()[0].AsString(),
+              "Il file selezionato non è compatibile con l'unità");
+    EXPECT_NE(refused.err.find("compatibile"), std::string::npos);
+
+    // An older (shorter) file loads with the warning.
+    const std::string full = Read("a.qel");
+    Write("short.qel", full.substr(0, full.size() / 2));
+    Result older = Run("dump short.qel");
+    EXPECT_EQ(older.status, 0);
+    EXPECT_EQ(Json(older.out).Find("loadMessages")->AsArray()[0].AsString(),
+              "Questo file è stato creato con una versione precedente, ci potrebbero essere dati "
+              "mancanti !");
+
+    EXPECT_EQ(Run("dump missing.qel").status, 1);
+    EXPECT_EQ(Run("dump").status, 1);
+    EXPECT_EQ(Run("frobnicate").status, 1);
+}
+
+TEST_F(KivtoolTest, ImportRefusesWithTheKeyName) {
+    Write("bad.json", R"({"operatorKey": 3, "ledMode": 7})");
+    Result r = Run("import bad.json -o x.qel");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("ledMode: value 7 outside 0-1"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(dir_ / "x.qel"));
+
+    Write("syntax.json", "{\"operatorKey\": 3,,}");
+    EXPECT_EQ(Run("import syntax.json -o x.qel").status, 1);
+
+    Write("many.json", R"({"mailboxes": [{"number": "1"}, {"number": "2"}, {"number": "3"}]})");
+    Result tooMany = Run("import many.json -o x.ri2");
+    EXPECT_EQ(tooMany.status, 2);
+    EXPECT_NE(tooMany.err.find("RZ 2 Mbx"), std::string::npos);
+    EXPECT_EQ(Run("import many.json -o x.doc").status, 1);
+}
+
+TEST_F(KivtoolTest, DefaultsComeFromTheStartFolderFirst) {
+    // No default file here: the installed one beside kivtool is used.
+    Result installed = Run("dump --default 2");
+    EXPECT_EQ(installed.status, 0) << installed.err;
+    EXPECT_EQ(Json(installed.out).Find("productType")->AsInt64(), 2);
+
+    // A default file in the start folder wins; one with too many mailboxes is refused.
+    ASSERT_EQ(Run("new --type 0 -o big.qel").status, 0);
+    Write("b.json", R"({"mailboxes": [{"number": "1"}, {"number": "2"}, {"number": "3"}]})");
+    ASSERT_EQ(Run("import b.json -o big.qel").status, 0);
+    fs::rename(dir_ / "big.qel", dir_ / "default.ri2");
+    Result refused = Run("dump --default 3");
+    EXPECT_EQ(refused.status, 2);
+    Value v = Json(refused.out);
+    EXPECT_EQ(v.Find("mboxCount")->AsInt64(), 0);
+    EXPECT_EQ(v.Find("loadMessages")->AsArray()[0].AsString(),
+              "Il file selezionato non è compatibile con l'unità");
+
+    EXPECT_EQ(Run("new --type 2 -o wrong.qel").status, 1);
+    EXPECT_EQ(Run("dump --default 7").status, 1);
+}
+
+TEST_F(KivtoolTest, EveryCommandHasHelp) {
+    for (const char* c : {"dump", "new", "import", "convert"}) {
+        Result r = Run(std::string(c) + " --help");
+        EXPECT_EQ(r.status, 0) << c;
+        EXPECT_NE(r.out.find("usage: kivtool"), std::string::npos) << c;
+    }
+    EXPECT_EQ(Run("--help").status, 0);
+}
+
+} // namespace
