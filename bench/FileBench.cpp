@@ -23,10 +23,14 @@ kiv::CQelDoc FullConfiguration() {
         m.pager = "00390551234567890123456789$";
         m.slot = static_cast<uint8_t>(i);
     }
-    for (auto& t : doc.holidayText) t = "Festa patronale di San Giovanni";
-    for (auto& t : doc.pageFile) t = "C:\\Registrazioni\\pagina.wav";
-    for (auto& t : doc.pageText) t = "Descrizione della pagina";
-    for (auto& t : doc.allowedExt) t = "1234";
+    for (auto& t : doc.holidayText)
+        t = "Festa patronale di San Giovanni";
+    for (auto& t : doc.pageFile)
+        t = "C:\\Registrazioni\\pagina.wav";
+    for (auto& t : doc.pageText)
+        t = "Descrizione della pagina";
+    for (auto& t : doc.allowedExt)
+        t = "1234";
     return doc;
 }
 

@@ -30,7 +30,7 @@ bool WantsHelp(const std::vector<std::string>& args) {
 
 // Messages shown while loading are collected for the dump and echoed on stderr.
 class CollectingSink : public MessageSink {
-public:
+  public:
     MsgAnswer Ask(const Message& m) override {
         texts.push_back(m.text);
         std::fprintf(stderr, "%s\n", Cp1252ToUtf8(m.text).c_str());
@@ -77,7 +77,8 @@ std::optional<int> ParseType(const std::string& s) {
 
 std::vector<std::string> DefaultFolders(const Context& ctx) {
     std::vector<std::string> folders{ctx.startDir};
-    if (!ctx.programDir.empty() && ctx.programDir != ctx.startDir) folders.push_back(ctx.programDir);
+    if (!ctx.programDir.empty() && ctx.programDir != ctx.startDir)
+        folders.push_back(ctx.programDir);
     return folders;
 }
 
@@ -106,7 +107,8 @@ int Save(CQelDoc& doc, const std::string& given) {
     const auto path = OutputPath(given, type);
     if (!path) return kError;
     if (doc.mboxCount > MaxMailboxes(type)) {
-        std::fprintf(stderr, "kivtool: %s: %d mailboxes do not fit a %s configuration (at most %d)\n",
+        std::fprintf(stderr,
+                     "kivtool: %s: %d mailboxes do not fit a %s configuration (at most %d)\n",
                      given.c_str(), doc.mboxCount, ProductTypeName(type), MaxMailboxes(type));
         return kRefused;
     }
@@ -131,7 +133,8 @@ int RunDump(const std::vector<std::string>& args, const Context& ctx) {
     }
     const Args a = Parse(args, false, true);
     if (!a.error.empty()) return Fail(a.error);
-    if (a.positional.size() != 1) return Fail("dump takes one FILE, or --default TYPE (see --help)");
+    if (a.positional.size() != 1)
+        return Fail("dump takes one FILE, or --default TYPE (see --help)");
 
     CollectingSink sink;
     CQelDoc doc;
@@ -146,7 +149,8 @@ int RunDump(const std::vector<std::string>& args, const Context& ctx) {
         return status != kOk ? status : (doc.fileValid ? kOk : kRefused);
     }
     std::vector<uint8_t> data;
-    if (!ReadWholeFile(a.positional[0], data)) return Fail(a.positional[0] + ": cannot read the file");
+    if (!ReadWholeFile(a.positional[0], data))
+        return Fail(a.positional[0] + ": cannot read the file");
     const bool accepted = LoadConfiguration(doc, data, FileNameOf(a.positional[0]), sink) == 1;
     const int status = PrintJson(doc, sink.texts);
     return status != kOk ? status : (accepted ? kOk : kRefused);
@@ -161,7 +165,8 @@ int RunNew(const std::vector<std::string>& args, const Context& ctx) {
     }
     const Args a = Parse(args, true, false);
     if (!a.error.empty()) return Fail(a.error);
-    if (!a.positional.empty() || !a.type || !a.output) return Fail("new needs --type TYPE and -o FILE (see --help)");
+    if (!a.positional.empty() || !a.type || !a.output)
+        return Fail("new needs --type TYPE and -o FILE (see --help)");
     const auto type = ParseType(*a.type);
     if (!type) return Fail("--type takes a product type 0, 1, 2 or 3");
     int fileType = 0;
@@ -187,12 +192,15 @@ int RunImport(const std::vector<std::string>& args, const Context& ctx) {
     }
     const Args a = Parse(args, false, false);
     if (!a.error.empty()) return Fail(a.error);
-    if (a.positional.size() != 1 || !a.output) return Fail("import needs FILE.json and -o FILE (see --help)");
+    if (a.positional.size() != 1 || !a.output)
+        return Fail("import needs FILE.json and -o FILE (see --help)");
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(a.positional[0], bytes)) return Fail(a.positional[0] + ": cannot read the file");
+    if (!ReadWholeFile(a.positional[0], bytes))
+        return Fail(a.positional[0] + ": cannot read the file");
     json::Value root;
     std::string error;
-    if (!json::Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), root, error))
+    if (!json::Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                     root, error))
         return Fail(a.positional[0] + ": " + error);
     CQelDoc doc;
     doc.startDir = ctx.startDir;
@@ -210,9 +218,11 @@ int RunConvert(const std::vector<std::string>& args, const Context& ctx) {
     }
     const Args a = Parse(args, false, false);
     if (!a.error.empty()) return Fail(a.error);
-    if (a.positional.size() != 1 || !a.output) return Fail("convert needs IN and -o OUT (see --help)");
+    if (a.positional.size() != 1 || !a.output)
+        return Fail("convert needs IN and -o OUT (see --help)");
     std::vector<uint8_t> data;
-    if (!ReadWholeFile(a.positional[0], data)) return Fail(a.positional[0] + ": cannot read the file");
+    if (!ReadWholeFile(a.positional[0], data))
+        return Fail(a.positional[0] + ": cannot read the file");
     CollectingSink sink;
     CQelDoc doc;
     doc.startDir = ctx.startDir;

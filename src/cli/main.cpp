@@ -23,7 +23,8 @@ const Command kCommands[] = {
 
 void Usage(FILE* out) {
     std::fprintf(out, "usage: kivtool COMMAND [ARGS]   (kivtool COMMAND --help for details)\n\n");
-    for (const auto& c : kCommands) std::fprintf(out, "  %-9s %s\n", c.name, c.summary);
+    for (const auto& c : kCommands)
+        std::fprintf(out, "  %-9s %s\n", c.name, c.summary);
 }
 
 std::string ProgramDir(const char* argv0) {

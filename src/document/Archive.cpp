@@ -4,10 +4,13 @@ namespace kiv {
 
 void ArchiveWriter::I32(int32_t v) {
     const auto u = static_cast<uint32_t>(v);
-    for (int i = 0; i < 4; ++i) bytes_ += static_cast<char>((u >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        bytes_ += static_cast<char>((u >> (8 * i)) & 0xFF);
 }
 
-void ArchiveWriter::U8(uint8_t v) { bytes_ += static_cast<char>(v); }
+void ArchiveWriter::U8(uint8_t v) {
+    bytes_ += static_cast<char>(v);
+}
 
 void ArchiveWriter::Txt(const std::string& s) {
     const size_t n = s.size();
@@ -42,7 +45,8 @@ uint8_t ArchiveReader::U8() {
 int32_t ArchiveReader::I32() {
     Need(4);
     uint32_t u = 0;
-    for (int i = 0; i < 4; ++i) u |= static_cast<uint32_t>(data_[pos_ + i]) << (8 * i);
+    for (int i = 0; i < 4; ++i)
+        u |= static_cast<uint32_t>(data_[pos_ + i]) << (8 * i);
     pos_ += 4;
     return static_cast<int32_t>(u);
 }

@@ -9,14 +9,14 @@
 namespace kiv {
 
 class ArchiveWriter {
-public:
+  public:
     void I32(int32_t v);
     void U8(uint8_t v);
     void Txt(const std::string& s);
     void Raw(const void* data, size_t size);
     const std::string& Bytes() const { return bytes_; }
 
-private:
+  private:
     std::string bytes_;
 };
 
@@ -26,7 +26,7 @@ struct ArchiveEndOfFile {};
 struct ArchiveBadClass {};
 
 class ArchiveReader {
-public:
+  public:
     explicit ArchiveReader(std::span<const uint8_t> data) : data_(data) {}
     int32_t I32();
     uint8_t U8();
@@ -34,7 +34,7 @@ public:
     size_t Remaining() const { return data_.size() - pos_; }
     size_t Position() const { return pos_; }
 
-private:
+  private:
     void Need(size_t n) const;
     std::span<const uint8_t> data_;
     size_t pos_ = 0;

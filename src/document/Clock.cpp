@@ -43,8 +43,7 @@ LocalTime CivilFromSeconds(int64_t seconds) {
 }
 
 int64_t SecondsFromCivil(const LocalTime& t) {
-    return DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 +
-           t.second;
+    return DaysFromCivil(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
 }
 
 int64_t SystemClock::Now() const {
@@ -77,6 +76,8 @@ SystemClock& SystemClock::Instance() {
     return clock;
 }
 
-LocalTime FixedClock::ToLocal(int64_t instant) const { return CivilFromSeconds(instant); }
+LocalTime FixedClock::ToLocal(int64_t instant) const {
+    return CivilFromSeconds(instant);
+}
 
 } // namespace kiv

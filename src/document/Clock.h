@@ -17,7 +17,7 @@ struct LocalTime {
 };
 
 class IClock {
-public:
+  public:
     virtual ~IClock() = default;
     // Present time in whole seconds since the epoch.
     virtual int64_t Now() const = 0;
@@ -27,7 +27,7 @@ public:
 
 // The computer's clock and time zone.
 class SystemClock : public IClock {
-public:
+  public:
     int64_t Now() const override;
     LocalTime ToLocal(int64_t instant) const override;
     static SystemClock& Instance();
@@ -35,14 +35,14 @@ public:
 
 // A settable clock on UTC calendar arithmetic, for tests and reproducible runs.
 class FixedClock : public IClock {
-public:
+  public:
     explicit FixedClock(int64_t now = 0) : now_(now) {}
     int64_t Now() const override { return now_; }
     LocalTime ToLocal(int64_t instant) const override;
     void Set(int64_t now) { now_ = now; }
     void Advance(int64_t seconds) { now_ += seconds; }
 
-private:
+  private:
     int64_t now_;
 };
 

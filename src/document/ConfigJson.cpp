@@ -13,7 +13,7 @@ using json::Value;
 // Builds the JSON object. Members stored in several pieces (in-band entries,
 // dial strings) are appended to one array.
 class JsonWriter {
-public:
+  public:
     void Int(const char* name, int32_t& v, Range = kAny) { Target().Set(name, Value(v)); }
     void Byte(const char* name, uint8_t& v, Range = kAny) { Target().Set(name, Value(v)); }
     void Text(const char* name, std::string& s, int = kMaxTextLen) {
@@ -21,31 +21,37 @@ public:
     }
     template <size_t N> void Ints(const char* name, std::array<int32_t, N>& a, Range = kAny) {
         Value arr = Value::Array();
-        for (auto v : a) arr.Push(Value(v));
+        for (auto v : a)
+            arr.Push(Value(v));
         Target().Set(name, std::move(arr));
     }
     template <size_t N> void Bytes(const char* name, std::array<uint8_t, N>& a) {
         Value arr = Value::Array();
-        for (auto v : a) arr.Push(Value(v));
+        for (auto v : a)
+            arr.Push(Value(v));
         Target().Set(name, std::move(arr));
     }
     template <size_t N>
     void Texts(const char* name, std::array<std::string, N>& a, size_t first, size_t count) {
         Value& arr = ArrayOf(name);
-        for (size_t i = first; i < std::min(N, first + count); ++i) arr.Push(Value(Cp1252ToUtf8(a[i])));
+        for (size_t i = first; i < std::min(N, first + count); ++i)
+            arr.Push(Value(Cp1252ToUtf8(a[i])));
     }
     template <class R, size_t N>
     void Records(const char* name, std::array<R, N>& a, size_t first, int64_t count) {
         Value& arr = ArrayOf(name);
-        const size_t last = std::min<size_t>(N, first + static_cast<size_t>(std::max<int64_t>(count, 0)));
-        for (size_t i = first; i < last; ++i) arr.Push(Record(a[i]));
+        const size_t last =
+            std::min<size_t>(N, first + static_cast<size_t>(std::max<int64_t>(count, 0)));
+        for (size_t i = first; i < last; ++i)
+            arr.Push(Record(a[i]));
     }
     template <class R, size_t M, size_t N>
     void Grid(const char* name, std::array<std::array<R, M>, N>& g) {
         Value rows = Value::Array();
         for (auto& row : g) {
             Value r = Value::Array();
-            for (auto& e : row) r.Push(Element(e));
+            for (auto& e : row)
+                r.Push(Element(e));
             rows.Push(std::move(r));
         }
         Target().Set(name, std::move(rows));
@@ -54,7 +60,7 @@ public:
 
     Value root = Value::Object();
 
-private:
+  private:
     Value& Target() { return stack_.empty() ? root : *stack_.back(); }
     Value& ArrayOf(const char* name) {
         if (Value* v = Target().Find(name)) return *v;
@@ -79,7 +85,7 @@ struct ImportError {
 
 // Reads the members from a JSON object; throws ImportError on the first fault.
 class JsonReader {
-public:
+  public:
     explicit JsonReader(const Value& root) { stack_.push_back({&root, ""}); }
 
     void Int(const char* name, int32_t& v, Range range = kAny) {
@@ -124,7 +130,8 @@ public:
         const bool inUse = std::string_view(name) == "mailboxes";
         const size_t size = inUse ? static_cast<size_t>(count) : N;
         const auto& items = ArrayOf(*j, Path(name), size);
-        const size_t last = std::min<size_t>(N, first + static_cast<size_t>(std::max<int64_t>(count, 0)));
+        const size_t last =
+            std::min<size_t>(N, first + static_cast<size_t>(std::max<int64_t>(count, 0)));
         for (size_t i = first; i < last; ++i) {
             if (!items[i].IsObject()) Fail(Index(name, i), "expected an object");
             stack_.push_back({&items[i], Index(name, i)});
@@ -140,7 +147,8 @@ public:
         const auto& rows = ArrayOf(*j, Path(name), N);
         for (size_t r = 0; r < N; ++r) {
             const auto& cols = ArrayOf(rows[r], Index(name, r), M);
-            for (size_t c = 0; c < M; ++c) Element(cols[c], Index(name, r) + "[" + std::to_string(c) + "]", g[r][c]);
+            for (size_t c = 0; c < M; ++c)
+                Element(cols[c], Index(name, r) + "[" + std::to_string(c) + "]", g[r][c]);
         }
     }
     void Gate(FileGate) {}
@@ -161,10 +169,13 @@ public:
         throw ImportError{path + ": " + why};
     }
     static int64_t Number(const Value& v, const std::string& path, Range range) {
-        if (!v.IsInteger()) Fail(path, std::string("expected an integer, found ") + (v.IsNumber() ? "a fraction" : v.TypeName()));
+        if (!v.IsInteger())
+            Fail(path, std::string("expected an integer, found ") +
+                           (v.IsNumber() ? "a fraction" : v.TypeName()));
         const int64_t n = v.AsInt64();
         if (!range.Contains(n) || n < INT32_MIN || n > INT32_MAX) {
-            std::string why = "value " + std::to_string(n) + " outside " + std::to_string(range.lo) + "-" + std::to_string(range.hi);
+            std::string why = "value " + std::to_string(n) + " outside " +
+                              std::to_string(range.lo) + "-" + std::to_string(range.hi);
             if (range.extra != INT64_MIN) why += " (or " + std::to_string(range.extra) + ")";
             Fail(path, why);
         }
@@ -173,18 +184,21 @@ public:
     static std::string TextOf(const Value& v, const std::string& path, int maxLen) {
         if (!v.IsString()) Fail(path, std::string("expected a string, found ") + v.TypeName());
         std::string out;
-        if (!Utf8ToCp1252(v.AsString(), out)) Fail(path, "text holds characters that code page 1252 cannot hold");
-        if (out.size() > static_cast<size_t>(maxLen)) Fail(path, "text longer than " + std::to_string(maxLen) + " characters");
+        if (!Utf8ToCp1252(v.AsString(), out))
+            Fail(path, "text holds characters that code page 1252 cannot hold");
+        if (out.size() > static_cast<size_t>(maxLen))
+            Fail(path, "text longer than " + std::to_string(maxLen) + " characters");
         return out;
     }
     static const Value::Items& ArrayOf(const Value& v, const std::string& path, size_t size) {
         if (!v.IsArray()) Fail(path, std::string("expected an array, found ") + v.TypeName());
         if (v.AsArray().size() != size)
-            Fail(path, "expected " + std::to_string(size) + " elements, found " + std::to_string(v.AsArray().size()));
+            Fail(path, "expected " + std::to_string(size) + " elements, found " +
+                           std::to_string(v.AsArray().size()));
         return v.AsArray();
     }
 
-private:
+  private:
     struct Frame {
         const Value* value;
         std::string path;
@@ -192,8 +206,12 @@ private:
     std::string Path(const char* name) const {
         return stack_.back().path.empty() ? name : stack_.back().path + "." + name;
     }
-    std::string Index(const char* name, size_t i) const { return Path(name) + "[" + std::to_string(i) + "]"; }
-    void Element(const Value& v, const std::string& path, int32_t& out) { out = static_cast<int32_t>(Number(v, path, kAny)); }
+    std::string Index(const char* name, size_t i) const {
+        return Path(name) + "[" + std::to_string(i) + "]";
+    }
+    void Element(const Value& v, const std::string& path, int32_t& out) {
+        out = static_cast<int32_t>(Number(v, path, kAny));
+    }
     template <class R> void Element(const Value& v, const std::string& path, R& out) {
         if (!v.IsObject()) Fail(path, "expected an object");
         stack_.push_back({&v, path});
@@ -213,13 +231,15 @@ json::Value ConfigurationToJson(CQelDoc& doc, const std::vector<std::string>& lo
     WalkFileLayout(w, doc);
     w.root.Set("clockSecond", Value(doc.clockSecond));
     Value state = Value::Array();
-    for (auto v : doc.pageState) state.Push(Value(v));
+    for (auto v : doc.pageState)
+        state.Push(Value(v));
     w.root.Set("pageState", std::move(state));
     w.root.Set("productType", Value(doc.productType));
     w.root.Set("slotLimit", Value(doc.slotLimit));
     w.root.Set("fileValid", Value(doc.fileValid));
     Value messages = Value::Array();
-    for (const auto& m : loadMessages) messages.Push(Value(Cp1252ToUtf8(m)));
+    for (const auto& m : loadMessages)
+        messages.Push(Value(Cp1252ToUtf8(m)));
     w.root.Set("loadMessages", std::move(messages));
     return w.root;
 }
@@ -235,28 +255,37 @@ bool ConfigurationFromJson(const json::Value& root, CQelDoc& doc, std::string& e
         // The mailbox list may be given without its count.
         const Value* boxes = root.Find("mailboxes");
         if (boxes && boxes->IsArray() && !root.Find("mboxCount")) {
-            if (boxes->AsArray().size() > 128) JsonReader::Fail("mailboxes", "more than 128 mailboxes");
+            if (boxes->AsArray().size() > 128)
+                JsonReader::Fail("mailboxes", "more than 128 mailboxes");
             copy.mboxCount = static_cast<int32_t>(boxes->AsArray().size());
         }
         WalkFileLayout(r, copy);
         if (const Value* v = r.Take("clockSecond"))
-            copy.clockSecond = static_cast<int32_t>(JsonReader::Number(*v, "clockSecond", Range{0, 59}));
+            copy.clockSecond =
+                static_cast<int32_t>(JsonReader::Number(*v, "clockSecond", Range{0, 59}));
         if (const Value* v = r.Take("pageState")) {
             const auto& items = JsonReader::ArrayOf(*v, "pageState", 39);
             for (size_t i = 0; i < 39; ++i)
-                copy.pageState[i] = static_cast<int32_t>(JsonReader::Number(items[i], "pageState[" + std::to_string(i) + "]", kAny));
+                copy.pageState[i] = static_cast<int32_t>(
+                    JsonReader::Number(items[i], "pageState[" + std::to_string(i) + "]", kAny));
         }
         // Load state of a dump: checked for type, not applied.
-        if (const Value* v = r.Take("productType")) JsonReader::Number(*v, "productType", Range{0, 3});
+        if (const Value* v = r.Take("productType"))
+            JsonReader::Number(*v, "productType", Range{0, 3});
         if (const Value* v = r.Take("slotLimit")) JsonReader::Number(*v, "slotLimit", kAny);
         if (const Value* v = r.Take("fileValid")) JsonReader::Number(*v, "fileValid", kYesNo);
         if (const Value* v = r.Take("loadMessages")) {
-            if (!v->IsArray()) JsonReader::Fail("loadMessages", std::string("expected an array, found ") + v->TypeName());
+            if (!v->IsArray())
+                JsonReader::Fail("loadMessages",
+                                 std::string("expected an array, found ") + v->TypeName());
             for (size_t i = 0; i < v->AsArray().size(); ++i)
-                if (!v->AsArray()[i].IsString()) JsonReader::Fail("loadMessages[" + std::to_string(i) + "]", "expected a string");
+                if (!v->AsArray()[i].IsString())
+                    JsonReader::Fail("loadMessages[" + std::to_string(i) + "]",
+                                     "expected a string");
         }
         for (char c : copy.unitPassword)
-            if (c < '0' || c > '9') JsonReader::Fail("unitPassword", "the password holds only the digits 0-9");
+            if (c < '0' || c > '9')
+                JsonReader::Fail("unitPassword", "the password holds only the digits 0-9");
         r.CheckAllTaken();
     } catch (const ImportError& e) {
         error = e.message;

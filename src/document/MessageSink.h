@@ -22,7 +22,7 @@ struct Message {
 };
 
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual MsgAnswer Ask(const Message& message) = 0;
 
@@ -39,7 +39,7 @@ public:
 // it answers with the default for the buttons: OK, or Cancel/No where there
 // is no OK (so an unexpected question never does something destructive).
 class RecordingSink : public MessageSink {
-public:
+  public:
     MsgAnswer Ask(const Message& message) override {
         messages.push_back(message);
         if (!answers.empty()) {
@@ -48,16 +48,21 @@ public:
             return a;
         }
         switch (message.buttons) {
-        case MsgButtons::Ok: return MsgAnswer::Ok;
-        case MsgButtons::OkCancel: return MsgAnswer::Cancel;
-        case MsgButtons::YesNo: return MsgAnswer::No;
-        case MsgButtons::YesNoCancel: return MsgAnswer::Cancel;
+        case MsgButtons::Ok:
+            return MsgAnswer::Ok;
+        case MsgButtons::OkCancel:
+            return MsgAnswer::Cancel;
+        case MsgButtons::YesNo:
+            return MsgAnswer::No;
+        case MsgButtons::YesNoCancel:
+            return MsgAnswer::Cancel;
         }
         return MsgAnswer::Cancel;
     }
     std::vector<std::string> Texts() const {
         std::vector<std::string> out;
-        for (const auto& m : messages) out.push_back(m.text);
+        for (const auto& m : messages)
+            out.push_back(m.text);
         return out;
     }
     std::vector<Message> messages;

@@ -6,7 +6,9 @@
 
 namespace kiv {
 
-CQelDoc::CQelDoc(const IClock& clock) : CQelDoc(clock, NoReset{}) { ResetToDefaults(); }
+CQelDoc::CQelDoc(const IClock& clock) : CQelDoc(clock, NoReset{}) {
+    ResetToDefaults();
+}
 
 // The member initializers are the default values; only what cannot be
 // written as an initializer is filled in here.

@@ -13,7 +13,7 @@
 namespace kiv {
 
 class CQelDoc {
-public:
+  public:
     explicit CQelDoc(const IClock& clock = SystemClock::Instance());
 
     // Writes every default value (see the member list); keeps productType,
@@ -174,7 +174,7 @@ public:
     std::string lastBackupFile;
     std::string lastRestoreFile;
 
-private:
+  private:
     struct NoReset {};
     CQelDoc(const IClock& clock, NoReset);
     const IClock* clock_;

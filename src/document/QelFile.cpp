@@ -13,7 +13,7 @@ namespace {
 
 // Writes each item with its encoding: int32 as I32, byte as U8, text as TXT.
 class FileWriter {
-public:
+  public:
     FileWriter(CQelDoc& doc, const StoreOptions& options) : doc_(doc), options_(options) {}
 
     void Int(const char*, int32_t& v, Range = kAny) { ar_.I32(v); }
@@ -23,30 +23,37 @@ public:
         ar_.Txt(std::string_view(name) == "unitPassword" ? options_.passwordText : s);
     }
     template <size_t N> void Ints(const char*, std::array<int32_t, N>& a, Range = kAny) {
-        for (auto& v : a) ar_.I32(v);
+        for (auto& v : a)
+            ar_.I32(v);
     }
     template <size_t N> void Bytes(const char*, std::array<uint8_t, N>& a) {
-        for (auto v : a) ar_.U8(v);
+        for (auto v : a)
+            ar_.U8(v);
     }
     template <size_t N>
     void Texts(const char*, std::array<std::string, N>& a, size_t first, size_t count) {
-        for (size_t i = first; i < std::min(N, first + count); ++i) ar_.Txt(a[i]);
+        for (size_t i = first; i < std::min(N, first + count); ++i)
+            ar_.Txt(a[i]);
     }
     template <class R, size_t N>
     void Records(const char*, std::array<R, N>& a, size_t first, int64_t count) {
-        const size_t last = std::min<size_t>(N, first + static_cast<size_t>(std::max<int64_t>(count, 0)));
-        for (size_t i = first; i < last; ++i) WalkRecord(*this, a[i]);
+        const size_t last =
+            std::min<size_t>(N, first + static_cast<size_t>(std::max<int64_t>(count, 0)));
+        for (size_t i = first; i < last; ++i)
+            WalkRecord(*this, a[i]);
     }
-    template <class R, size_t M, size_t N> void Grid(const char*, std::array<std::array<R, M>, N>& g) {
+    template <class R, size_t M, size_t N>
+    void Grid(const char*, std::array<std::array<R, M>, N>& g) {
         for (auto& row : g)
-            for (auto& e : row) Element(e);
+            for (auto& e : row)
+                Element(e);
     }
     void Gate(FileGate gate) {
         if (gate == FileGate::ClockBegin && options_.advanceClock) doc_.AdvanceClock(true);
     }
     ArchiveWriter& Archive() { return ar_; }
 
-private:
+  private:
     void Element(int32_t& v) { ar_.I32(v); }
     template <class R> void Element(R& r) { WalkRecord(*this, r); }
 
@@ -62,7 +69,7 @@ enum class LoadMode { Open, Default };
 
 // Reads each item into its member and applies the loading rules at the gates.
 class FileReader {
-public:
+  public:
     FileReader(CQelDoc& doc, std::span<const uint8_t> data, LoadMode mode,
                std::string_view fileName, MessageSink& sink)
         : doc_(doc), data_(data), ar_(data), mode_(mode), fileName_(fileName), sink_(sink) {}
@@ -82,23 +89,30 @@ public:
         s = ar_.Txt();
     }
     template <size_t N> void Ints(const char*, std::array<int32_t, N>& a, Range = kAny) {
-        for (auto& v : a) v = ar_.I32();
+        for (auto& v : a)
+            v = ar_.I32();
     }
     template <size_t N> void Bytes(const char*, std::array<uint8_t, N>& a) {
-        for (auto& v : a) v = ar_.U8();
+        for (auto& v : a)
+            v = ar_.U8();
     }
     template <size_t N>
     void Texts(const char*, std::array<std::string, N>& a, size_t first, size_t count) {
-        for (size_t i = first; i < std::min(N, first + count); ++i) a[i] = ar_.Txt();
+        for (size_t i = first; i < std::min(N, first + count); ++i)
+            a[i] = ar_.Txt();
     }
     template <class R, size_t N>
     void Records(const char*, std::array<R, N>& a, size_t first, int64_t count) {
-        const size_t last = std::min<size_t>(N, first + static_cast<size_t>(std::max<int64_t>(count, 0)));
-        for (size_t i = first; i < last; ++i) WalkRecord(*this, a[i]);
+        const size_t last =
+            std::min<size_t>(N, first + static_cast<size_t>(std::max<int64_t>(count, 0)));
+        for (size_t i = first; i < last; ++i)
+            WalkRecord(*this, a[i]);
     }
-    template <class R, size_t M, size_t N> void Grid(const char*, std::array<std::array<R, M>, N>& g) {
+    template <class R, size_t M, size_t N>
+    void Grid(const char*, std::array<std::array<R, M>, N>& g) {
         for (auto& row : g)
-            for (auto& e : row) Element(e);
+            for (auto& e : row)
+                Element(e);
     }
     void Gate(FileGate gate);
 
@@ -108,7 +122,7 @@ public:
     std::array<std::string, 4> identity_;
     size_t endPosition = 0;
 
-private:
+  private:
     void Element(int32_t& v) { v = ar_.I32(); }
     template <class R> void Element(R& r) { WalkRecord(*this, r); }
     void Refuse(const char* message) {
@@ -126,20 +140,28 @@ private:
     int identityIndex_ = -1;
     int32_t previousOperatorKey_ = 0;
 
-public:
+  public:
     bool resetAgain = false;
     void TakeProductType() {
         productTypeTaken = true;
-        if (auto t = ProductTypeFromFileName(fileName_)) doc_.SetProductType(*t);
-        else doc_.slotLimit = -1;
+        if (auto t = ProductTypeFromFileName(fileName_))
+            doc_.SetProductType(*t);
+        else
+            doc_.slotLimit = -1;
     }
 };
 
 void FileReader::Gate(FileGate gate) {
     switch (gate) {
-    case FileGate::IdentityBegin: identityIndex_ = 0; break;
-    case FileGate::IdentityEnd: identityIndex_ = -1; break;
-    case FileGate::OperatorKeyBegin: previousOperatorKey_ = doc_.operatorKey; break;
+    case FileGate::IdentityBegin:
+        identityIndex_ = 0;
+        break;
+    case FileGate::IdentityEnd:
+        identityIndex_ = -1;
+        break;
+    case FileGate::OperatorKeyBegin:
+        previousOperatorKey_ = doc_.operatorKey;
+        break;
     case FileGate::OperatorKeyEnd:
         if (doc_.operatorKey < 0 || doc_.operatorKey > 9) {
             // The member keeps its value: no editor ever sees an invalid key.
@@ -148,7 +170,8 @@ void FileReader::Gate(FileGate gate) {
             Refuse(texts::kFileIncompatible);
         }
         break;
-    case FileGate::ClockBegin: break;
+    case FileGate::ClockBegin:
+        break;
     case FileGate::ScheduleEnd:
         doc_.SetClockFromNow();
         clockTaken = true;
@@ -220,8 +243,8 @@ std::string DecodePasswordBlock(std::span<const uint8_t> data) {
         const uint8_t first = data[pos];
         if (first < '0' || first > '9') break;
         // Accept the group only when its check bytes match the digit.
-        const std::string expect = EncodePasswordBlock(std::string(1, static_cast<char>(
-                                                           first == '0' ? '9' : first - 1)));
+        const std::string expect =
+            EncodePasswordBlock(std::string(1, static_cast<char>(first == '0' ? '9' : first - 1)));
         if (std::memcmp(expect.data(), data.data() + pos, 4) != 0) break;
         password += static_cast<char>(first == '0' ? '9' : first - 1);
     }
@@ -282,7 +305,8 @@ DefaultLoad LoadDefaultConfiguration(CQelDoc& doc, std::span<const uint8_t> data
     try {
         WalkFileLayout(reader, doc);
     } catch (const StopLoad&) {
-        if (!reader.reachedEnd) return reader.resetAgain ? DefaultLoad::ResetAgain : DefaultLoad::Partial;
+        if (!reader.reachedEnd)
+            return reader.resetAgain ? DefaultLoad::ResetAgain : DefaultLoad::Partial;
     } catch (const ArchiveEndOfFile&) {
         sink.Show(texts::kFileOlderVersion);
         if (!reader.clockTaken) doc.SetClockFromNow();

@@ -30,9 +30,9 @@ int LoadConfiguration(CQelDoc& doc, std::span<const uint8_t> data, std::string_v
                       MessageSink& sink);
 
 enum class DefaultLoad {
-    Loaded,    // read completely (possibly with the older-file warning)
+    Loaded,     // read completely (possibly with the older-file warning)
     ResetAgain, // refused: the caller resets the configuration again
-    Partial,   // refused: what was read so far stays
+    Partial,    // refused: what was read so far stays
 };
 
 // Loads a default file for the document's present product type (slotLimit

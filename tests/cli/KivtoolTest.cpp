@@ -19,10 +19,11 @@ struct Result {
 };
 
 class KivtoolTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
-               ("kivtool-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("kivtool-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -31,8 +32,8 @@ protected:
     // Runs kivtool in the test folder (its start folder).
     Result Run(const std::string& args) {
         const std::string tool = std::string(KIV_BUILD_DIR) + "/bin/kivtool";
-        const std::string cmd = "cd '" + dir_.string() + "' && '" + tool + "' " + args +
-                                " >out.txt 2>err.txt";
+        const std::string cmd =
+            "cd '" + dir_.string() + "' && '" + tool + "' " + args + " >out.txt 2>err.txt";
         Result r;
         const int raw = std::system(cmd.c_str());
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -20,7 +20,9 @@ json::Value Parsed(const std::string& text) {
 // can travel through JSON, which refuses values out of range.
 struct IntoRange {
     void Int(const char*, int32_t& v, Range r = kAny) {
-        if (!r.Contains(v)) v = static_cast<int32_t>(r.lo + (v % (r.hi - r.lo + 1) + (r.hi - r.lo + 1)) % (r.hi - r.lo + 1));
+        if (!r.Contains(v))
+            v = static_cast<int32_t>(r.lo + (v % (r.hi - r.lo + 1) + (r.hi - r.lo + 1)) %
+                                                (r.hi - r.lo + 1));
     }
     void Byte(const char* n, uint8_t& v, Range r = kAny) {
         int32_t w = v;
@@ -31,16 +33,21 @@ struct IntoRange {
         if (s.size() > static_cast<size_t>(maxLen)) s.resize(static_cast<size_t>(maxLen));
     }
     template <size_t N> void Ints(const char* n, std::array<int32_t, N>& a, Range r = kAny) {
-        for (auto& v : a) Int(n, v, r);
+        for (auto& v : a)
+            Int(n, v, r);
     }
     template <size_t N> void Bytes(const char*, std::array<uint8_t, N>&) {}
     template <size_t N> void Texts(const char*, std::array<std::string, N>&, size_t, size_t) {}
-    template <class R, size_t N> void Records(const char*, std::array<R, N>& a, size_t first, int64_t count) {
-        for (size_t i = first; i < first + static_cast<size_t>(count); ++i) WalkRecord(*this, a[i]);
+    template <class R, size_t N>
+    void Records(const char*, std::array<R, N>& a, size_t first, int64_t count) {
+        for (size_t i = first; i < first + static_cast<size_t>(count); ++i)
+            WalkRecord(*this, a[i]);
     }
-    template <class R, size_t M, size_t N> void Grid(const char*, std::array<std::array<R, M>, N>& g) {
+    template <class R, size_t M, size_t N>
+    void Grid(const char*, std::array<std::array<R, M>, N>& g) {
         for (auto& row : g)
-            for (auto& e : row) Element(e);
+            for (auto& e : row)
+                Element(e);
     }
     void Gate(FileGate) {}
     void Element(int32_t&) {}

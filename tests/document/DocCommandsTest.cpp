@@ -49,7 +49,8 @@ TEST_F(CommandsTest, NamesAndFilters) {
     EXPECT_EQ(FileDialogPattern(3), "*.ri2");
     EXPECT_EQ(SaveAsInitialName("Untitled", 1), "Untitled.dax");
     EXPECT_EQ(SaveAsInitialName("x.qel", 1), "x.qel");
-    EXPECT_EQ(SaveChangesQuestion("a.qel"), "Volete salvare le modifiche che avete fatto in a.qel ?");
+    EXPECT_EQ(SaveChangesQuestion("a.qel"),
+              "Volete salvare le modifiche che avete fatto in a.qel ?");
 }
 
 TEST_F(CommandsTest, NewAfterCancelIsAnUntitledLargeConfiguration) {
@@ -110,7 +111,8 @@ TEST_F(CommandsTest, SaveAsRenamesAndClearsTheModifiedFlag) {
 TEST_F(CommandsTest, FailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
     Write("keep.qel", "previous contents");
     fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    if (std::ofstream(dir / "probe").good()) GTEST_SKIP() << "running with rights that ignore permissions";
+    if (std::ofstream(dir / "probe").good())
+        GTEST_SKIP() << "running with rights that ignore permissions";
     doc.modified = true;
     EXPECT_FALSE(SaveConfiguration(doc, Path("keep.qel"), false, sink));
     EXPECT_EQ(sink.Texts(), std::vector<std::string>{texts::kCannotOpenOutput});

@@ -29,7 +29,11 @@ void Replay(const char* corpus, int (*target)(const uint8_t*, size_t)) {
     EXPECT_GT(files, 0);
 }
 
-TEST(FuzzCorpusTest, ConfigurationFiles) { Replay("config_corpus", FuzzConfigFileOne); }
-TEST(FuzzCorpusTest, JsonTexts) { Replay("json_corpus", FuzzJsonOne); }
+TEST(FuzzCorpusTest, ConfigurationFiles) {
+    Replay("config_corpus", FuzzConfigFileOne);
+}
+TEST(FuzzCorpusTest, JsonTexts) {
+    Replay("json_corpus", FuzzJsonOne);
+}
 
 } // namespace

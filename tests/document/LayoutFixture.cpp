@@ -5,7 +5,9 @@ namespace kiv::test {
 #define EACH(arr, n, body)                                                                         \
     for (size_t i = 0; i < (n); ++i) {                                                             \
         const std::string nm = std::string(#arr) + "[" + std::to_string(i) + "]";                  \
-        auto get = [i](CQelDoc& d) -> auto& { return d.arr[i]; };                                  \
+        auto get = [i](CQelDoc & d) -> auto& {                                                     \
+            return d.arr[i];                                                                       \
+        };                                                                                         \
         body;                                                                                      \
     }
 
@@ -60,7 +62,8 @@ LayoutFixture::LayoutFixture(int mailboxes) {
     I32(KIV_MEMBER(disconnectToneOff));
     Item(13);
     // The clock of a file is replaced by the computer's on load: no checks.
-    for (int v : {21, 34, 28, 2, 2001, 3}) bytes.I32(v);
+    for (int v : {21, 34, 28, 2, 2001, 3})
+        bytes.I32(v);
     doc.clockHour = 21;
     doc.clockMinute = 34;
     doc.clockDay = 28;
@@ -96,31 +99,44 @@ LayoutFixture::LayoutFixture(int mailboxes) {
     for (size_t p = 0; p < 39; ++p)
         for (size_t k = 0; k < 11; ++k) {
             const std::string nm = "pages[" + std::to_string(p) + "][" + std::to_string(k) + "]";
-            I32(nm + ".op", [p, k](CQelDoc& d) -> auto& { return d.pages[p][k].op; },
+            I32(
+                nm + ".op", [ p, k ](CQelDoc & d) -> auto& { return d.pages[p][k].op; },
                 static_cast<int32_t>((p * 11 + k) % 19));
             for (size_t t = 0; t < 4; ++t)
-                U8(nm + ".target", [p, k, t](CQelDoc& d) -> auto& { return d.pages[p][k].target[t]; });
-            U8(nm + ".targetInfo", [p, k](CQelDoc& d) -> auto& { return d.pages[p][k].targetInfo; });
+                U8(
+                    nm + ".target",
+                    [ p, k, t ](CQelDoc & d) -> auto& { return d.pages[p][k].target[t]; });
+            U8(
+                nm + ".targetInfo",
+                [ p, k ](CQelDoc & d) -> auto& { return d.pages[p][k].targetInfo; });
         }
     Item(21);
     EACH(pageTimeout, 39, I32(nm, get));
     Item(22);
     for (size_t l = 0; l < 4; ++l)
         for (size_t m = 0; m < 4; ++m)
-            I32("openingPage[" + std::to_string(l) + "][" + std::to_string(m) + "]",
-                [l, m](CQelDoc& d) -> auto& { return d.openingPage[l][m]; });
+            I32(
+                "openingPage[" + std::to_string(l) + "][" + std::to_string(m) + "]",
+                [ l, m ](CQelDoc & d) -> auto& { return d.openingPage[l][m]; });
     auto inBand = [this](size_t first, size_t count) {
         for (size_t e = first; e < first + count; ++e) {
             const std::string nm = "inBand[" + std::to_string(e) + "]";
-            I32(nm + ".operation", [e](CQelDoc& d) -> auto& { return d.inBand[e].operation; },
+            I32(
+                nm + ".operation", [e](CQelDoc & d) -> auto& { return d.inBand[e].operation; },
                 static_cast<int32_t>(e % 16));
             for (size_t c = 0; c < 20; ++c)
-                U8(nm + ".code", [e, c](CQelDoc& d) -> auto& { return d.inBand[e].code[c]; });
-            U8(nm + ".codeLength", [e](CQelDoc& d) -> auto& { return d.inBand[e].codeLength; },
-               static_cast<uint8_t>(e % 21));
+                U8(
+                    nm + ".code", [ e, c ](CQelDoc & d) -> auto& { return d.inBand[e].code[c]; });
+            U8(
+                nm + ".codeLength", [e](CQelDoc & d) -> auto& { return d.inBand[e].codeLength; },
+                static_cast<uint8_t>(e % 21));
             for (size_t t = 0; t < 4; ++t)
-                U8(nm + ".target", [e, t](CQelDoc& d) -> auto& { return d.inBand[e].target[t]; });
-            I32(nm + ".targetLength", [e](CQelDoc& d) -> auto& { return d.inBand[e].targetLength; },
+                U8(
+                    nm + ".target",
+                    [ e, t ](CQelDoc & d) -> auto& { return d.inBand[e].target[t]; });
+            I32(
+                nm + ".targetLength",
+                [e](CQelDoc & d) -> auto& { return d.inBand[e].targetLength; },
                 static_cast<int32_t>(e % 5));
         }
     };
@@ -131,7 +147,10 @@ LayoutFixture::LayoutFixture(int mailboxes) {
     Item(25);
     for (size_t m = 0; m < static_cast<size_t>(mailboxes); ++m) {
         const std::string nm = "mailboxes[" + std::to_string(m) + "]";
-#define MB(field) nm + "." #field, [m](CQelDoc& d) -> auto& { return d.mailboxes[m].field; }
+#define MB(field)                                                                                  \
+    nm + "." #field, [m](CQelDoc & d) -> auto& {                                                   \
+        return d.mailboxes[m].field;                                                               \
+    }
         Txt(MB(number), std::to_string(100 + m));
         I32(MB(type));
         Txt(MB(password));
@@ -157,9 +176,11 @@ LayoutFixture::LayoutFixture(int mailboxes) {
     Item(27);
     for (size_t g = 0; g < 5; ++g) {
         const std::string nm = "groups[" + std::to_string(g) + "]";
-        U8(nm + ".memberCount", [g](CQelDoc& d) -> auto& { return d.groups[g].memberCount; });
+        U8(
+            nm + ".memberCount", [g](CQelDoc & d) -> auto& { return d.groups[g].memberCount; });
         for (size_t k = 0; k < 20; ++k)
-            I32(nm + ".members", [g, k](CQelDoc& d) -> auto& { return d.groups[g].members[k]; });
+            I32(
+                nm + ".members", [ g, k ](CQelDoc & d) -> auto& { return d.groups[g].members[k]; });
     }
     Item(28);
     EACH(callsPerLine, 4, I32(nm, get));
@@ -177,12 +198,18 @@ LayoutFixture::LayoutFixture(int mailboxes) {
     I32(KIV_MEMBER(autoVolume));
     Item(34);
     for (size_t i = 0; i < 10; ++i)
-        Txt("dialStrings[" + std::to_string(i) + "]", [i](CQelDoc& d) -> auto& { return d.dialStrings[i]; });
+        Txt(
+            "dialStrings[" + std::to_string(i) + "]", [i](CQelDoc & d) -> auto& {
+                return d.dialStrings[i];
+            });
     Item(35);
     inBand(10, 10);
     Item(36);
     for (size_t i = 10; i < 20; ++i)
-        Txt("dialStrings[" + std::to_string(i) + "]", [i](CQelDoc& d) -> auto& { return d.dialStrings[i]; });
+        Txt(
+            "dialStrings[" + std::to_string(i) + "]", [i](CQelDoc & d) -> auto& {
+                return d.dialStrings[i];
+            });
     Item(37);
     inBand(20, 20);
     Item(38);
@@ -190,9 +217,15 @@ LayoutFixture::LayoutFixture(int mailboxes) {
         for (size_t s = 0; s < 10; ++s) {
             const std::string nm = "breaks[" + std::to_string(w) + "][" + std::to_string(s) + "]";
             const auto n = static_cast<int32_t>(w * 10 + s);
-            I32(nm + ".start", [w, s](CQelDoc& d) -> auto& { return d.breaks[w][s].start; }, 100 + n);
-            I32(nm + ".end", [w, s](CQelDoc& d) -> auto& { return d.breaks[w][s].end; }, 900 + n);
-            I32(nm + ".page", [w, s](CQelDoc& d) -> auto& { return d.breaks[w][s].page; }, n % 98);
+            I32(
+                nm + ".start", [ w, s ](CQelDoc & d) -> auto& { return d.breaks[w][s].start; },
+                100 + n);
+            I32(
+                nm + ".end", [ w, s ](CQelDoc & d) -> auto& { return d.breaks[w][s].end; },
+                900 + n);
+            I32(
+                nm + ".page", [ w, s ](CQelDoc & d) -> auto& { return d.breaks[w][s].page; },
+                n % 98);
         }
     Item(39);
     doc.unitPassword.clear();

@@ -17,7 +17,8 @@ namespace kiv::test {
 struct Bytes {
     std::string data;
     void I32(int32_t v) {
-        for (int i = 0; i < 4; ++i) data += static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
+        for (int i = 0; i < 4; ++i)
+            data += static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
     }
     void U8(uint8_t v) { data += static_cast<char>(v); }
     void Txt(const std::string& s) {
@@ -32,12 +33,15 @@ struct Bytes {
     }
 };
 
-#define KIV_MEMBER(expr) #expr, [](CQelDoc& d) -> auto& { return d.expr; }
+#define KIV_MEMBER(expr)                                                                           \
+#expr, [](CQelDoc & d) -> auto& {                                                              \
+        return d.expr;                                                                             \
+    }
 
 // Fills `doc` with distinctive values while writing the matching bytes, and
 // records one check per member for a loaded configuration.
 class LayoutFixture {
-public:
+  public:
     Bytes bytes;
     CQelDoc doc;
     // Member name and whether `loaded` holds the expected value.
@@ -47,7 +51,7 @@ public:
 
     explicit LayoutFixture(int mailboxes = 3);
 
-private:
+  private:
     void Item(int n) { itemOffset[static_cast<size_t>(n)] = bytes.data.size(); }
     template <class Get> void I32(const std::string& name, Get get, int32_t value) {
         bytes.I32(value);

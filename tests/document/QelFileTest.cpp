@@ -68,7 +68,8 @@ TEST_F(FileTest, RoundTripKeepsEverySavedMember) {
     const std::string stored = StoreConfiguration(f.doc);
     CQelDoc doc(clock);
     ASSERT_EQ(LoadConfiguration(doc, Span(stored), "round.QEL", sink), 1);
-    for (auto& [name, check] : f.checks) EXPECT_TRUE(check(doc)) << name;
+    for (auto& [name, check] : f.checks)
+        EXPECT_TRUE(check(doc)) << name;
     EXPECT_EQ(doc.unitPassword, "90125");
     EXPECT_EQ(StoreConfiguration(doc), stored);
 }
@@ -93,10 +94,14 @@ TEST(ArchiveTest, TextPrefixes) {
 }
 
 TEST(ArchiveTest, ImpossibleLengthsAreTheEndOfTheFile) {
-    const std::string huge32("\xFF\xFF\xFF\xFF\xFF\xFF\x7F" "abc", 10);
+    const std::string huge32("\xFF\xFF\xFF\xFF\xFF\xFF\x7F"
+                             "abc",
+                             10);
     ArchiveReader r(Span(huge32));
     EXPECT_THROW(r.Txt(), ArchiveEndOfFile);
-    const std::string wide("\xFF\xFE\xFF\x03" "abc", 7);
+    const std::string wide("\xFF\xFE\xFF\x03"
+                           "abc",
+                           7);
     ArchiveReader w(Span(wide));
     EXPECT_THROW(w.Txt(), ArchiveBadClass);
 }
@@ -168,7 +173,10 @@ TEST_F(FileTest, GroupDigitMustBeOneCharacter) {
     std::string data = f.bytes.data;
     const size_t digit = f.itemOffset[27] - 2; // length byte of groupFirstDigit
     ASSERT_EQ(data[digit], 1);
-    data.replace(digit, 2, std::string("\x02" "45", 3));
+    data.replace(digit, 2,
+                 std::string("\x02"
+                             "45",
+                             3));
     CQelDoc doc(clock);
     EXPECT_EQ(LoadConfiguration(doc, Span(data), "x.qel", sink), 0);
     EXPECT_EQ(doc.groupFirstDigit, "45");
@@ -208,11 +216,13 @@ TEST_F(FileTest, BreaksOutsideTheirRangesBecomeZero) {
     test::LayoutFixture f;
     std::string data = f.bytes.data;
     auto put = [&](size_t at, int32_t v) {
-        for (int i = 0; i < 4; ++i) data[at + static_cast<size_t>(i)] = static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
+        for (int i = 0; i < 4; ++i)
+            data[at + static_cast<size_t>(i)] =
+                static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
     };
-    put(f.itemOffset[38], 1500);      // weekday 0 slot 0 start
-    put(f.itemOffset[38] + 8, 98);    // its page
-    put(f.itemOffset[38] + 16, -1);   // slot 1 end
+    put(f.itemOffset[38], 1500);    // weekday 0 slot 0 start
+    put(f.itemOffset[38] + 8, 98);  // its page
+    put(f.itemOffset[38] + 16, -1); // slot 1 end
     CQelDoc doc(clock);
     ASSERT_EQ(LoadConfiguration(doc, Span(data), "x.qel", sink), 1);
     EXPECT_EQ(doc.breaks[0][0], (BreakSlot{0, 900, 0}));
@@ -223,12 +233,14 @@ TEST_F(FileTest, BreaksOutsideTheirRangesBecomeZero) {
 TEST_F(FileTest, WideTextResetsWithTheFileIdentity) {
     test::LayoutFixture f;
     std::string data = f.bytes.data.substr(0, f.itemOffset[4]);
-    data += std::string("\xFF\xFE\xFF\x02" "a\0b\0", 8);
+    data += std::string("\xFF\xFE\xFF\x02"
+                        "a\0b\0",
+                        8);
     CQelDoc doc(clock);
     doc.faxExt = "777";
     EXPECT_EQ(LoadConfiguration(doc, Span(data), "x.qel", sink), 0);
-    EXPECT_EQ(sink.Texts(),
-              std::vector<std::string>{std::string(texts::kFileIncompatible) + "9.99 MAK 01/02/2003"});
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{std::string(texts::kFileIncompatible) +
+                                                     "9.99 MAK 01/02/2003"});
     EXPECT_EQ(doc.faxExt, "");
     EXPECT_EQ(doc.operatorKey, 0); // reset
 
@@ -261,7 +273,10 @@ TEST_F(FileTest, SaveAdvancesTheTimeButNotTheDate) {
 TEST_F(FileTest, DefaultFileRules) {
     test::LayoutFixture f(3);
     std::string data = f.bytes.data;
-    data.replace(f.itemOffset[2], 1, std::string("\x04" "4321", 5));
+    data.replace(f.itemOffset[2], 1,
+                 std::string("\x04"
+                             "4321",
+                             5));
     CQelDoc doc(clock);
     doc.SetProductType(0);
     doc.breaks[1][1] = BreakSlot{5, 6, 7};
