@@ -35,33 +35,43 @@ template <class W> void WalkFileLayout(W& w, CQelDoc& d) {
     const Range key09{0, 9};
     const Range mode03{0, 2};
     w.Gate(FileGate::IdentityBegin);
-    w.Text("identVersion", d.identVersion); // 1
+    // item 1
+    w.Text("identVersion", d.identVersion);
     w.Text("identMaker", d.identMaker);
     w.Text("identDate", d.identDate);
     w.Text("identProduct", d.identProduct);
     w.Gate(FileGate::IdentityEnd);
-    w.Text("unitPassword", d.unitPassword, 8); // 2
+    // item 2
+    w.Text("unitPassword", d.unitPassword, 8);
     w.Gate(FileGate::OperatorKeyBegin);
-    w.Int("operatorKey", d.operatorKey, key09); // 3
+    // item 3
+    w.Int("operatorKey", d.operatorKey, key09);
     w.Gate(FileGate::OperatorKeyEnd);
     w.Int("extDigits", d.extDigits, Range{2, 4});
     w.Int("firstDtmfTimeout", d.firstDtmfTimeout, kAny);
     w.Int("interDtmfDelay", d.interDtmfDelay, kAny);
-    w.Text("operatorDayExt", d.operatorDayExt); // 4
+    // item 4
+    w.Text("operatorDayExt", d.operatorDayExt);
     w.Text("faxExt", d.faxExt);
     w.Text("operatorNightExt", d.operatorNightExt);
-    w.Texts("allowedExt", d.allowedExt, 0, 20);                    // 5
-    w.Int("transferModeOperator", d.transferModeOperator, mode03); // 6
+    // item 5
+    w.Texts("allowedExt", d.allowedExt, 0, 20);
+    // item 6
+    w.Int("transferModeOperator", d.transferModeOperator, mode03);
     w.Int("transferModeOther", d.transferModeOther, mode03);
-    w.Text("transferCode", d.transferCode); // 7
-    w.Int("flash1", d.flash1, kAny);        // 8
+    // item 7
+    w.Text("transferCode", d.transferCode);
+    // item 8
+    w.Int("flash1", d.flash1, kAny);
     w.Int("flash2", d.flash2, kAny);
-    w.Text("answerSignal", d.answerSignal); // 9
+    // item 9
+    w.Text("answerSignal", d.answerSignal);
     w.Text("busySignal", d.busySignal);
     w.Text("dndSignal", d.dndSignal);
     w.Text("recallOnBusy", d.recallOnBusy);
     w.Text("recallOnNoAnswer", d.recallOnNoAnswer);
-    w.Int("busyToneOff", d.busyToneOff, kAny); // 10
+    // item 10
+    w.Int("busyToneOff", d.busyToneOff, kAny);
     w.Int("busyToneOn", d.busyToneOn, kAny);
     w.Int("noAnswerWait", d.noAnswerWait, kAny);
     w.Int("voiceSensitivity", d.voiceSensitivity, kAny);
@@ -71,61 +81,89 @@ template <class W> void WalkFileLayout(W& w, CQelDoc& d) {
     w.Int("archiveDays", d.archiveDays, kAny);
     w.Int("maxRecordTime", d.maxRecordTime, kAny);
     w.Ints("languageCode", d.languageCode, kByte);
-    w.Text("disconnectCode", d.disconnectCode);          // 11
-    w.Int("disconnectToneOn", d.disconnectToneOn, kAny); // 12
+    // item 11
+    w.Text("disconnectCode", d.disconnectCode);
+    // item 12
+    w.Int("disconnectToneOn", d.disconnectToneOn, kAny);
     w.Int("disconnectToneOff", d.disconnectToneOff, kAny);
     w.Gate(FileGate::ClockBegin);
-    w.Int("clockHour", d.clockHour, Range{0, 23}); // 13
+    // item 13
+    w.Int("clockHour", d.clockHour, Range{0, 23});
     w.Int("clockMinute", d.clockMinute, Range{0, 59});
     w.Int("clockDay", d.clockDay, Range{1, 31});
     w.Int("clockMonth", d.clockMonth, Range{1, 12});
     w.Int("clockYear", d.clockYear, kAny);
     w.Int("clockWeekday", d.clockWeekday, Range{1, 7});
     w.Int("operatingMode", d.operatingMode, Range{0, 4});
-    w.Texts("workHours", d.workHours, 0, 14);             // 14
-    w.Texts("workHoursCopy", d.workHoursCopy, 0, 14);     // 15
-    w.Byte("holidayCount", d.holidayCount, Range{0, 50}); // 16
-    w.Texts("holidayDate", d.holidayDate, 0, 50);         // 17
+    // item 14
+    w.Texts("workHours", d.workHours, 0, 14);
+    // item 15
+    w.Texts("workHoursCopy", d.workHoursCopy, 0, 14);
+    // item 16
+    w.Byte("holidayCount", d.holidayCount, Range{0, 50});
+    // item 17
+    w.Texts("holidayDate", d.holidayDate, 0, 50);
     w.Texts("holidayStart", d.holidayStart, 0, 50);
     w.Texts("holidayEnd", d.holidayEnd, 0, 50);
     w.Texts("holidayText", d.holidayText, 0, 50);
     w.Gate(FileGate::ScheduleEnd);
-    w.Text("led1Code", d.led1Code); // 18
+    // item 18
+    w.Text("led1Code", d.led1Code);
     w.Text("led2Code", d.led2Code);
     w.Text("ledOffCode", d.ledOffCode);
     w.Text("lineSeizeCode", d.lineSeizeCode);
-    w.Int("ringInterval", d.ringInterval, kAny); // 19
+    // item 19
+    w.Int("ringInterval", d.ringInterval, kAny);
     w.Int("ringAttempts", d.ringAttempts, kAny);
     w.Int("ringDuration", d.ringDuration, kYesNo);
     w.Int("ledMode", d.ledMode, kYesNo);
     w.Int("extNotifyStart", d.extNotifyStart, kMinuteOfDay);
     w.Int("extNotifyEnd", d.extNotifyEnd, kMinuteOfDay);
-    w.Grid("pages", d.pages); // 20
+    // item 20
+    w.Grid("pages", d.pages);
     w.Gate(FileGate::KeyTableEnd);
-    w.Ints("pageTimeout", d.pageTimeout, kAny);     // 21
-    w.Grid("openingPage", d.openingPage);           // 22
-    w.Records("inBand", d.inBand, 0, 10);           // 23
-    w.Int("mboxCount", d.mboxCount, Range{0, 128}); // 24
+    // item 21
+    w.Ints("pageTimeout", d.pageTimeout, kAny);
+    // item 22
+    w.Grid("openingPage", d.openingPage);
+    // item 23
+    w.Records("inBand", d.inBand, 0, 10);
+    // item 24
+    w.Int("mboxCount", d.mboxCount, Range{0, 128});
     w.Gate(FileGate::MailboxCountEnd);
-    w.Records("mailboxes", d.mailboxes, 0, d.mboxCount); // 25
-    w.Text("supervisorMbox", d.supervisorMbox);          // 26
+    // item 25
+    w.Records("mailboxes", d.mailboxes, 0, d.mboxCount);
+    // item 26
+    w.Text("supervisorMbox", d.supervisorMbox);
     w.Text("groupFirstDigit", d.groupFirstDigit);
     w.Gate(FileGate::GroupDigitEnd);
-    w.Records("groups", d.groups, 0, 5);          // 27
-    w.Ints("callsPerLine", d.callsPerLine, kAny); // 28
-    w.Int("nameOrder", d.nameOrder, kYesNo);      // 29
+    // item 27
+    w.Records("groups", d.groups, 0, 5);
+    // item 28
+    w.Ints("callsPerLine", d.callsPerLine, kAny);
+    // item 29
+    w.Int("nameOrder", d.nameOrder, kYesNo);
     w.Int("listenKey", d.listenKey, kAny);
-    w.Texts("pageFile", d.pageFile, 0, 39);   // 30
-    w.Text("reservedText1", d.reservedText1); // 31
+    // item 30
+    w.Texts("pageFile", d.pageFile, 0, 39);
+    // item 31
+    w.Text("reservedText1", d.reservedText1);
     w.Text("reservedText2", d.reservedText2);
-    w.Texts("pageText", d.pageText, 0, 21);        // 32
-    w.Int("autoVolume", d.autoVolume, kYesNo);     // 33
-    w.Texts("dialStrings", d.dialStrings, 0, 10);  // 34
-    w.Records("inBand", d.inBand, 10, 10);         // 35
-    w.Texts("dialStrings", d.dialStrings, 10, 10); // 36
-    w.Records("inBand", d.inBand, 20, 20);         // 37
+    // item 32
+    w.Texts("pageText", d.pageText, 0, 21);
+    // item 33
+    w.Int("autoVolume", d.autoVolume, kYesNo);
+    // item 34
+    w.Texts("dialStrings", d.dialStrings, 0, 10);
+    // item 35
+    w.Records("inBand", d.inBand, 10, 10);
+    // item 36
+    w.Texts("dialStrings", d.dialStrings, 10, 10);
+    // item 37
+    w.Records("inBand", d.inBand, 20, 20);
     w.Gate(FileGate::InBandEnd);
-    w.Grid("breaks", d.breaks); // 38
+    // item 38
+    w.Grid("breaks", d.breaks);
     w.Gate(FileGate::BreaksEnd);
 }
 
