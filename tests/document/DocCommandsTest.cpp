@@ -9,6 +9,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace kiv {
 namespace {
 namespace fs = std::filesystem;
@@ -23,10 +28,7 @@ struct CommandsTest : ::testing::Test {
         doc.startDir = dir.string();
         doc.currentDir = dir.string();
     }
-    void TearDown() override {
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir);
-    }
+    void TearDown() override { fs::remove_all(dir); }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
     std::string Read(const std::string& name) const {
         std::ifstream in(dir / name, std::ios::binary);
@@ -108,17 +110,32 @@ TEST_F(CommandsTest, SaveAsRenamesAndClearsTheModifiedFlag) {
     EXPECT_FALSE(Read("conf.qel").empty());
 }
 
-TEST_F(CommandsTest, FailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
+TEST_F(CommandsTest, SaveFailingHalfWayKeepsThePreviousFile) {
     Write("keep.qel", "previous contents");
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    if (std::ofstream(dir / "probe").good())
-        GTEST_SKIP() << "running with rights that ignore permissions";
-    doc.modified = true;
-    EXPECT_FALSE(SaveConfiguration(doc, Path("keep.qel"), false, sink));
-    EXPECT_EQ(sink.Texts(), std::vector<std::string>{texts::kCannotOpenOutput});
-    EXPECT_TRUE(doc.modified);
-    fs::permissions(dir, fs::perms::owner_all);
+    // A child process whose files may not grow past 1000 bytes: the write of
+    // the configuration fails half-way, as on a full disk.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1000, 1000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        RecordingSink childSink;
+        CQelDoc big;
+        big.modified = true;
+        big.mboxCount = 100;
+        const bool saved = SaveConfiguration(big, Path("keep.qel"), false, childSink);
+        const bool reported =
+            childSink.Texts() == std::vector<std::string>{texts::kCannotOpenOutput};
+        _exit(!saved && reported && big.modified ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(Read("keep.qel"), "previous contents");
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 TEST_F(CommandsTest, SaveIntoAFolderThatDoesNotExistFails) {
