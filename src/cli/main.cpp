@@ -1,5 +1,8 @@
 // kivtool: the command-line companion of kiv, on the same core code.
 #include "cli/FileCommands.h"
+#ifdef KIV_WITH_UNIT
+#include "cli/IdentifyCommand.h"
+#endif
 
 #include <cstdio>
 #include <filesystem>
@@ -14,11 +17,26 @@ struct Command {
     const char* summary;
 };
 
+#ifdef KIV_WITH_UNIT
+// The unit commands take the usual argc/argv with the command name first.
+int RunIdentify(const std::vector<std::string>& args, const kiv::cli::Context&) {
+    std::vector<std::string> words{"identify"};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    return kiv::RunIdentifyCommand(static_cast<int>(words.size()), argv.data());
+}
+#endif
+
 const Command kCommands[] = {
     {"dump", kiv::cli::RunDump, "print a configuration file (or a default) as JSON"},
     {"new", kiv::cli::RunNew, "write a fresh configuration of a product type"},
     {"import", kiv::cli::RunImport, "build a configuration file from JSON"},
     {"convert", kiv::cli::RunConvert, "load a configuration and save it under another name"},
+#ifdef KIV_WITH_UNIT
+    {"identify", RunIdentify, "identify the unit on a serial port"},
+#endif
 };
 
 void Usage(FILE* out) {

@@ -1,0 +1,128 @@
+#include "sim/PtyServer.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace kiv::sim {
+
+CPtyServer::CPtyServer(CUnitSim& sim) : sim_(sim) {}
+
+CPtyServer::~CPtyServer() {
+    CloseMaster();
+    for (int& fd : wake_)
+        if (fd >= 0) ::close(fd);
+}
+
+bool CPtyServer::Open() {
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) {
+        error_ = std::string("cannot create a pseudo-terminal: ") + std::strerror(errno);
+        return false;
+    }
+    char name[128];
+    if (::ptsname_r(master_, name, sizeof name) != 0) {
+        error_ = std::string("ptsname: ") + std::strerror(errno);
+        return false;
+    }
+    slavePath_ = name;
+    // Raw bytes both ways: no echo, no line editing, no translation.
+    termios tio{};
+    if (::tcgetattr(master_, &tio) == 0) {
+        ::cfmakeraw(&tio);
+        ::cfsetispeed(&tio, B9600);
+        ::cfsetospeed(&tio, B9600);
+        ::tcsetattr(master_, TCSANOW, &tio);
+    }
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    if (::pipe(wake_) != 0) {
+        error_ = std::string("pipe: ") + std::strerror(errno);
+        return false;
+    }
+    ::fcntl(wake_[0], F_SETFL, ::fcntl(wake_[0], F_GETFL) | O_NONBLOCK);
+    return true;
+}
+
+void CPtyServer::Stop() {
+    stop_ = true;
+    if (wake_[1] >= 0) {
+        const char c = 0;
+        [[maybe_unused]] const auto n = ::write(wake_[1], &c, 1);
+    }
+}
+
+void CPtyServer::CloseMaster() {
+    std::lock_guard lock(mutex_);
+    if (master_ >= 0) ::close(master_);
+    master_ = -1;
+}
+
+void CPtyServer::Run() {
+    using Clock = CUnitSim::Clock;
+    bool peerOpen = false;
+    while (!stop_) {
+        int fd;
+        int timeoutMs = -1;
+        {
+            std::lock_guard lock(mutex_);
+            fd = master_;
+            if (const auto due = sim_.NextDue()) {
+                const auto ms = std::chrono::ceil<std::chrono::milliseconds>(*due - Clock::now());
+                timeoutMs = static_cast<int>(std::max<long long>(ms.count(), 0));
+            }
+        }
+        if (fd < 0) {
+            // The device is gone; wait to be stopped.
+            pollfd p{wake_[0], POLLIN, 0};
+            ::poll(&p, 1, -1);
+            continue;
+        }
+        pollfd fds[2] = {{fd, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+        ::poll(fds, 2, timeoutMs);
+        if (stop_) break;
+        if (Serve(fds[0].revents, peerOpen)) continue;
+        // No one holds the port: the system closed it. Idle gently until it
+        // opens the port again (a pseudo-terminal signals hang-up at once).
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+bool CPtyServer::Serve(short revents, bool& peerOpen) {
+    using Clock = CUnitSim::Clock;
+    std::lock_guard lock(mutex_);
+    if (master_ < 0) return true;
+    if (revents & POLLIN) {
+        std::uint8_t buf[512];
+        const auto n = ::read(master_, buf, sizeof buf);
+        if (n > 0) {
+            peerOpen = true;
+            sim_.Receive(buf, static_cast<std::size_t>(n), Clock::now());
+        }
+    }
+    if ((revents & POLLHUP) && !(revents & POLLIN)) {
+        // Closing the port puts the line into break.
+        if (peerOpen) sim_.LineBreak();
+        peerOpen = false;
+        return false;
+    }
+    const auto due = sim_.TakeDue(Clock::now());
+    std::size_t done = 0;
+    while (done < due.size()) {
+        const auto n = ::write(master_, due.data() + done, due.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+        } else if (n < 0 && errno == EAGAIN) {
+            pollfd w{master_, POLLOUT, 0};
+            ::poll(&w, 1, 100);
+        } else {
+            break;
+        }
+    }
+    return true;
+}
+
+} // namespace kiv::sim

@@ -1,0 +1,66 @@
+#pragma once
+// What the simulated unit is: its identity, its memory geometry, how it
+// behaves on the line (busy, slow) and which faults it injects.
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kiv::sim {
+
+// A fault applied to the replies of one command.
+struct SimFault {
+    enum class Kind {
+        Silence,    // the reply is not sent at all
+        Short,      // only the first `value` bytes are sent
+        WrongFirst, // the first byte is replaced by `value`
+        Corrupt,    // the byte at index `value` is inverted
+        Refuse,     // a block is answered with `value` instead of 'S' (image reception)
+    };
+    Kind kind = Kind::Silence;
+    // Reply it applies to: 'R' status, 'V' identification, 'C' mailbox length,
+    // 'N' a section sent after "S", 'G' the "$$S" geometry, 'H' the header
+    // acknowledgement, 'B' a block acknowledgement; 0 = every reply.
+    char target = 0;
+    int value = 0;
+    int times = -1; // how many replies it hits; -1 = all
+};
+
+struct CSimConfig {
+    int productCode = 16;
+    std::array<std::uint8_t, 3> version{7, 6, 0};
+    std::string password = "1234"; // up to eight digits
+    std::array<std::uint8_t, 3> languages{1, 2, 255};
+    std::array<std::uint8_t, 4> lineStates{6, 6, 6, 6};
+    std::uint16_t flashTotalSeconds = 3600;
+    std::uint16_t flashRemainingSeconds = 3000;
+
+    // Memory geometry reported in the status reply.
+    std::uint8_t memoryFactor = 1;
+    std::uint16_t pageAreaLength = 4096;
+    std::uint16_t memoryBlocks = 2048;
+    std::uint8_t sectionBlocks = 4; // s8, blocks of each parameter section
+    std::uint16_t blockSize = 512;  // s9, s10
+    std::uint8_t divisor = 1;       // s19
+
+    // The first busyProbes status requests are answered with busyByte.
+    int busyProbes = 0;
+    std::uint8_t busyByte = 0x01;
+
+    // Delay before the first byte of a reply, and between its bytes.
+    std::chrono::milliseconds replyDelay{0};
+    std::chrono::milliseconds byteDelay{0};
+
+    std::vector<SimFault> faults;
+};
+
+// Parses "kind:target[:value[:times]]", e.g. "silence:V", "short:R:5",
+// "wrong:V:0x11", "corrupt:N:10:1", "refuse:B:0x4E:1". Empty string on
+// success, else what is wrong.
+std::string ParseFault(const std::string& text, SimFault& fault);
+// Parses a list of small numbers, e.g. "7,6,0" or "1,2,255".
+bool ParseByteList(const std::string& text, std::vector<std::uint8_t>& out);
+
+} // namespace kiv::sim

@@ -1,0 +1,304 @@
+#include "sim/UnitSim.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace kiv::sim {
+
+namespace {
+
+std::uint8_t Sum(const std::vector<std::uint8_t>& bytes) {
+    unsigned sum = 0;
+    for (auto b : bytes)
+        sum += b;
+    return static_cast<std::uint8_t>(sum & 0xFF);
+}
+
+std::vector<std::uint8_t> WithChecksum(std::vector<std::uint8_t> bytes) {
+    const auto check = Sum(bytes);
+    bytes.push_back(check);
+    return bytes;
+}
+
+std::uint8_t High(std::uint16_t v) {
+    return static_cast<std::uint8_t>(v >> 8);
+}
+std::uint8_t Low(std::uint16_t v) {
+    return static_cast<std::uint8_t>(v & 0xFF);
+}
+
+} // namespace
+
+CUnitSim::CUnitSim(CSimConfig config) : config_(std::move(config)) {
+    busyLeft_ = config_.busyProbes;
+    const std::size_t length = SectionLength();
+    memory_.section1.resize(length);
+    memory_.section2.resize(length);
+    for (std::size_t k = 0; k < length; ++k) {
+        memory_.section1[k] = static_cast<std::uint8_t>(k * 7 + 3);
+        memory_.section2[k] = static_cast<std::uint8_t>(k * 13 + 5);
+    }
+    InstallCommands();
+    InstallReceivingCommands();
+}
+
+std::size_t CUnitSim::SectionLength() const {
+    return static_cast<std::size_t>(config_.sectionBlocks) * config_.blockSize;
+}
+
+std::vector<std::uint8_t> CUnitSim::StatusBytes() const {
+    std::vector<std::uint8_t> s(20, 0);
+    s[0] = config_.memoryFactor;
+    s[1] = High(config_.pageAreaLength);
+    s[2] = Low(config_.pageAreaLength);
+    s[5] = High(config_.memoryBlocks);
+    s[6] = Low(config_.memoryBlocks);
+    s[7] = 0;
+    s[8] = config_.sectionBlocks;
+    s[9] = High(config_.blockSize);
+    s[10] = Low(config_.blockSize);
+    s[11] = High(config_.flashTotalSeconds);
+    s[12] = Low(config_.flashTotalSeconds);
+    s[13] = High(config_.flashRemainingSeconds);
+    s[14] = Low(config_.flashRemainingSeconds);
+    for (std::size_t line = 0; line < 4; ++line)
+        s[15 + line] = config_.lineStates[line];
+    s[19] = config_.divisor;
+    return s;
+}
+
+std::vector<std::uint8_t> CUnitSim::IdentBytes() const {
+    std::vector<std::uint8_t> i(16, 0);
+    std::copy(config_.version.begin(), config_.version.end(), i.begin());
+    const std::size_t length = std::min<std::size_t>(config_.password.size(), 8);
+    for (std::size_t k = 0; k < length; ++k)
+        i[3 + k] = static_cast<std::uint8_t>(config_.password[k] - '0');
+    i[11] = static_cast<std::uint8_t>(length);
+    i[12] = static_cast<std::uint8_t>(config_.productCode);
+    std::copy(config_.languages.begin(), config_.languages.end(), i.begin() + 13);
+    return i;
+}
+
+void CUnitSim::InstallCommands() {
+    // Status: busy while busy probes remain, else 0x14 and the status bytes.
+    // The two parameter sections then follow one per "S".
+    SetCommand('R', [](CUnitSim& sim, bool, Time now) {
+        if (sim.busyLeft_ > 0) {
+            --sim.busyLeft_;
+            sim.Send({sim.config_.busyByte}, 'R', now);
+            return;
+        }
+        std::vector<std::uint8_t> reply{0x14};
+        const auto status = sim.StatusBytes();
+        reply.insert(reply.end(), status.begin(), status.end());
+        sim.Send(std::move(reply), 'R', now);
+        sim.QueueSections({WithChecksum(sim.memory_.section1), WithChecksum(sim.memory_.section2)});
+    });
+    SetCommand('V', [](CUnitSim& sim, bool, Time now) {
+        std::vector<std::uint8_t> reply{0x10};
+        const auto ident = sim.IdentBytes();
+        reply.insert(reply.end(), ident.begin(), ident.end());
+        sim.Send(std::move(reply), 'V', now);
+    });
+    SetCommand('X', [](CUnitSim& sim, bool, Time) {
+        sim.receiver_ = nullptr;
+        sim.pending_.clear();
+    });
+    // Mailbox section: its length now, the bytes after "S", no checksum.
+    SetCommand('C', [](CUnitSim& sim, bool, Time now) {
+        const auto length = static_cast<std::uint16_t>(
+            std::min<std::size_t>(sim.memory_.mailboxSection.size(), 0xFFFF));
+        sim.Send({High(length), Low(length)}, 'C', now);
+        sim.QueueSections({std::vector<std::uint8_t>(sim.memory_.mailboxSection.begin(),
+                                                     sim.memory_.mailboxSection.begin() + length)});
+    });
+    // Image reception: geometry, a 5-byte header acknowledged with 'S', then
+    // the blocks of the second section, each acknowledged when its checksum
+    // matches, refused otherwise (the system sends it again).
+    SetCommand('S', [](CUnitSim& sim, bool, Time now) {
+        const std::uint8_t blocks = sim.config_.sectionBlocks;
+        const std::uint16_t size = sim.config_.blockSize;
+        sim.Send({0, 0, 0, 0, blocks, High(size), Low(size)}, 'G', now);
+        auto header = std::make_shared<std::vector<std::uint8_t>>();
+        auto block = std::make_shared<std::vector<std::uint8_t>>();
+        auto image = std::make_shared<std::vector<std::uint8_t>>();
+        sim.Expect([header, block, image, blocks, size](CUnitSim& s, std::uint8_t b, Time t) {
+            if (header->size() < 5) {
+                header->push_back(b);
+                if (header->size() == 5) {
+                    std::copy(header->begin(), header->end(), s.memory_.imageHeader.begin());
+                    s.Note("header");
+                    s.Send({'S'}, 'H', t);
+                }
+                return true;
+            }
+            block->push_back(b);
+            if (block->size() < static_cast<std::size_t>(size) + 1) return true;
+            const std::uint8_t check = block->back();
+            block->pop_back();
+            const bool intact = check == Sum(*block);
+            std::vector<std::uint8_t> ack{static_cast<std::uint8_t>(intact ? 'S' : 'N')};
+            s.ApplyFaults(ack, 'B');
+            if (intact && !ack.empty() && ack[0] == 'S') {
+                image->insert(image->end(), block->begin(), block->end());
+                s.Note("block ok");
+            } else {
+                s.Note("block refused");
+            }
+            block->clear();
+            s.Send(std::move(ack), 0, t);
+            if (image->size() < static_cast<std::size_t>(blocks) * size) return true;
+            s.memory_.section2 = *image;
+            s.memory_.imagesReceived++;
+            s.Note("image stored");
+            return false;
+        });
+    });
+}
+
+std::size_t MailboxStreamLength(std::size_t mailboxes) {
+    return 1 + 77 * mailboxes + 4 * 21 + 8;
+}
+
+void CUnitSim::InstallReceivingCommands() {
+    // Mailbox stream: its first byte says how many mailboxes follow.
+    SetCommand('U', [](CUnitSim& sim, bool, Time) {
+        auto stream = std::make_shared<std::vector<std::uint8_t>>();
+        sim.Expect([stream](CUnitSim& s, std::uint8_t b, Time) {
+            stream->push_back(b);
+            if (stream->size() < MailboxStreamLength(stream->front())) return true;
+            s.memory_.mailboxStream = *stream;
+            s.Note("mailbox stream stored");
+            return false;
+        });
+    });
+    // Clock: six bytes.
+    SetCommand('T', [](CUnitSim& sim, bool, Time) {
+        auto got = std::make_shared<std::size_t>(0);
+        sim.Expect([got](CUnitSim& s, std::uint8_t b, Time) {
+            s.memory_.clock[(*got)++] = b;
+            if (*got < s.memory_.clock.size()) return true;
+            s.Note("clock set");
+            return false;
+        });
+    });
+    // Deletion list: a count, then that many mailbox positions.
+    SetCommand('D', [](CUnitSim& sim, bool, Time) {
+        auto list = std::make_shared<std::vector<std::uint8_t>>();
+        sim.Expect([list](CUnitSim& s, std::uint8_t b, Time) {
+            list->push_back(b);
+            if (list->size() < 1u + list->front()) return true;
+            s.memory_.deletions.assign(list->begin() + 1, list->end());
+            s.Note("deletions stored");
+            return false;
+        });
+    });
+}
+
+void CUnitSim::Receive(const std::uint8_t* data, std::size_t count, Time now) {
+    for (std::size_t k = 0; k < count; ++k) {
+        if (receiver_) {
+            Receiver r = receiver_;
+            if (!r(*this, data[k], now)) receiver_ = nullptr;
+            continue;
+        }
+        Parse(data[k], now);
+    }
+}
+
+void CUnitSim::Parse(std::uint8_t byte, Time now) {
+    if (dollars_ == 2) {
+        const char letter = static_cast<char>(byte);
+        const bool attention = attention_;
+        dollars_ = 0;
+        attention_ = false;
+        Note(std::string(attention ? "E" : "") + "$$" + letter);
+        pending_.clear();
+        const auto it = commands_.find(letter);
+        if (it != commands_.end()) it->second(*this, attention, now);
+        return;
+    }
+    if (byte == '$') {
+        ++dollars_;
+        return;
+    }
+    dollars_ = 0;
+    if (byte == 'E') {
+        attention_ = true;
+    } else if (byte == 'S') {
+        attention_ = false;
+        Note("S");
+        if (!pending_.empty()) {
+            auto section = std::move(pending_.front());
+            pending_.pop_front();
+            Send(std::move(section), 'N', now);
+        }
+    } else {
+        attention_ = false;
+    }
+}
+
+void CUnitSim::Note(const std::string& entry) {
+    log_.push_back(entry);
+    if (onLog) onLog(entry);
+}
+
+void CUnitSim::LineBreak() {
+    receiver_ = nullptr;
+    pending_.clear();
+    out_.clear();
+    attention_ = false;
+    dollars_ = 0;
+}
+
+void CUnitSim::ApplyFaults(std::vector<std::uint8_t>& bytes, char target) {
+    for (auto& f : config_.faults) {
+        if (f.times == 0 || (f.target != 0 && f.target != target)) continue;
+        if (f.times > 0) --f.times;
+        switch (f.kind) {
+        case SimFault::Kind::Silence:
+            bytes.clear();
+            break;
+        case SimFault::Kind::Short:
+            bytes.resize(std::min(bytes.size(), static_cast<std::size_t>(std::max(f.value, 0))));
+            break;
+        case SimFault::Kind::WrongFirst:
+            if (!bytes.empty()) bytes[0] = static_cast<std::uint8_t>(f.value);
+            break;
+        case SimFault::Kind::Corrupt:
+            if (f.value >= 0 && static_cast<std::size_t>(f.value) < bytes.size())
+                bytes[static_cast<std::size_t>(f.value)] ^= 0xFF;
+            break;
+        case SimFault::Kind::Refuse:
+            if (!bytes.empty()) bytes[0] = static_cast<std::uint8_t>(f.value);
+            break;
+        }
+        return;
+    }
+}
+
+void CUnitSim::Send(std::vector<std::uint8_t> bytes, char target, Time now) {
+    if (target != 0) ApplyFaults(bytes, target);
+    Time at = now + config_.replyDelay;
+    if (!out_.empty()) at = std::max(at, out_.back().first);
+    for (std::size_t k = 0; k < bytes.size(); ++k) {
+        if (k > 0) at += config_.byteDelay;
+        out_.emplace_back(at, bytes[k]);
+    }
+}
+
+std::vector<std::uint8_t> CUnitSim::TakeDue(Time now) {
+    std::vector<std::uint8_t> due;
+    while (!out_.empty() && out_.front().first <= now) {
+        due.push_back(out_.front().second);
+        out_.pop_front();
+    }
+    return due;
+}
+
+std::optional<CUnitSim::Time> CUnitSim::NextDue() const {
+    if (out_.empty()) return std::nullopt;
+    return out_.front().first;
+}
+
+} // namespace kiv::sim

@@ -1,0 +1,102 @@
+#pragma once
+// The unit's side of the serial protocol as a state machine: bytes in, bytes
+// out, each outgoing byte due at a moment (reply delays). No I/O here: the
+// unitsim program serves it on a pseudo-terminal, tests drive it directly.
+//
+// Commands are dispatched from a table by their letter ("$$R" -> 'R'); an
+// exchange that takes data from the system installs a receiver that gets the
+// following bytes until it is done. New exchanges are new table entries and
+// receivers over the same memory.
+
+#include "sim/SimConfig.h"
+
+#include <chrono>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kiv::sim {
+
+// What the unit stores.
+struct CSimMemory {
+    std::vector<std::uint8_t> section1;       // first parameter section
+    std::vector<std::uint8_t> section2;       // second parameter section (the image)
+    std::vector<std::uint8_t> mailboxSection; // served by "$$C"
+    std::array<std::uint8_t, 5> imageHeader{};
+    int imagesReceived = 0;
+    std::vector<std::uint8_t> mailboxStream; // last stream received with "$$U"
+    std::array<std::uint8_t, 6> clock{};     // minute, hour, weekday, day, month, year
+    std::vector<std::uint8_t> deletions;     // last deletion list received with "$$D"
+};
+
+// Length of a mailbox stream for N mailboxes: the count byte, 77 bytes per
+// mailbox, four groups of 21 bytes and four 16-bit call counters.
+std::size_t MailboxStreamLength(std::size_t mailboxes);
+
+class CUnitSim {
+  public:
+    using Clock = std::chrono::steady_clock;
+    using Time = Clock::time_point;
+    // Handles a command; attention tells whether "E" came just before it.
+    using CommandHandler = std::function<void(CUnitSim&, bool attention, Time now)>;
+    // Takes one byte of an exchange; returns false once it wants no more.
+    using Receiver = std::function<bool(CUnitSim&, std::uint8_t byte, Time now)>;
+
+    explicit CUnitSim(CSimConfig config);
+
+    // Bytes from the system.
+    void Receive(const std::uint8_t* data, std::size_t count, Time now);
+    // The system released the port (break): the exchange in progress and any
+    // reply not yet sent are dropped.
+    void LineBreak();
+
+    // Reply bytes due by now, in order.
+    std::vector<std::uint8_t> TakeDue(Time now);
+    // When the next reply byte is due, if any is waiting.
+    std::optional<Time> NextDue() const;
+
+    CSimConfig& Config() { return config_; }
+    CSimMemory& Memory() { return memory_; }
+    // One entry per command heard: "E$$R", "$$X", "S", ...
+    const std::vector<std::string>& Log() const { return log_; }
+    void Note(const std::string& entry);
+    // Called with every log entry as it is made (unitsim --verbose).
+    std::function<void(const std::string&)> onLog;
+
+    std::vector<std::uint8_t> StatusBytes() const; // the 20 bytes after 0x14
+    std::vector<std::uint8_t> IdentBytes() const;  // the 16 bytes after 0x10
+
+    // Queues a reply, applying the faults aimed at target and the delays.
+    void Send(std::vector<std::uint8_t> bytes, char target, Time now);
+    // Installs the receiver for the bytes that follow.
+    void Expect(Receiver receiver) { receiver_ = std::move(receiver); }
+    void SetCommand(char letter, CommandHandler handler) { commands_[letter] = std::move(handler); }
+    // Sections the unit hands out, one per "S", until the next command.
+    void QueueSections(std::deque<std::vector<std::uint8_t>> sections) {
+        pending_ = std::move(sections);
+    }
+
+    std::size_t SectionLength() const;
+
+  private:
+    void Parse(std::uint8_t byte, Time now);
+    void InstallCommands();
+    void InstallReceivingCommands();
+    void ApplyFaults(std::vector<std::uint8_t>& bytes, char target);
+
+    CSimConfig config_;
+    CSimMemory memory_;
+    std::map<char, CommandHandler> commands_;
+    Receiver receiver_;
+    std::deque<std::vector<std::uint8_t>> pending_;
+    std::deque<std::pair<Time, std::uint8_t>> out_;
+    std::vector<std::string> log_;
+    bool attention_ = false;
+    int dollars_ = 0;
+    int busyLeft_ = 0;
+};
+
+} // namespace kiv::sim

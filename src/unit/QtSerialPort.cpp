@@ -1,0 +1,145 @@
+#include "unit/QtSerialPort.h"
+
+#include <QSerialPort>
+
+#include <chrono>
+
+#ifdef Q_OS_UNIX
+#include <termios.h>
+#endif
+
+namespace kiv {
+
+CQtSerialPort::CQtSerialPort() : port_(std::make_unique<QSerialPort>()) {}
+
+CQtSerialPort::~CQtSerialPort() {
+    if (port_->isOpen()) port_->close();
+}
+
+bool CQtSerialPort::Open(const std::string& device, const LineParams& line) {
+    failed_ = false;
+    port_->setPortName(QString::fromStdString(device));
+    // Line parameters are given before open(): some drivers (and
+    // pseudo-terminals) refuse them afterwards. A refused setting is ignored.
+    port_->setBaudRate(line.baudRate);
+    port_->setDataBits(line.dataBits == 7 ? QSerialPort::Data7 : QSerialPort::Data8);
+    switch (line.parity) {
+    case 'E':
+        port_->setParity(QSerialPort::EvenParity);
+        break;
+    case 'O':
+        port_->setParity(QSerialPort::OddParity);
+        break;
+    case 'M':
+        port_->setParity(QSerialPort::MarkParity);
+        break;
+    case 'N':
+        port_->setParity(QSerialPort::NoParity);
+        break;
+    default:
+        port_->setParity(QSerialPort::SpaceParity);
+        break;
+    }
+    port_->setStopBits(line.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    port_->setFlowControl(QSerialPort::NoFlowControl);
+    if (!port_->open(QIODevice::ReadWrite)) return false;
+    // DTR and RTS stay low; a driver without modem lines refuses that.
+    port_->setDataTerminalReady(false);
+    port_->setRequestToSend(false);
+    port_->clearError();
+    return true;
+}
+
+bool CQtSerialPort::IsOpen() const {
+    return port_->isOpen();
+}
+
+// A port that Qt closed after a device error counts as failed too.
+bool CQtSerialPort::HasFailed() const {
+    return failed_ || !port_->isOpen();
+}
+
+void CQtSerialPort::NoteError() {
+    const auto e = port_->error();
+    if (e == QSerialPort::ResourceError || e == QSerialPort::DeviceNotFoundError ||
+        e == QSerialPort::PermissionError || e == QSerialPort::NotOpenError)
+        failed_ = true;
+    if (e != QSerialPort::ResourceError) port_->clearError();
+}
+
+void CQtSerialPort::Drain() {
+    while (port_->isOpen() && port_->bytesToWrite() > 0) {
+        if (!port_->waitForBytesWritten(1000)) {
+            NoteError();
+            break;
+        }
+    }
+#ifdef Q_OS_UNIX
+    // Wait until the bytes have left the driver, so pauses between bytes
+    // hold on the line.
+    if (port_->isOpen()) tcdrain(static_cast<int>(port_->handle()));
+#endif
+}
+
+bool CQtSerialPort::Write(const std::uint8_t* data, std::size_t count) {
+    if (!port_->isOpen() || failed_) return false;
+    const auto n = port_->write(reinterpret_cast<const char*>(data), static_cast<qint64>(count));
+    if (n < 0) {
+        NoteError();
+        return false;
+    }
+    Drain();
+    return !failed_;
+}
+
+std::size_t CQtSerialPort::BytesWaiting() {
+    if (!port_->isOpen() || failed_) return 0;
+    // Without an event loop, received bytes reach the buffer only through a wait.
+    if (!port_->waitForReadyRead(0)) NoteError();
+    return static_cast<std::size_t>(port_->bytesAvailable());
+}
+
+bool CQtSerialPort::WaitForBytes(std::size_t count, std::chrono::milliseconds timeout) {
+    using clock = std::chrono::steady_clock;
+    const auto deadline = clock::now() + timeout;
+    while (port_->isOpen() && !failed_) {
+        if (static_cast<std::size_t>(port_->bytesAvailable()) >= count) return true;
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - clock::now());
+        if (left.count() <= 0) break;
+        if (!port_->waitForReadyRead(static_cast<int>(left.count()))) {
+            NoteError();
+            if (port_->error() != QSerialPort::NoError || failed_) break;
+        }
+    }
+    return port_->isOpen() && static_cast<std::size_t>(port_->bytesAvailable()) >= count;
+}
+
+long CQtSerialPort::Read(std::uint8_t* dest, std::size_t count) {
+    if (!port_->isOpen()) return -1;
+    const auto n = port_->read(reinterpret_cast<char*>(dest), static_cast<qint64>(count));
+    if (n < 0) {
+        NoteError();
+        return -1;
+    }
+    return static_cast<long>(n);
+}
+
+void CQtSerialPort::Flush() {
+    if (port_->isOpen()) Drain();
+}
+
+void CQtSerialPort::SetBreak(bool on) {
+    if (!port_->isOpen()) return;
+    port_->setBreakEnabled(on);
+    port_->clearError();
+}
+
+void CQtSerialPort::Close() {
+    if (port_->isOpen()) port_->close();
+}
+
+SerialPortFactory CQtSerialPort::Factory() {
+    return [] { return std::make_unique<CQtSerialPort>(); };
+}
+
+} // namespace kiv

@@ -1,0 +1,41 @@
+#pragma once
+// The serial port over QSerialPort. Works without an event loop (it drives
+// the port through waitForReadyRead / waitForBytesWritten), so a transfer may
+// run it on a worker thread; create it on the thread that uses it.
+
+#include "unit/SerialPort.h"
+
+#include <memory>
+
+class QSerialPort;
+
+namespace kiv {
+
+class CQtSerialPort : public ISerialPort {
+  public:
+    CQtSerialPort();
+    ~CQtSerialPort() override;
+
+    bool Open(const std::string& device, const LineParams& line) override;
+    bool IsOpen() const override;
+    bool Write(const std::uint8_t* data, std::size_t count) override;
+    std::size_t BytesWaiting() override;
+    bool WaitForBytes(std::size_t count, std::chrono::milliseconds timeout) override;
+    long Read(std::uint8_t* dest, std::size_t count) override;
+    void Flush() override;
+    void SetBreak(bool on) override;
+    void Close() override;
+    bool HasFailed() const override;
+
+    // A factory for CLinkContext::portFactory.
+    static SerialPortFactory Factory();
+
+  private:
+    void NoteError();
+    void Drain();
+
+    std::unique_ptr<QSerialPort> port_;
+    bool failed_ = false;
+};
+
+} // namespace kiv

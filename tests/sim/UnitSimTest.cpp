@@ -1,0 +1,155 @@
+// The simulated unit's state machine, bytes in and bytes out.
+
+#include "sim/UnitSim.h"
+
+#include <gtest/gtest.h>
+
+using namespace kiv::sim;
+using namespace std::chrono;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+const CUnitSim::Time t0{};
+
+Bytes Feed(CUnitSim& sim, const std::string& text, CUnitSim::Time now = t0) {
+    sim.Receive(reinterpret_cast<const std::uint8_t*>(text.data()), text.size(), now);
+    return sim.TakeDue(now + hours(1));
+}
+
+} // namespace
+
+TEST(UnitSim, StatusAndIdentificationReplies) {
+    CSimConfig config;
+    config.productCode = 21;
+    config.version = {7, 3, 9};
+    config.password = "90210";
+    config.languages = {4, 255, 255};
+    config.lineStates = {6, 1, 6, 6};
+    config.busyProbes = 2;
+    config.busyByte = 0x33;
+    CUnitSim sim(config);
+
+    EXPECT_EQ(Feed(sim, "E$$R"), Bytes{0x33});
+    EXPECT_EQ(Feed(sim, "E$$R"), Bytes{0x33});
+    const Bytes status = Feed(sim, "E$$R");
+    ASSERT_EQ(status.size(), 21u);
+    EXPECT_EQ(status[0], 0x14);
+    EXPECT_EQ(status[9], 4);                        // s8: blocks per section
+    EXPECT_EQ((status[10] << 8) | status[11], 512); // s9, s10: block size
+    EXPECT_EQ(status[17], 1);                       // s16: line 2
+
+    const Bytes ident = Feed(sim, "E$$V");
+    const Bytes expected{0x10, 7, 3, 9, 9, 0, 2, 1, 0, 0, 0, 0, 5, 21, 4, 255, 255};
+    EXPECT_EQ(ident, expected);
+    EXPECT_EQ(sim.Log(), (std::vector<std::string>{"E$$R", "E$$R", "E$$R", "E$$V"}));
+}
+
+TEST(UnitSim, SectionsFollowStatusWithChecksumsUntilTheNextCommand) {
+    CSimConfig config;
+    config.sectionBlocks = 1;
+    config.blockSize = 300;
+    CUnitSim sim(config);
+    Feed(sim, "E$$R");
+    const Bytes one = Feed(sim, "S");
+    ASSERT_EQ(one.size(), 301u);
+    unsigned sum = 0;
+    for (std::size_t k = 0; k < 300; ++k)
+        sum += one[k];
+    EXPECT_EQ(one.back(), sum & 0xFF);
+    EXPECT_EQ(Feed(sim, "S").size(), 301u);
+    EXPECT_TRUE(Feed(sim, "S").empty());
+
+    Feed(sim, "E$$R");
+    Feed(sim, "$$X"); // ends the exchange: nothing more to hand out
+    EXPECT_TRUE(Feed(sim, "S").empty());
+}
+
+TEST(UnitSim, DelaysAndLineBreak) {
+    CSimConfig config;
+    config.replyDelay = milliseconds(50);
+    config.byteDelay = milliseconds(10);
+    CUnitSim sim(config);
+    const std::string cmd = "E$$V";
+    sim.Receive(reinterpret_cast<const std::uint8_t*>(cmd.data()), cmd.size(), t0);
+    EXPECT_TRUE(sim.TakeDue(t0 + milliseconds(49)).empty());
+    EXPECT_EQ(sim.TakeDue(t0 + milliseconds(65)).size(), 2u);
+    EXPECT_EQ(sim.NextDue(), t0 + milliseconds(70));
+    sim.LineBreak(); // the port closed: the rest of the reply is dropped
+    EXPECT_FALSE(sim.NextDue());
+
+    // A command cut by a break does not complete with later bytes.
+    CUnitSim other{CSimConfig{}};
+    Feed(other, "E$$");
+    other.LineBreak();
+    EXPECT_TRUE(Feed(other, "V").empty());
+}
+
+TEST(UnitSim, FaultsHitTheirReplyTheGivenNumberOfTimes) {
+    CSimConfig config;
+    SimFault silence, shortR, corrupt;
+    ASSERT_EQ(ParseFault("silence:V:0:1", silence), "");
+    ASSERT_EQ(ParseFault("short:R:5", shortR), "");
+    ASSERT_EQ(ParseFault("corrupt:*:0:1", corrupt), "");
+    config.faults = {silence, shortR};
+    CUnitSim sim(config);
+    EXPECT_TRUE(Feed(sim, "E$$V").empty());
+    EXPECT_EQ(Feed(sim, "E$$V").size(), 17u);
+    EXPECT_EQ(Feed(sim, "E$$R").size(), 5u);
+    EXPECT_EQ(Feed(sim, "E$$R").size(), 5u);
+
+    CUnitSim wrong(CSimConfig{.faults = {corrupt}});
+    EXPECT_EQ(Feed(wrong, "E$$V")[0], 0x10 ^ 0xFF);
+    EXPECT_EQ(Feed(wrong, "E$$V")[0], 0x10);
+
+    SimFault f;
+    EXPECT_NE(ParseFault("melt:V", f), "");
+    EXPECT_NE(ParseFault("short:Q:1", f), "");
+    EXPECT_NE(ParseFault("short:R:x", f), "");
+    EXPECT_NE(ParseFault("short", f), "");
+}
+
+TEST(UnitSim, ImageReceptionChecksEveryBlock) {
+    CSimConfig config;
+    config.sectionBlocks = 2;
+    config.blockSize = 4;
+    CUnitSim sim(config);
+    EXPECT_EQ(Feed(sim, "E$$S"), (Bytes{0, 0, 0, 0, 2, 0, 4}));
+    const Bytes header{4, 1, 0, 1, 0};
+    sim.Receive(header.data(), header.size(), t0);
+    EXPECT_EQ(sim.TakeDue(t0), Bytes{'S'});
+    const Bytes badBlock{1, 2, 3, 4, 9};
+    sim.Receive(badBlock.data(), badBlock.size(), t0);
+    EXPECT_NE(sim.TakeDue(t0), Bytes{'S'});
+    const Bytes blocks{1, 2, 3, 4, 10, 200, 100, 0, 0, 44};
+    sim.Receive(blocks.data(), blocks.size(), t0);
+    EXPECT_EQ(sim.TakeDue(t0), (Bytes{'S', 'S'}));
+    EXPECT_EQ(sim.Memory().section2, (Bytes{1, 2, 3, 4, 200, 100, 0, 0}));
+    EXPECT_EQ(sim.Memory().imagesReceived, 1);
+    // Back to commands afterwards.
+    EXPECT_EQ(Feed(sim, "E$$V").size(), 17u);
+}
+
+TEST(UnitSim, StreamClockAndDeletionsAreTakenAsData) {
+    CUnitSim sim{CSimConfig{}};
+    // A stream for one mailbox whose bytes look like commands.
+    Bytes stream(MailboxStreamLength(1), '$');
+    stream[0] = 1;
+    stream[1] = 'E';
+    Feed(sim, "$$U");
+    sim.Receive(stream.data(), stream.size(), t0);
+    EXPECT_TRUE(sim.TakeDue(t0 + hours(1)).empty());
+    EXPECT_EQ(sim.Memory().mailboxStream, stream);
+
+    Feed(sim, "$$T");
+    const Bytes clock{30, 12, 3, 7, 12, 26};
+    sim.Receive(clock.data(), clock.size(), t0);
+    EXPECT_EQ(Bytes(sim.Memory().clock.begin(), sim.Memory().clock.end()), clock);
+
+    Feed(sim, "$$D");
+    const Bytes deletions{3, 7, 5, 3};
+    sim.Receive(deletions.data(), deletions.size(), t0);
+    EXPECT_EQ(sim.Memory().deletions, (Bytes{7, 5, 3}));
+    EXPECT_EQ(Feed(sim, "E$$V").size(), 17u);
+    EXPECT_EQ(sim.Log().back(), "E$$V");
+}
