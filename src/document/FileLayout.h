@@ -15,6 +15,8 @@
 
 #include "document/QelDoc.h"
 
+#include <algorithm>
+
 namespace kiv {
 
 enum class FileGate {
@@ -29,6 +31,31 @@ enum class FileGate {
     GroupDigitEnd,    // item 26 done: groupFirstDigit check
     InBandEnd,        // item 37 done: a default file ends here
     BreaksEnd,        // item 38 done: only the password block follows
+};
+
+// Base of walkers that treat every element on its own, in stored order: it
+// turns records, their ranges and grids into calls of the walker's own Int,
+// Byte, Text ... (the file reader and writer are such walkers).
+template <class Derived> class CElementWalker {
+  public:
+    template <class R, size_t N>
+    void Records(const char*, std::array<R, N>& a, size_t first, int64_t count) {
+        const size_t last =
+            std::min<size_t>(N, first + static_cast<size_t>(std::max<int64_t>(count, 0)));
+        for (size_t i = first; i < last; ++i)
+            WalkRecord(Self(), a[i]);
+    }
+    template <class R, size_t M, size_t N>
+    void Grid(const char* name, std::array<std::array<R, M>, N>& g) {
+        for (auto& row : g)
+            for (auto& e : row)
+                Element(name, e);
+    }
+
+  private:
+    Derived& Self() { return static_cast<Derived&>(*this); }
+    void Element(const char* name, int32_t& v) { Self().Int(name, v, kAny); }
+    template <class R> void Element(const char*, R& r) { WalkRecord(Self(), r); }
 };
 
 template <class W> void WalkFileLayout(W& w, CQelDoc& d) {

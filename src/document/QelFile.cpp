@@ -12,7 +12,7 @@ namespace kiv {
 namespace {
 
 // Writes each item with its encoding: int32 as I32, byte as U8, text as TXT.
-class FileWriter {
+class FileWriter : public CElementWalker<FileWriter> {
   public:
     FileWriter(CQelDoc& doc, const StoreOptions& options) : doc_(doc), options_(options) {}
 
@@ -35,28 +35,12 @@ class FileWriter {
         for (size_t i = first; i < std::min(N, first + count); ++i)
             ar_.Txt(a[i]);
     }
-    template <class R, size_t N>
-    void Records(const char*, std::array<R, N>& a, size_t first, int64_t count) {
-        const size_t last =
-            std::min<size_t>(N, first + static_cast<size_t>(std::max<int64_t>(count, 0)));
-        for (size_t i = first; i < last; ++i)
-            WalkRecord(*this, a[i]);
-    }
-    template <class R, size_t M, size_t N>
-    void Grid(const char*, std::array<std::array<R, M>, N>& g) {
-        for (auto& row : g)
-            for (auto& e : row)
-                Element(e);
-    }
     void Gate(FileGate gate) {
         if (gate == FileGate::ClockBegin && options_.advanceClock) doc_.AdvanceClock(true);
     }
     ArchiveWriter& Archive() { return ar_; }
 
   private:
-    void Element(int32_t& v) { ar_.I32(v); }
-    template <class R> void Element(R& r) { WalkRecord(*this, r); }
-
     CQelDoc& doc_;
     const StoreOptions& options_;
     ArchiveWriter ar_;
@@ -68,7 +52,7 @@ struct StopLoad {};
 enum class LoadMode { Open, Default };
 
 // Reads each item into its member and applies the loading rules at the gates.
-class FileReader {
+class FileReader : public CElementWalker<FileReader> {
   public:
     FileReader(CQelDoc& doc, std::span<const uint8_t> data, LoadMode mode,
                std::string_view fileName, MessageSink& sink)
@@ -101,19 +85,6 @@ class FileReader {
         for (size_t i = first; i < std::min(N, first + count); ++i)
             a[i] = ar_.Txt();
     }
-    template <class R, size_t N>
-    void Records(const char*, std::array<R, N>& a, size_t first, int64_t count) {
-        const size_t last =
-            std::min<size_t>(N, first + static_cast<size_t>(std::max<int64_t>(count, 0)));
-        for (size_t i = first; i < last; ++i)
-            WalkRecord(*this, a[i]);
-    }
-    template <class R, size_t M, size_t N>
-    void Grid(const char*, std::array<std::array<R, M>, N>& g) {
-        for (auto& row : g)
-            for (auto& e : row)
-                Element(e);
-    }
     void Gate(FileGate gate);
 
     bool productTypeTaken = false;
@@ -123,8 +94,6 @@ class FileReader {
     size_t endPosition = 0;
 
   private:
-    void Element(int32_t& v) { v = ar_.I32(); }
-    template <class R> void Element(R& r) { WalkRecord(*this, r); }
     void Refuse(const char* message) {
         sink_.Show(message);
         doc_.fileValid = 0;

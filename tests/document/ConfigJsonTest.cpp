@@ -18,11 +18,10 @@ json::Value Parsed(const std::string& text) {
 
 // Brings every member into its range, so that a distinctive configuration
 // can travel through JSON, which refuses values out of range.
-struct IntoRange {
+struct IntoRange : CElementWalker<IntoRange> {
     void Int(const char*, int32_t& v, Range r = kAny) {
-        if (!r.Contains(v))
-            v = static_cast<int32_t>(r.lo + (v % (r.hi - r.lo + 1) + (r.hi - r.lo + 1)) %
-                                                (r.hi - r.lo + 1));
+        const int64_t span = r.hi - r.lo + 1;
+        if (!r.Contains(v)) v = static_cast<int32_t>(r.lo + ((v % span) + span) % span);
     }
     void Byte(const char* n, uint8_t& v, Range r = kAny) {
         int32_t w = v;
@@ -38,20 +37,7 @@ struct IntoRange {
     }
     template <size_t N> void Bytes(const char*, std::array<uint8_t, N>&) {}
     template <size_t N> void Texts(const char*, std::array<std::string, N>&, size_t, size_t) {}
-    template <class R, size_t N>
-    void Records(const char*, std::array<R, N>& a, size_t first, int64_t count) {
-        for (size_t i = first; i < first + static_cast<size_t>(count); ++i)
-            WalkRecord(*this, a[i]);
-    }
-    template <class R, size_t M, size_t N>
-    void Grid(const char*, std::array<std::array<R, M>, N>& g) {
-        for (auto& row : g)
-            for (auto& e : row)
-                Element(e);
-    }
     void Gate(FileGate) {}
-    void Element(int32_t&) {}
-    template <class R> void Element(R& r) { WalkRecord(*this, r); }
 };
 
 TEST(ConfigJsonTest, DumpAndImportRoundTripEveryMember) {
