@@ -1,0 +1,107 @@
+#pragma once
+// Texts of the mailbox, group and parameter editors, in code page 1252.
+
+namespace kiv::editors::texts {
+
+// --- Shared ------------------------------------------------------------------
+inline constexpr const char* kInputError = "Errore inserimento";
+inline constexpr const char* kNone = "Nessuna";
+inline constexpr const char* kNo = "No";
+inline constexpr const char* kYes = "Si";
+inline constexpr const char* kParameters = "Parametri";
+
+// --- "Lista Caselle" ---------------------------------------------------------
+inline constexpr const char* kListMboxCaption = "Lista Caselle";
+inline constexpr const char* kListTab = "Lista";
+inline constexpr const char* kStatistics = "&Statistiche";
+inline constexpr const char* kChange = "Ca&mbia...";
+inline constexpr const char* kDelete = "&Cancella";
+inline constexpr const char* kCopy = "&Copia";
+inline constexpr const char* kAdd = "&Aggiungi";
+inline constexpr const char* kTotalMboxes = "Numero Totale Caselle";
+inline constexpr const char* kSupervisorMbox = "Casella Supervisore";
+inline constexpr const char* kProfileSection = "ListMbox";
+
+inline constexpr const char* kInvalidMboxNumber = "Numero Casella inserito non valido";
+inline constexpr const char* kMboxExists = "Casella Vocale esistente";
+inline constexpr const char* kMboxUsedInPage =
+    "La Casella \xE8 in uso nella Pagina %i e non si pu\xF2 cancellare";
+inline constexpr const char* kMboxUsedByProtocol =
+    "La Casella \xE8 in uso dal protocollo e non pu\xF2 essere cancellata";
+inline constexpr const char* kLimit2 = "Non si possono definire pi\xF9 di 2 Caselle Vocali";
+inline constexpr const char* kLimit8 = "Non si possono definire pi\xF9 di 8 Caselle Vocali";
+inline constexpr const char* kLimit48 = "Non si possono definire pi\xF9 di 48 Caselle Vocali";
+inline constexpr const char* kLimit128 = "Non si possono definire piu' di 128 Caselle Vocali";
+// Any other slot count (a configuration of unknown product type).
+inline constexpr const char* kLimitFormat = "Non si possono definire pi\xF9 di %d Caselle Vocali";
+
+// Cells of the list.
+inline constexpr const char* kTypeRealShort = "Reale";
+inline constexpr const char* kTypeVirtualShort = "Virt.";
+inline constexpr const char* kHiddenPassword = "****";
+inline constexpr const char* kLanguageColumn[3] = {"Primo", "Secondo", "Terzo"};
+inline constexpr const char* kLocalNotify[5] = {"Nessuna", "Led Messaggio 1", "Led Messaggio 2",
+                                                "Squilli Avviso", "Squilli"};
+
+// --- Wizard range panel ------------------------------------------------------
+inline constexpr const char* kRangeHint =
+    "Su questa finestra si pu\xF2 aprire un intervallo di Caselle Vocali.";
+inline constexpr const char* kRangeFrom = "Da";
+inline constexpr const char* kRangeTo = "A";
+inline constexpr const char* kCreateRange = "Crea &Intervallo";
+
+// --- "Parametri Casella" -----------------------------------------------------
+inline constexpr const char* kNewMbox = "Nuova Casella";
+inline constexpr const char* kChangeMbox = "Modifica una Casella";
+inline constexpr const char* kEditMboxTab = "Parametri Casella";
+inline constexpr const char* kUserPassword = "Password Utente";
+inline constexpr const char* kUserLanguage = "Lingua Utente";
+inline constexpr const char* kPhone = "Telefono";
+inline constexpr const char* kPager = "Pager";
+inline constexpr const char* kMbox = "Casella";
+inline constexpr const char* kMboxType = "Tipo Casella";
+inline constexpr const char* kLocalNotifyLabel = "Notifica Interna";
+inline constexpr const char* kExternalNotify = "Notifica Esterna";
+inline constexpr const char* kReset = "Reset";
+inline constexpr const char* kTimeStamp = "Data/Ora Messaggi";
+inline constexpr const char* kEnabled = "Abilitata";
+inline constexpr const char* kDnd = "Non Disturbare";
+inline constexpr const char* kAllowed = "Autorizzata";
+inline constexpr const char* kAnnouncer = "Risponditore";
+inline constexpr const char* kMboxTypes[2] = {"Reale", "Virtuale"};
+inline constexpr const char* kLanguages[3] = {"Prima Lingua", "Seconda Lingua", "Terza Lingua"};
+
+inline constexpr const char* kVirtualNoLocalNotify =
+    "Le Caselle Virtuali non supportano la Notifica Interna";
+inline constexpr const char* kVirtualMustBeDnd =
+    "Le Caselle Virtuali devono essere settate Non Disturbare = Si";
+inline constexpr const char* kNumberRequired =
+    "Quando si abilita la Notifica Esterna il Numero di Telefono deve essere definito";
+
+// --- "Gruppo Caselle" --------------------------------------------------------
+inline constexpr const char* kGroupCaption = "Gruppo Caselle";
+inline constexpr const char* kGroupTab = "Gruppi";
+inline constexpr const char* kGroupFirstDigit = "Prima cifra del Gruppo";
+inline constexpr const char* kGroupAdd = "Aggiungi";
+inline constexpr const char* kGroupRemove = "Rimuovi";
+inline constexpr const char* kTooManyMboxes = "Troppe Caselle Vocali";
+
+// --- "Parametri Sistema" -----------------------------------------------------
+inline constexpr const char* kSysParCaption = "Parametri Sistema";
+inline constexpr const char* kMinutes = "min";
+inline constexpr const char* kMaxRecordTime = "Tempo Massimo di Registrazione ";
+inline constexpr const char* kDefaultLanguage = "Lingua Sistema di Default";
+inline constexpr const char* kAutoVolume = "Controllo Volume Automatico";
+inline constexpr const char* kNameOrder = "Elenco Nomi";
+inline constexpr const char* kEnabledMasc = "Abilitato";
+inline constexpr const char* kNameOrders[2] = {"Cognome", "Nome"};
+inline constexpr const char* kRecordTimeWarning =
+    "La modifica del parametro potr\xE0 influire sulle operazioni dell'unit\xE0";
+
+// --- Mailbox parameters ("Parametri" tab of "Lista Caselle") ------------------
+inline constexpr const char* kArchiveDays = "N. Massimo Giorni per Archiviare Messaggi";
+inline constexpr const char* kListenKey = "Tasto Ascolto Messaggi";
+inline constexpr const char* kListenKeyNote = "durante l'ascolto del Risponditore";
+inline constexpr const char* kOperatorKey = "Tasto Operatore";
+
+} // namespace kiv::editors::texts
