@@ -4,6 +4,8 @@
 
 #include "document/Cp1252.h"
 
+#include <QFile>
+
 namespace kiv {
 
 QString ToQString(const std::string& cp1252) {
@@ -12,6 +14,14 @@ QString ToQString(const std::string& cp1252) {
 
 bool FromQString(const QString& text, std::string& cp1252) {
     return Utf8ToCp1252(text.toUtf8().toStdString(), cp1252);
+}
+
+std::string NativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString FromNativePath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
 } // namespace kiv

@@ -26,7 +26,7 @@ const char* ProductTypeName(int type) {
 
 int MaxMailboxes(int type) {
     const ProductTypeInfo* info = FindProductType(type);
-    return info ? info->slots - 1 : 0;
+    return info ? info->slotCount - 1 : 0;
 }
 
 std::optional<int> ProductTypeFromFileName(std::string_view fileName) {

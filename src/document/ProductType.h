@@ -11,7 +11,7 @@ struct ProductTypeInfo {
     int type;
     const char* name;        // "RZ 128 Mbx"
     const char* extension;   // "qel", without the dot
-    int slots;               // S: mailbox slots of the unit
+    int slotCount;           // S: mailbox slots of the unit
     const char* defaultFile; // "default.qel"
     const char* untitled;    // "Untitled.qel"
 };

@@ -20,7 +20,7 @@ CQelDoc::CQelDoc(const IClock& clock, NoReset) : clock_(&clock) {
 void CQelDoc::SetProductType(int type) {
     productType = type;
     const ProductTypeInfo* info = FindProductType(type);
-    slotLimit = info ? info->slots : -1;
+    slotLimit = info ? info->slotCount : -1;
 }
 
 void CQelDoc::SetClockFromNow() {

@@ -21,6 +21,8 @@ inline constexpr const char* pleaseWait = "Attendere Prego...";
 inline constexpr const char* portDialogCaption = "Selezione Porta COM";
 inline constexpr const char* portLabel[4] = {"Porta Com 1", "Porta Com 2", "Porta Com 3",
                                              "Porta Com 4"};
+// Beside a port whose device is not there.
+inline constexpr const char* portMissing = " - assente";
 
 inline constexpr const char* wrongPassword = "Password errata";
 inline constexpr const char* changePasswordCaption = "Cambiare Password";

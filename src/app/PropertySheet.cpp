@@ -1,0 +1,120 @@
+#include "app/PropertySheet.h"
+
+#include "app/Help.h"
+#include "app/PropertyPage.h"
+#include "app/Texts.h"
+
+#include <QDialogButtonBox>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace kiv {
+
+CPropertySheet::CPropertySheet(const QString& caption, MessageSink& sink, QWidget* parent)
+    : QDialog(parent), sink_(&sink) {
+    setWindowTitle(caption);
+    setModal(true);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("sheetTabs");
+    // Every tab stays in sight: the sheet grows to show all their titles.
+    tabs_->setUsesScrollButtons(false);
+
+    auto* buttons = new QDialogButtonBox(this);
+    ok_ = buttons->addButton(ui::Ui(ui::kSheetOk), QDialogButtonBox::AcceptRole);
+    cancel_ = buttons->addButton(ui::Ui(ui::kSheetCancel), QDialogButtonBox::RejectRole);
+    help_ = buttons->addButton(ui::Ui(ui::kSheetHelp), QDialogButtonBox::HelpRole);
+    ok_->setObjectName("sheetOk");
+    cancel_->setObjectName("sheetCancel");
+    help_->setObjectName("sheetHelp");
+    ok_->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CPropertySheet::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CPropertySheet::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, &CPropertySheet::ShowHelp);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &CPropertySheet::ShowHelp);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(buttons);
+    connect(tabs_, &QTabWidget::currentChanged, this, &CPropertySheet::OnTabChanged);
+}
+
+void CPropertySheet::AddPage(CPropertyPage* page) {
+    page->sheet_ = this;
+    pages_.push_back(page);
+    switching_ = true;
+    tabs_->addTab(page, page->Title());
+    switching_ = false;
+    if (pages_.size() == 1) {
+        shown_ = 0;
+        page->OnSetActive();
+    }
+}
+
+CPropertyPage* CPropertySheet::Page(int index) const {
+    return index >= 0 && index < PageCount() ? pages_[index] : nullptr;
+}
+
+CPropertyPage* CPropertySheet::ActivePage() const {
+    return Page(ActiveIndex());
+}
+
+int CPropertySheet::ActiveIndex() const {
+    return tabs_->currentIndex();
+}
+
+bool CPropertySheet::SetActivePage(int index) {
+    if (!Page(index)) return false;
+    if (index == ActiveIndex()) return true;
+    tabs_->setCurrentIndex(index); // runs OnTabChanged
+    return ActiveIndex() == index;
+}
+
+bool CPropertySheet::SetActivePage(CPropertyPage* page) {
+    for (int i = 0; i < PageCount(); ++i)
+        if (pages_[i] == page) return SetActivePage(i);
+    return false;
+}
+
+void CPropertySheet::OnTabChanged(int index) {
+    if (switching_) return;
+    // The tab bar has already moved: go back to the page being left while it
+    // is checked, so that a failing field is visible when it gets the focus.
+    const int leaving = shown_;
+    if (CPropertyPage* old = Page(leaving); old && leaving != index) {
+        switching_ = true;
+        tabs_->setCurrentIndex(leaving);
+        switching_ = false;
+        if (!old->OnKillActive()) return;
+        switching_ = true;
+        tabs_->setCurrentIndex(index);
+        switching_ = false;
+    }
+    shown_ = index;
+    if (CPropertyPage* page = Page(index)) page->OnSetActive();
+}
+
+void CPropertySheet::accept() {
+    if (CPropertyPage* page = ActivePage(); page && !page->OnKillActive()) return;
+    for (CPropertyPage* page : pages_)
+        page->OnOK();
+    QDialog::accept();
+}
+
+void CPropertySheet::reject() {
+    for (CPropertyPage* page : pages_)
+        page->OnCancel();
+    QDialog::reject();
+}
+
+void CPropertySheet::ShowHelp() {
+    QString topic;
+    if (CPropertyPage* page = ActivePage()) topic = page->HelpTopic();
+    if (topic.isEmpty()) topic = helpTopic_;
+    kiv::ShowHelp(topic, *sink_);
+}
+
+} // namespace kiv

@@ -1,0 +1,69 @@
+#pragma once
+// A modal property sheet: a row of tabs, one CPropertyPage each, and the
+// buttons OK, Annulla and Aiuto (no Apply). Leaving a page (another tab or
+// OK) runs its leave check first; a failed check keeps the page. OK then
+// calls every page's OnOK and closes; Cancel calls OnCancel and closes.
+//
+// The usual editor command: copy the document's members into the pages, run
+// the sheet, and only when it returns Accepted copy the values back.
+
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+class QDialogButtonBox;
+class QPushButton;
+class QTabWidget;
+
+namespace kiv {
+
+class CPropertyPage;
+class MessageSink;
+
+class CPropertySheet : public QDialog {
+    Q_OBJECT
+  public:
+    CPropertySheet(const QString& caption, MessageSink& sink, QWidget* parent = nullptr);
+
+    // Adds a page as the next tab; the sheet owns it.
+    void AddPage(CPropertyPage* page);
+    int PageCount() const { return static_cast<int>(pages_.size()); }
+    CPropertyPage* Page(int index) const;
+    CPropertyPage* ActivePage() const;
+    int ActiveIndex() const;
+    // Moves to another tab, after the present page's leave check; false when
+    // the check kept the present page.
+    bool SetActivePage(int index);
+    bool SetActivePage(CPropertyPage* page);
+
+    MessageSink& Sink() const { return *sink_; }
+    void SetSink(MessageSink& sink) { sink_ = &sink; }
+
+    // Help topic used when the active page has none.
+    void SetHelpTopic(const QString& topic) { helpTopic_ = topic; }
+
+    QPushButton* OkButton() const { return ok_; }
+    QPushButton* CancelButton() const { return cancel_; }
+    QPushButton* HelpButton() const { return help_; }
+    QTabWidget* Tabs() const { return tabs_; }
+
+  public slots:
+    void accept() override;
+    void reject() override;
+    void ShowHelp();
+
+  private:
+    void OnTabChanged(int index);
+
+    MessageSink* sink_;
+    QString helpTopic_;
+    QTabWidget* tabs_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+    QPushButton* help_;
+    std::vector<CPropertyPage*> pages_;
+    int shown_ = -1; // the page whose OnSetActive ran last
+    bool switching_ = false;
+};
+
+} // namespace kiv

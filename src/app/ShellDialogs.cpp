@@ -1,0 +1,62 @@
+#include "app/ShellDialogs.h"
+
+#include "app/FolderDlg.h"
+#include "app/ProductTypeDlg.h"
+#include "app/Texts.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+namespace kiv {
+
+int CShellDialogs::Exec(QDialog& dialog) {
+    return dialog.exec();
+}
+
+std::optional<int> CShellDialogs::AskProductType(QWidget* parent, int current) {
+    CProductTypeDlg dlg(current, sink_, parent);
+    if (Exec(dlg) != QDialog::Accepted) return std::nullopt;
+    return dlg.Selected();
+}
+
+namespace {
+
+std::optional<QString> RunFileDialog(CShellDialogs& shell, QFileDialog& dlg) {
+    if (shell.Exec(dlg) != QDialog::Accepted) return std::nullopt;
+    const QStringList files = dlg.selectedFiles();
+    if (files.isEmpty() || files.front().isEmpty()) return std::nullopt;
+    return files.front();
+}
+
+} // namespace
+
+std::optional<QString> CShellDialogs::OpenFileName(QWidget* parent, const QString& filter,
+                                                   const QString& folder) {
+    QFileDialog dlg(parent, ui::Ui(ui::kOpenDialogTitle));
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    // Any name is taken: a name typed without extension gets ".qel", and a
+    // file that cannot be read is reported by the command.
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setNameFilter(filter);
+    if (!folder.isEmpty() && QDir(folder).exists()) dlg.setDirectory(folder);
+    return RunFileDialog(*this, dlg);
+}
+
+std::optional<QString> CShellDialogs::SaveFileName(QWidget* parent, const QString& filter,
+                                                   const QString& folder, const QString& name) {
+    QFileDialog dlg(parent, ui::Ui(ui::kSaveDialogTitle));
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setNameFilter(filter);
+    if (!folder.isEmpty() && QDir(folder).exists()) dlg.setDirectory(folder);
+    dlg.selectFile(name);
+    return RunFileDialog(*this, dlg);
+}
+
+std::optional<QString> CShellDialogs::PickFolder(QWidget* parent, const FolderRequest& request) {
+    CFolderDlg dlg(request.folder, request.typeName, request.suffix, request.filter, parent);
+    if (Exec(dlg) != QDialog::Accepted) return std::nullopt;
+    return dlg.Folder();
+}
+
+} // namespace kiv

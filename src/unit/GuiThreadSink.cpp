@@ -1,0 +1,17 @@
+#include "unit/GuiThreadSink.h"
+
+#include <QMetaObject>
+#include <QObject>
+#include <QThread>
+
+namespace kiv {
+
+MsgAnswer CGuiThreadSink::Ask(const Message& message) {
+    if (QThread::currentThread() == context_->thread()) return inner_.Ask(message);
+    MsgAnswer answer = MsgAnswer::Cancel;
+    QMetaObject::invokeMethod(
+        context_, [&] { answer = inner_.Ask(message); }, Qt::BlockingQueuedConnection);
+    return answer;
+}
+
+} // namespace kiv

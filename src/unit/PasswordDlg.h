@@ -1,0 +1,49 @@
+#pragma once
+// CPasswordDlg: asks for a unit password. Caption and prompt come from the
+// caller; the field takes at most eight characters and OK accepts digits only.
+
+#include "unit/PasswordCommand.h"
+
+#include <QDialog>
+
+#include <optional>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+
+namespace kiv {
+
+class MessageSink;
+
+class CPasswordDlg : public QDialog {
+    Q_OBJECT
+  public:
+    CPasswordDlg(const std::string& caption, const std::string& prompt, MessageSink& sink,
+                 QWidget* parent = nullptr);
+
+    void SetText(const std::string& text);
+    std::string Text() const;
+    QLineEdit* Field() const { return field_; }
+
+    void accept() override;
+
+  private:
+    MessageSink& sink_;
+    QLabel* prompt_;
+    QLineEdit* field_;
+};
+
+// The password prompt of the core commands, answered with CPasswordDlg.
+class CPasswordDlgPrompt : public PasswordPrompt {
+  public:
+    CPasswordDlgPrompt(MessageSink& sink, QWidget* parent) : sink_(sink), parent_(parent) {}
+    std::optional<std::string> Ask(const std::string& caption, const std::string& prompt,
+                                   const std::string& preset) override;
+
+  private:
+    MessageSink& sink_;
+    QWidget* parent_;
+};
+
+} // namespace kiv

@@ -1,0 +1,146 @@
+// The link's dialogs, offscreen: the password field, the port choice and the
+// "Attesa linea libera" wait with its worker-thread probing.
+#include "document/MessageSink.h"
+#include "unit/GuiThreadSink.h"
+#include "unit/PasswordDlg.h"
+#include "unit/PortSelectDlg.h"
+#include "unit/SerialSettings.h"
+#include "unit/Texts.h"
+#include "unit/WaitLineDlg.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+namespace kiv {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(PasswordDlgTest, DigitsOnlyAndAtMostEight) {
+    RecordingSink sink;
+    CPasswordDlg dialog("Cambiare Password", "Digitare la Password corrente", sink);
+    EXPECT_EQ(dialog.windowTitle(), "Cambiare Password");
+    EXPECT_EQ(dialog.Field()->maxLength(), 8);
+    dialog.Field()->setText("123456789");
+    EXPECT_EQ(dialog.Field()->text(), "12345678");
+
+    dialog.show();
+    dialog.Field()->setText("12a4");
+    dialog.accept();
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{texts::inputError});
+    EXPECT_TRUE(dialog.isVisible()); // kept open
+    EXPECT_EQ(dialog.Field()->selectedText(), "12a4");
+
+    dialog.Field()->setText("");
+    dialog.accept(); // an empty answer is the caller's to judge
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(sink.messages.size(), 1u);
+}
+
+TEST(PortSelectDlgTest, ShowsEachPortsDevice) {
+    RecordingSink sink;
+    CPortResolver ports;
+    ports.SetDevice(3, "/tmp/unit-here");
+    CPortSelectDlg dialog(2, ports, sink,
+                          [](const std::string& d) { return d == "/tmp/unit-here"; });
+    EXPECT_EQ(dialog.windowTitle(), "Selezione Porta COM");
+    EXPECT_TRUE(dialog.Button(2)->isChecked());
+    EXPECT_EQ(dialog.Button(2)->text(), "Porta Com 3    (/tmp/unit-here)");
+    EXPECT_TRUE(dialog.Button(0)->text().startsWith("Porta Com 1    ("));
+    EXPECT_TRUE(dialog.Button(0)->text().endsWith(" - assente)"));
+    dialog.Button(3)->setChecked(true);
+    EXPECT_EQ(dialog.PortIndex(), 3);
+
+    CPortSelectDlg outside(7, ports, sink, [](const std::string&) { return true; });
+    EXPECT_EQ(outside.PortIndex(), 1); // an index outside 0-3 stands for port 2
+}
+
+TEST(WaitLineDlgTest, EndsWhenTheLineFrees) {
+    std::atomic<int> probes{0};
+    const int result = CWaitLineDlg::Run(
+        [&] { return ++probes < 4 ? TransferUi::lineBusy : TransferUi::lineFree; }, 5ms, nullptr);
+    EXPECT_EQ(result, TransferUi::lineFree);
+    EXPECT_EQ(probes.load(), 4);
+
+    EXPECT_EQ(CWaitLineDlg::Run([] { return TransferUi::lineTimeout; }, 5ms, nullptr),
+              TransferUi::lineTimeout);
+}
+
+TEST(WaitLineDlgTest, CancelStopsTheProbes) {
+    std::atomic<int> probes{0};
+    QTimer::singleShot(100, [] {
+        auto* dialog = qobject_cast<CWaitLineDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Attesa linea libera");
+        dialog->CancelButton()->click();
+    });
+    const int result = CWaitLineDlg::Run(
+        [&] {
+            ++probes;
+            return TransferUi::lineBusy;
+        },
+        5ms, nullptr);
+    EXPECT_EQ(result, TransferUi::waitCancelled);
+    const int after = probes.load();
+    QThread::msleep(50);
+    EXPECT_EQ(probes.load(), after);
+    EXPECT_GT(after, 1);
+}
+
+TEST(WaitLineDlgTest, WorkerThreadWaitShowsTheDialogOnTheWindowThread) {
+    CDialogFreeLineWait wait(nullptr);
+    std::atomic<int> result{-1};
+    std::atomic<bool> sawDialog{false};
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        int probes = 0;
+        result = wait.Wait(
+            [&] {
+                if (qobject_cast<CWaitLineDlg*>(QApplication::activeModalWidget()))
+                    sawDialog = true;
+                return ++probes < 5 ? TransferUi::lineBusy : TransferUi::lineFree;
+            },
+            5ms);
+    }));
+    worker->start();
+    while (!worker->isFinished())
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    worker->wait();
+    EXPECT_EQ(result.load(), TransferUi::lineFree);
+    EXPECT_TRUE(sawDialog.load());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(GuiThreadSinkTest, WorkerMessagesAreAnsweredOnTheWindowThread) {
+    RecordingSink inner;
+    inner.answers.push_back(MsgAnswer::Yes);
+    QObject context;
+    CGuiThreadSink sink(inner, &context);
+    std::atomic<int> answer{-1};
+    std::unique_ptr<QThread> worker(QThread::create(
+        [&] { answer = static_cast<int>(sink.Ask("Vuoi continuare?", MsgButtons::YesNo)); }));
+    worker->start();
+    while (!worker->isFinished())
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    worker->wait();
+    EXPECT_EQ(answer.load(), static_cast<int>(MsgAnswer::Yes));
+    EXPECT_EQ(inner.Texts(), std::vector<std::string>{"Vuoi continuare?"});
+}
+
+} // namespace
+} // namespace kiv
+
+int main(int argc, char** argv) {
+    // Also when the tests are only listed (no display is needed for that).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
