@@ -75,8 +75,11 @@ void CMboxEdit::ResetPassword() {
 
 FieldCheck<MboxField> CMboxEdit::Check() const {
     using E = FieldError<MboxField>;
-    if (static_cast<int>(number.size()) != extDigits_ ||
-        !NumberInRange(LeadingNumber(number), extDigits_))
+    // A changed mailbox keeps its number (the field is disabled), so only a
+    // new one is checked: a number left over from another digit count must
+    // not lock the user out of the other fields.
+    if (isNew_ && (static_cast<int>(number.size()) != extDigits_ ||
+                   !NumberInRange(LeadingNumber(number), extDigits_)))
         return E{MboxField::Number, texts::kInvalidMboxNumber};
     if (type == 1) {
         if (localNotify != 0) return E{MboxField::LocalNotify, texts::kVirtualNoLocalNotify};

@@ -51,7 +51,8 @@ class CMboxEdit {
     void SetPagerEnabled(bool value); // checking sets "Autorizzata"
     void ResetPassword();             // "Reset": the default password
 
-    // The leave checks, in the page's order; the first failure only.
+    // The leave checks, in the page's order; the first failure only. The
+    // number is checked only while it can be edited.
     FieldCheck<MboxField> Check() const;
     // The edited record: the fields over the original, whose slot and hidden
     // fields stay; the password becomes the default only when the field

@@ -33,6 +33,13 @@ TEST(MboxEditTest, NumberMustHaveExactlyTheDigitsAndNoLeadingZero) {
     EXPECT_EQ(Outcome(NewEdit("", 2)), invalid);
     EXPECT_EQ(Outcome(NewEdit("99", 2)), "ok");
     EXPECT_EQ(Outcome(NewEdit("-99", 3)), invalid);
+
+    // A stored three-digit mailbox opened for a change after the numbering
+    // went to four digits: its number cannot be edited, so it cannot block OK.
+    MboxRecord stored = NewMboxTemplate();
+    stored.number = "300";
+    EXPECT_EQ(Outcome(CMboxEdit(stored, 4, false)), "ok");
+    EXPECT_EQ(Outcome(CMboxEdit(stored, 4, true)), invalid);
 }
 
 TEST(MboxEditTest, VirtualMailboxIsAlwaysDoNotDisturbAndHasNoLocalNotification) {

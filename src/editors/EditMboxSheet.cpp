@@ -1,0 +1,21 @@
+#include "editors/EditMboxSheet.h"
+
+#include "app/QtText.h"
+#include "editors/EditMboxPage.h"
+
+namespace kiv {
+
+CEditMboxSheet::CEditMboxSheet(const MboxRecord& record, int extDigits, bool isNew,
+                               MessageSink& sink, QWidget* parent)
+    : CPropertySheet(QString(), sink, parent) {
+    setObjectName("editMboxSheet");
+    page_ = new CEditMboxPage(record, extDigits, isNew);
+    setWindowTitle(ToQString(page_->Model().Caption()));
+    AddPage(page_);
+}
+
+MboxRecord CEditMboxSheet::Result() const {
+    return page_->Result();
+}
+
+} // namespace kiv

@@ -1,0 +1,20 @@
+#include "editors/GeneralParamSheet.h"
+
+#include "app/QtText.h"
+#include "editors/SysParPage.h"
+#include "editors/Texts.h"
+
+namespace kiv {
+
+CGeneralParamSheet::CGeneralParamSheet(const CQelDoc& doc, MessageSink& sink, QWidget* parent)
+    : CPropertySheet(ToQString(editors::texts::kSysParCaption), sink, parent) {
+    setObjectName("generalParamSheet");
+    page_ = new CSysParPage(doc);
+    AddPage(page_);
+}
+
+void CGeneralParamSheet::ApplyTo(CQelDoc& doc) const {
+    page_->Model().ApplyTo(doc);
+}
+
+} // namespace kiv

@@ -1,0 +1,20 @@
+#include "editors/GroupMboxSheet.h"
+
+#include "app/QtText.h"
+#include "editors/GroupMboxPage.h"
+#include "editors/Texts.h"
+
+namespace kiv {
+
+CGroupMboxSheet::CGroupMboxSheet(const CQelDoc& doc, MessageSink& sink, QWidget* parent)
+    : CPropertySheet(ToQString(editors::texts::kGroupCaption), sink, parent) {
+    setObjectName("groupMboxSheet");
+    page_ = new CGroupMboxPage(doc);
+    AddPage(page_);
+}
+
+void CGroupMboxSheet::ApplyTo(CQelDoc& doc) const {
+    page_->Model().ApplyTo(doc);
+}
+
+} // namespace kiv

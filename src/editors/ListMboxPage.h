@@ -1,0 +1,70 @@
+#pragma once
+// "Lista": the mailboxes of the configuration, one row each, with the
+// commands that add, copy, delete and change them and the supervisor choice.
+// It edits a CMboxList working copy; the document is untouched until the
+// command that opened the sheet takes the copy over on OK.
+
+#include "app/PropertyPage.h"
+#include "editors/MboxList.h"
+
+#include <functional>
+
+class QComboBox;
+class QDialog;
+class QLineEdit;
+class QPushButton;
+class QSettings;
+class QTreeWidget;
+
+namespace kiv {
+
+class CQelDoc;
+
+class CListMboxPage : public CPropertyPage {
+    Q_OBJECT
+  public:
+    // Runs the mailbox editor ("Parametri Casella") and returns
+    // QDialog::Accepted or Rejected.
+    using DialogRunner = std::function<int(QDialog&)>;
+
+    // `profile`: where the column widths are kept (section "ListMbox"); may be
+    // null, then the defaults are used and nothing is written.
+    CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* parent = nullptr);
+
+    void SetDialogRunner(DialogRunner run) { run_ = std::move(run); }
+    bool OnKillActive() override;
+
+    const editors::CMboxList& Model() const { return list_; }
+    QTreeWidget* List() const { return tree_; }
+    // The row selected in the list, or -1.
+    int SelectedRow() const;
+    void SelectRow(int row);
+
+    void Add();
+    void Copy();
+    void Delete();
+    void Change();
+
+  private:
+    // Width of a column when the profile has none, for a list `listWidth` wide:
+    // the column's share of it, but never less than its texts need.
+    int DefaultWidth(int column, int listWidth) const;
+    void Refresh();
+    void Refuse(const std::string& message);
+    void LoadColumnWidths();
+    void SaveColumnWidths() const;
+
+    editors::CMboxList list_;
+    QSettings* profile_;
+    DialogRunner run_;
+    QTreeWidget* tree_;
+    QPushButton* add_;
+    QPushButton* copy_;
+    QPushButton* delete_;
+    QPushButton* change_;
+    QPushButton* statistics_;
+    QLineEdit* total_;
+    QComboBox* supervisor_;
+};
+
+} // namespace kiv

@@ -1,0 +1,28 @@
+#include "editors/ListMboxSheet.h"
+
+#include "app/QtText.h"
+#include "editors/MboxParamPage.h"
+#include "editors/Texts.h"
+
+namespace kiv {
+
+CListMboxSheet::CListMboxSheet(const CQelDoc& doc, MessageSink& sink, QSettings* profile,
+                               QWidget* parent)
+    : CPropertySheet(ToQString(editors::texts::kListMboxCaption), sink, parent) {
+    setObjectName("listMboxSheet");
+    list_ = new CListMboxPage(doc, profile);
+    param_ = new CMboxParamPage(doc);
+    AddPage(list_);
+    AddPage(param_);
+}
+
+void CListMboxSheet::SetDialogRunner(CListMboxPage::DialogRunner run) {
+    list_->SetDialogRunner(std::move(run));
+}
+
+void CListMboxSheet::ApplyTo(CQelDoc& doc) const {
+    list_->Model().ApplyTo(doc);
+    param_->Model().ApplyTo(doc);
+}
+
+} // namespace kiv
