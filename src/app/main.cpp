@@ -2,6 +2,8 @@
 #include "app/Icons.h"
 #include "app/QelApp.h"
 #include "app/Texts.h"
+#include "editors/EditorMenu.h"
+#include "unit/UnitCommands.h"
 
 #include <QApplication>
 
@@ -12,6 +14,13 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("kiv");
 
     kiv::CQelApp app;
+    kiv::CUnitCommands unit(app);
+    unit.Install();
+    auto linkCommands = app.StartupHooks().frameCreated;
+    app.StartupHooks().frameCreated = [linkCommands](kiv::CQelApp& a) {
+        if (linkCommands) linkCommands(a);
+        kiv::InstallEditorCommands(*a.Frame());
+    };
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     if (!app.InitInstance(arguments)) return 1;

@@ -2,6 +2,7 @@
 #include "cli/FileCommands.h"
 #ifdef KIV_WITH_UNIT
 #include "cli/IdentifyCommand.h"
+#include "cli/TransferCommands.h"
 #endif
 
 #include <cstdio>
@@ -23,9 +24,16 @@ int RunIdentify(const std::vector<std::string>& args, const kiv::cli::Context&) 
     std::vector<std::string> words{"identify"};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char*> argv;
-    for (auto& w : words) argv.push_back(w.data());
+    for (auto& w : words)
+        argv.push_back(w.data());
     argv.push_back(nullptr);
     return kiv::RunIdentifyCommand(static_cast<int>(words.size()), argv.data());
+}
+int RunRead(const std::vector<std::string>& args, const kiv::cli::Context&) {
+    return kiv::RunReadCommand(args);
+}
+int RunSend(const std::vector<std::string>& args, const kiv::cli::Context&) {
+    return kiv::RunSendCommand(args);
 }
 #endif
 
@@ -36,6 +44,8 @@ const Command kCommands[] = {
     {"convert", kiv::cli::RunConvert, "load a configuration and save it under another name"},
 #ifdef KIV_WITH_UNIT
     {"identify", RunIdentify, "identify the unit on a serial port"},
+    {"read", RunRead, "read the configuration from the unit into a file"},
+    {"send", RunSend, "send a configuration file to the unit"},
 #endif
 };
 

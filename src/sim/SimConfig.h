@@ -41,17 +41,38 @@ struct CSimConfig {
     std::uint8_t memoryFactor = 1;
     std::uint16_t pageAreaLength = 4096;
     std::uint16_t memoryBlocks = 2048;
-    std::uint8_t sectionBlocks = 4; // s8, blocks of each parameter section
-    std::uint16_t blockSize = 512;  // s9, s10
-    std::uint8_t divisor = 1;       // s19
+    // Each parameter section is sectionBlocks x blockSize bytes: 16384, room
+    // for the whole parameter image.
+    std::uint8_t sectionBlocks = 32; // s8, blocks of each parameter section
+    std::uint16_t blockSize = 512;   // s9, s10
+    std::uint8_t divisor = 8;        // s19
 
     // The first busyProbes status requests are answered with busyByte.
     int busyProbes = 0;
     std::uint8_t busyByte = 0x01;
 
-    // Delay before the first byte of a reply, and between its bytes.
+    // Delay before the first byte of a reply, and between its bytes (the
+    // line's byte time: 1/960 s models a 9600-baud line).
     std::chrono::milliseconds replyDelay{0};
-    std::chrono::milliseconds byteDelay{0};
+    std::chrono::nanoseconds byteDelay{0};
+    // The system's bytes, too, reach the unit no faster than one per byteDelay.
+    bool paceReceived = false;
+
+    // Mailboxes the unit holds at start, by number, in slots 0, 1, ...; and
+    // how many messages each holds.
+    std::vector<std::string> mailboxes;
+    int messagesPerMailbox = 0;
+    // Calls answered on lines 1 to 4.
+    std::array<std::uint16_t, 4> calls{0, 0, 0, 0};
+    // The unit clock at start: minute, hour, weekday (1 Monday), day, month,
+    // two-digit year.
+    std::array<std::uint8_t, 6> clock{0, 9, 1, 5, 1, 26};
+
+    // Parameter section (1 or 2) sent with a wrong checksum; 0 none.
+    int badChecksumSection = 0;
+    // When not negative, the "$$C" section is cut or padded with zeros to
+    // this many bytes.
+    int mailboxSectionLength = -1;
 
     std::vector<SimFault> faults;
 };

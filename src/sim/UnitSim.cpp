@@ -1,5 +1,9 @@
 #include "sim/UnitSim.h"
 
+#include "document/QelDoc.h"
+#include "unit/MailboxSection.h"
+#include "unit/ParamImage.h"
+
 #include <algorithm>
 #include <memory>
 
@@ -38,6 +42,19 @@ CUnitSim::CUnitSim(CSimConfig config) : config_(std::move(config)) {
         memory_.section1[k] = static_cast<std::uint8_t>(k * 7 + 3);
         memory_.section2[k] = static_cast<std::uint8_t>(k * 13 + 5);
     }
+    // A unit fresh from the factory: the default configuration over bytes of
+    // its own, and its password in the image.
+    const FixedClock factoryClock;
+    CQelDoc factory(factoryClock);
+    factory.unitPassword = config_.password;
+    ParamImageContext image;
+    image.s8 = config_.sectionBlocks;
+    image.s19 = config_.divisor;
+    image.passwordChangePending = true;
+    EncodeParamImage(factory, image, memory_.section2);
+    memory_.mailboxes.Preset(config_.mailboxes, config_.messagesPerMailbox);
+    memory_.mailboxes.calls = config_.calls;
+    memory_.clock = config_.clock;
     InstallCommands();
     InstallReceivingCommands();
 }
@@ -92,7 +109,11 @@ void CUnitSim::InstallCommands() {
         const auto status = sim.StatusBytes();
         reply.insert(reply.end(), status.begin(), status.end());
         sim.Send(std::move(reply), 'R', now);
-        sim.QueueSections({WithChecksum(sim.memory_.section1), WithChecksum(sim.memory_.section2)});
+        std::deque<std::vector<std::uint8_t>> sections{WithChecksum(sim.memory_.section1),
+                                                       WithChecksum(sim.memory_.section2)};
+        const int bad = sim.config_.badChecksumSection;
+        if (bad == 1 || bad == 2) sections[static_cast<std::size_t>(bad - 1)].back() ^= 0x5A;
+        sim.QueueSections(std::move(sections));
     });
     SetCommand('V', [](CUnitSim& sim, bool, Time now) {
         std::vector<std::uint8_t> reply{0x10};
@@ -106,11 +127,11 @@ void CUnitSim::InstallCommands() {
     });
     // Mailbox section: its length now, the bytes after "S", no checksum.
     SetCommand('C', [](CUnitSim& sim, bool, Time now) {
-        const auto length = static_cast<std::uint16_t>(
-            std::min<std::size_t>(sim.memory_.mailboxSection.size(), 0xFFFF));
+        std::vector<std::uint8_t> section = sim.MailboxSectionBytes(now);
+        section.resize(std::min<std::size_t>(section.size(), 0xFFFF));
+        const auto length = static_cast<std::uint16_t>(section.size());
         sim.Send({High(length), Low(length)}, 'C', now);
-        sim.QueueSections({std::vector<std::uint8_t>(sim.memory_.mailboxSection.begin(),
-                                                     sim.memory_.mailboxSection.begin() + length)});
+        sim.QueueSections({std::move(section)});
     });
     // Image reception: geometry, a 5-byte header acknowledged with 'S', then
     // the blocks of the second section, each acknowledged when its checksum
@@ -156,8 +177,20 @@ void CUnitSim::InstallCommands() {
     });
 }
 
-std::size_t MailboxStreamLength(std::size_t mailboxes) {
-    return 1 + 77 * mailboxes + 4 * 21 + 8;
+std::vector<std::uint8_t> CUnitSim::MailboxSectionBytes(Time now) {
+    // The clock runs on from the moment it was set.
+    if (!memory_.clockSetAt) memory_.clockSetAt = now;
+    ClockBytes clock;
+    std::copy(memory_.clock.begin(), memory_.clock.end(), clock.begin());
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::seconds>(now - *memory_.clockSetAt).count();
+    clock = EncodeClock(AdvanceLocalTime(DecodeClock(clock), elapsed));
+    std::array<std::uint8_t, 6> bytes;
+    std::copy(clock.begin(), clock.end(), bytes.begin());
+    std::vector<std::uint8_t> section = memory_.mailboxes.SectionBytes(bytes);
+    if (config_.mailboxSectionLength >= 0)
+        section.resize(static_cast<std::size_t>(config_.mailboxSectionLength), 0);
+    return section;
 }
 
 void CUnitSim::InstallReceivingCommands() {
@@ -168,16 +201,18 @@ void CUnitSim::InstallReceivingCommands() {
             stream->push_back(b);
             if (stream->size() < MailboxStreamLength(stream->front())) return true;
             s.memory_.mailboxStream = *stream;
-            s.Note("mailbox stream stored");
+            s.Note(s.memory_.mailboxes.ApplyStream(*stream) ? "mailbox stream stored"
+                                                            : "mailbox stream refused");
             return false;
         });
     });
     // Clock: six bytes.
     SetCommand('T', [](CUnitSim& sim, bool, Time) {
         auto got = std::make_shared<std::size_t>(0);
-        sim.Expect([got](CUnitSim& s, std::uint8_t b, Time) {
+        sim.Expect([got](CUnitSim& s, std::uint8_t b, Time t) {
             s.memory_.clock[(*got)++] = b;
             if (*got < s.memory_.clock.size()) return true;
+            s.memory_.clockSetAt = t;
             s.Note("clock set");
             return false;
         });
@@ -189,6 +224,8 @@ void CUnitSim::InstallReceivingCommands() {
             list->push_back(b);
             if (list->size() < 1u + list->front()) return true;
             s.memory_.deletions.assign(list->begin() + 1, list->end());
+            for (std::uint8_t slot : s.memory_.deletions)
+                s.memory_.mailboxes.Delete(slot);
             s.Note("deletions stored");
             return false;
         });
@@ -196,13 +233,21 @@ void CUnitSim::InstallReceivingCommands() {
 }
 
 void CUnitSim::Receive(const std::uint8_t* data, std::size_t count, Time now) {
+    const auto byteTime = std::chrono::duration_cast<Clock::duration>(config_.byteDelay);
     for (std::size_t k = 0; k < count; ++k) {
+        // On a line of the configured rate a byte arrives one byte time after
+        // the one before it at the earliest; the unit answers from then on.
+        Time at = now;
+        if (config_.paceReceived && byteTime.count() > 0) {
+            if (inAt_) at = std::max(now, *inAt_ + byteTime);
+            inAt_ = at;
+        }
         if (receiver_) {
             Receiver r = receiver_;
-            if (!r(*this, data[k], now)) receiver_ = nullptr;
+            if (!r(*this, data[k], at)) receiver_ = nullptr;
             continue;
         }
-        Parse(data[k], now);
+        Parse(data[k], at);
     }
 }
 
@@ -247,6 +292,7 @@ void CUnitSim::LineBreak() {
     receiver_ = nullptr;
     pending_.clear();
     out_.clear();
+    inAt_.reset();
     attention_ = false;
     dollars_ = 0;
 }
@@ -280,9 +326,12 @@ void CUnitSim::ApplyFaults(std::vector<std::uint8_t>& bytes, char target) {
 void CUnitSim::Send(std::vector<std::uint8_t> bytes, char target, Time now) {
     if (target != 0) ApplyFaults(bytes, target);
     Time at = now + config_.replyDelay;
-    if (!out_.empty()) at = std::max(at, out_.back().first);
+    // A reply queued behind another waits its turn on the line.
+    if (!out_.empty())
+        at = std::max(at, out_.back().first +
+                              std::chrono::duration_cast<Clock::duration>(config_.byteDelay));
     for (std::size_t k = 0; k < bytes.size(); ++k) {
-        if (k > 0) at += config_.byteDelay;
+        if (k > 0) at += std::chrono::duration_cast<Clock::duration>(config_.byteDelay);
         out_.emplace_back(at, bytes[k]);
     }
 }

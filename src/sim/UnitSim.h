@@ -9,6 +9,7 @@
 // receivers over the same memory.
 
 #include "sim/SimConfig.h"
+#include "sim/SimMailboxTable.h"
 
 #include <chrono>
 #include <deque>
@@ -22,19 +23,17 @@ namespace kiv::sim {
 
 // What the unit stores.
 struct CSimMemory {
-    std::vector<std::uint8_t> section1;       // first parameter section
-    std::vector<std::uint8_t> section2;       // second parameter section (the image)
-    std::vector<std::uint8_t> mailboxSection; // served by "$$C"
+    std::vector<std::uint8_t> section1; // first parameter section
+    std::vector<std::uint8_t> section2; // second parameter section (the image)
+    CSimMailboxTable mailboxes;         // served by "$$C"
     std::array<std::uint8_t, 5> imageHeader{};
     int imagesReceived = 0;
     std::vector<std::uint8_t> mailboxStream; // last stream received with "$$U"
     std::array<std::uint8_t, 6> clock{};     // minute, hour, weekday, day, month, year
-    std::vector<std::uint8_t> deletions;     // last deletion list received with "$$D"
+    // When the clock was last set; it runs on from there.
+    std::optional<std::chrono::steady_clock::time_point> clockSetAt;
+    std::vector<std::uint8_t> deletions; // last deletion list received with "$$D"
 };
-
-// Length of a mailbox stream for N mailboxes: the count byte, 77 bytes per
-// mailbox, four groups of 21 bytes and four 16-bit call counters.
-std::size_t MailboxStreamLength(std::size_t mailboxes);
 
 class CUnitSim {
   public:
@@ -80,6 +79,8 @@ class CUnitSim {
     }
 
     std::size_t SectionLength() const;
+    // The "$$C" section as the unit would send it at `now`.
+    std::vector<std::uint8_t> MailboxSectionBytes(Time now);
 
   private:
     void Parse(std::uint8_t byte, Time now);
@@ -97,6 +98,7 @@ class CUnitSim {
     bool attention_ = false;
     int dollars_ = 0;
     int busyLeft_ = 0;
+    std::optional<Time> inAt_; // when the last byte from the system came off the line
 };
 
 } // namespace kiv::sim

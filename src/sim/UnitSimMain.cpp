@@ -5,6 +5,7 @@
 #include "sim/PtyServer.h"
 #include "sim/UnitSim.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -33,8 +34,17 @@ void Usage(FILE* out) {
                "  --busy-byte B         byte sent when busy (default 1)\n"
                "  --reply-delay MS      delay before each reply\n"
                "  --byte-delay MS       delay between reply bytes\n"
-               "  --section-blocks N    blocks of each parameter section (default 4)\n"
+               "  --byte-rate N         bytes per second both ways (960 models a 9600-baud line)\n"
+               "  --section-blocks N    blocks of each parameter section (default 32)\n"
                "  --block-size N        block size in bytes (default 512)\n"
+               "  --divisor N           status byte s19 (default 8)\n"
+               "  --mailboxes N,N,...   mailbox numbers held at start, in slots 0, 1, ...\n"
+               "  --mailbox-count N     N mailboxes numbered 100, 101, ... held at start\n"
+               "  --messages N          messages held by each of those mailboxes\n"
+               "  --calls A,B,C,D       calls answered on lines 1 to 4\n"
+               "  --bad-checksum N      send parameter section N (1 or 2) with a wrong checksum\n"
+               "  --mailbox-section-length N\n"
+               "                        cut or pad the \"$$C\" section to N bytes\n"
                "  --fault KIND:TARGET[:VALUE[:TIMES]]\n"
                "                        KIND silence|short|wrong|corrupt|refuse,\n"
                "                        TARGET R|V|C|N|G|H|B or * (repeatable)\n"
@@ -114,6 +124,51 @@ int main(int argc, char** argv) {
         } else if (opt == "--byte-delay") {
             ok = ToInt(value, 0, 600000, n);
             config.byteDelay = std::chrono::milliseconds(n);
+        } else if (opt == "--byte-rate") {
+            ok = ToInt(value, 1, 1000000, n);
+            config.byteDelay = std::chrono::nanoseconds(1000000000L / std::max(n, 1L));
+            config.paceReceived = true;
+        } else if (opt == "--divisor") {
+            ok = ToInt(value, 0, 255, n);
+            config.divisor = static_cast<std::uint8_t>(n);
+        } else if (opt == "--mailboxes") {
+            config.mailboxes.clear();
+            std::string rest = value;
+            while (ok && !rest.empty()) {
+                const auto comma = rest.find(',');
+                const std::string number = rest.substr(0, comma);
+                ok = !number.empty() && number.size() <= 4 &&
+                     number.find_first_not_of("0123456789") == std::string::npos &&
+                     config.mailboxes.size() < 129;
+                config.mailboxes.push_back(number);
+                rest = comma == std::string::npos ? "" : rest.substr(comma + 1);
+            }
+        } else if (opt == "--mailbox-count") {
+            ok = ToInt(value, 0, 129, n);
+            config.mailboxes.clear();
+            for (long m = 0; m < n; ++m)
+                config.mailboxes.push_back(std::to_string(100 + m));
+        } else if (opt == "--messages") {
+            ok = ToInt(value, 0, 50, n);
+            config.messagesPerMailbox = static_cast<int>(n);
+        } else if (opt == "--calls") {
+            std::string v = value;
+            std::size_t line = 0;
+            while (ok && line < 4) {
+                const auto comma = v.find(',');
+                long c = 0;
+                ok = ToInt(v.substr(0, comma).c_str(), 0, 65535, c);
+                config.calls[line++] = static_cast<std::uint16_t>(c);
+                if (comma == std::string::npos) break;
+                v = v.substr(comma + 1);
+            }
+            ok = ok && line == 4;
+        } else if (opt == "--bad-checksum") {
+            ok = ToInt(value, 1, 2, n);
+            config.badChecksumSection = static_cast<int>(n);
+        } else if (opt == "--mailbox-section-length") {
+            ok = ToInt(value, 0, 65535, n);
+            config.mailboxSectionLength = static_cast<int>(n);
         } else if (opt == "--section-blocks") {
             ok = ToInt(value, 0, 255, n);
             config.sectionBlocks = static_cast<std::uint8_t>(n);

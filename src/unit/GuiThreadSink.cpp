@@ -14,4 +14,15 @@ MsgAnswer CGuiThreadSink::Ask(const Message& message) {
     return answer;
 }
 
+std::optional<std::string> CGuiThreadPrompt::Ask(const std::string& caption,
+                                                 const std::string& prompt,
+                                                 const std::string& preset) {
+    if (QThread::currentThread() == context_->thread()) return inner_.Ask(caption, prompt, preset);
+    std::optional<std::string> answer;
+    QMetaObject::invokeMethod(
+        context_, [&] { answer = inner_.Ask(caption, prompt, preset); },
+        Qt::BlockingQueuedConnection);
+    return answer;
+}
+
 } // namespace kiv

@@ -4,6 +4,7 @@
 // and waits for the answer.
 
 #include "document/MessageSink.h"
+#include "unit/PasswordCommand.h"
 
 class QObject;
 
@@ -18,6 +19,18 @@ class CGuiThreadSink : public MessageSink {
 
   private:
     MessageSink& inner_;
+    QObject* context_;
+};
+
+// The same for the password prompt of a transfer running on a worker thread.
+class CGuiThreadPrompt : public PasswordPrompt {
+  public:
+    CGuiThreadPrompt(PasswordPrompt& inner, QObject* context) : inner_(inner), context_(context) {}
+    std::optional<std::string> Ask(const std::string& caption, const std::string& prompt,
+                                   const std::string& preset) override;
+
+  private:
+    PasswordPrompt& inner_;
     QObject* context_;
 };
 

@@ -488,8 +488,8 @@ MailboxSend PrepareMailboxSend(CQelDoc& config, const MailboxSection& unit,
                                const MailboxReconciliation& plan, int largestPosition) {
     MailboxSend send;
     const StagingSlots unitSlots = StagingFromSection(unit);
-    send.slots = unitSlots;
-    send.length = std::min(plan.listLength, send.slots.size());
+    send.staging = unitSlots;
+    send.length = std::min(plan.listLength, send.staging.size());
     const std::size_t count = std::min(
         {static_cast<std::size_t>(std::clamp<std::int32_t>(config.mboxCount, 0, kUnitSlots)),
          plan.positions.size(), plan.inUnit.size()});
@@ -504,15 +504,15 @@ MailboxSend PrepareMailboxSend(CQelDoc& config, const MailboxSection& unit,
 
     // Placement: every slot free, then the mailboxes by their slots, then the rest in the
     // lowest free slots.
-    for (MailboxSlot& s : send.slots)
+    for (MailboxSlot& s : send.staging)
         s.numberRepeat[0] = kAbsent;
     const std::size_t limit =
         static_cast<std::size_t>(std::clamp<int>(largestPosition, 0, kUnitSlots));
-    std::vector<bool> used(send.slots.size(), false);
+    std::vector<bool> used(send.staging.size(), false);
     std::vector<bool> placed(count, false);
     const auto place = [&](std::size_t i, std::size_t pos, bool inUnit) {
         const MailboxSlot* unitSlot = inUnit && unit.HoldsMailbox(pos) ? &unitSlots[pos] : nullptr;
-        send.slots[pos] = EncodeMailboxSlot(config.mailboxes[i], config.extDigits, unitSlot);
+        send.staging[pos] = EncodeMailboxSlot(config.mailboxes[i], config.extDigits, unitSlot);
         config.mailboxes[i].slot = static_cast<std::uint8_t>(pos);
         used[pos] = placed[i] = true;
         send.length = std::max(send.length, pos + 1);
@@ -539,7 +539,7 @@ MailboxSend PrepareMailboxSend(CQelDoc& config, const MailboxSection& unit,
             if (oldSlots[i] != oldSlot) continue;
             const std::string& number = config.mailboxes[i].number;
             for (std::size_t pos = 0; pos < send.length; ++pos)
-                if (!send.slots[pos].IsFree() && send.slots[pos].NumberText() == number)
+                if (!send.staging[pos].IsFree() && send.staging[pos].NumberText() == number)
                     return static_cast<std::uint8_t>(pos);
             return std::nullopt;
         }
@@ -553,7 +553,7 @@ MailboxSend PrepareMailboxSend(CQelDoc& config, const MailboxSection& unit,
         if (entry.operation == 9)
             if (const auto pos = unitPosition(entry.target[0])) entry.target[0] = *pos;
 
-    send.stream = BuildMailboxStream(config, send.slots, send.length);
+    send.stream = BuildMailboxStream(config, send.staging, send.length);
     send.deletionList = DeletionListBytes(plan.deletions);
     return send;
 }

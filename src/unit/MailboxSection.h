@@ -164,7 +164,7 @@ MailboxReconciliation ReconcileMailboxes(const CQelDoc& config, const MailboxSec
                                          int largestPosition);
 
 struct MailboxSend {
-    StagingSlots slots;
+    StagingSlots staging;
     std::size_t length = 0;
     std::vector<std::uint8_t> stream;
     std::vector<std::uint8_t> deletionList;

@@ -72,6 +72,7 @@ std::unique_ptr<CQelApp> AppTest::Start(const QStringList& arguments,
                                         std::optional<int> defaultType) {
     if (dialogs.productTypes.empty()) dialogs.productTypes.push_back(defaultType);
     auto app = std::make_unique<CQelApp>(&sink, &dialogs);
+    if (prepare) prepare(*app);
     if (!app->InitInstance(arguments)) return nullptr;
     QApplication::processEvents();
     return app;

@@ -68,6 +68,9 @@ class AppTest : public ::testing::Test {
     // Writes a configuration file of a product type into the work folder.
     QString MakeConfigFile(const QString& name, int productType, int mailboxes = 0);
 
+    // Runs on the new application before its start-up (to install commands).
+    std::function<void(CQelApp&)> prepare;
+
     QTemporaryDir profileDir;
     QTemporaryDir workDir;
     RecordingSink sink;

@@ -295,6 +295,8 @@ TEST_F(PtyUnit, IdentifyCommandPrintsTheUnit) {
     fs::remove(trace);
 
     Start(Unit(16, {7, 4, 5}));
+    device = server->SlavePath(); // the new unit's terminal, not the last one's
+    args[2] = device.data();
     ::testing::internal::CaptureStderr();
     ::testing::internal::CaptureStdout();
     EXPECT_EQ(RunIdentifyCommand(5, args), 2); // refused

@@ -35,7 +35,7 @@ TEST(UnitSim, StatusAndIdentificationReplies) {
     const Bytes status = Feed(sim, "E$$R");
     ASSERT_EQ(status.size(), 21u);
     EXPECT_EQ(status[0], 0x14);
-    EXPECT_EQ(status[9], 4);                        // s8: blocks per section
+    EXPECT_EQ(status[9], 32);                       // s8: blocks per section
     EXPECT_EQ((status[10] << 8) | status[11], 512); // s9, s10: block size
     EXPECT_EQ(status[17], 1);                       // s16: line 2
 
@@ -98,7 +98,9 @@ TEST(UnitSim, FaultsHitTheirReplyTheGivenNumberOfTimes) {
     EXPECT_EQ(Feed(sim, "E$$R").size(), 5u);
     EXPECT_EQ(Feed(sim, "E$$R").size(), 5u);
 
-    CUnitSim wrong(CSimConfig{.faults = {corrupt}});
+    CSimConfig corrupting;
+    corrupting.faults = {corrupt};
+    CUnitSim wrong(corrupting);
     EXPECT_EQ(Feed(wrong, "E$$V")[0], 0x10 ^ 0xFF);
     EXPECT_EQ(Feed(wrong, "E$$V")[0], 0x10);
 
@@ -152,4 +154,71 @@ TEST(UnitSim, StreamClockAndDeletionsAreTakenAsData) {
     EXPECT_EQ(sim.Memory().deletions, (Bytes{7, 5, 3}));
     EXPECT_EQ(Feed(sim, "E$$V").size(), 17u);
     EXPECT_EQ(sim.Log().back(), "E$$V");
+}
+
+TEST(UnitSim, MailboxMemoryTakesStreamsAndDeletions) {
+    CSimConfig config;
+    config.mailboxes = {"101", "102", "103"};
+    config.messagesPerMailbox = 2;
+    config.calls = {1, 2, 3, 4};
+    CUnitSim sim(config);
+    CSimMailboxTable& table = sim.Memory().mailboxes;
+    table.groups[0] = {2, 0, 2};
+
+    // The section: clock, three records, six message records, four groups, counters.
+    const Bytes section = sim.MailboxSectionBytes(t0);
+    ASSERT_EQ(section.size(), 7 + 3 * 233 + 2 + 6 * 14 + 1 + 4 * 21 + 8u);
+    EXPECT_EQ(Bytes(section.begin(), section.begin() + 7), (Bytes{0, 9, 1, 5, 1, 26, 3}));
+    EXPECT_EQ(section[7 + 233 + 19], 1); // first number digit of 102
+    EXPECT_EQ(section.back(), 4);
+
+    // A stream over four slots: 102 stays in slot 1, slot 0 is freed, 105 comes in slot 3.
+    const std::size_t n = 4;
+    Bytes stream(MailboxStreamLength(n), 255);
+    stream[0] = n;
+    const auto put = [&](std::size_t column, std::size_t slot, std::uint8_t v) {
+        stream[1 + column * n + slot] = v;
+    };
+    const auto number = [&](std::size_t slot, std::array<std::uint8_t, 3> digits) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            put(7 + i, slot, digits[i]);
+            put(11 + i, slot, digits[i]);
+        }
+        put(15, slot, 0); // no phone
+        put(36, slot, 0); // no pager
+    };
+    number(1, {1, 0, 2});
+    number(2, {1, 0, 3});
+    number(3, {1, 0, 5});
+    put(0, 3, 0x90); // attributes of 105
+    std::size_t groups = 1 + 77 * n;
+    stream[groups] = 3; // group 0: slots 1, 3 and a member naming nothing
+    stream[groups + 1] = 2;
+    stream[groups + 2] = 4;
+    stream[groups + 3] = 0;
+    for (std::size_t g = 1; g < 4; ++g)
+        stream[groups + 21 * g] = 0;
+    const std::size_t calls = groups + 84;
+    for (std::size_t k = 0; k < 8; ++k)
+        stream[calls + k] = static_cast<std::uint8_t>(k);
+
+    Bytes tooShort(stream.begin(), stream.end() - 1);
+    EXPECT_FALSE(table.ApplyStream(tooShort));
+    EXPECT_EQ(table.MailboxCount(), 3u);
+    ASSERT_TRUE(table.ApplyStream(stream));
+    EXPECT_FALSE(table.HoldsMailbox(0));
+    EXPECT_EQ(table.Number(1), "102");
+    EXPECT_EQ(table.records[1][0], 2); // its messages stayed with it
+    EXPECT_EQ(table.Number(3), "105");
+    EXPECT_EQ(table.records[3][0], 0);
+    EXPECT_EQ(table.records[3][11], 0x90);
+    EXPECT_EQ(table.groups[0][0], 2);
+    EXPECT_EQ(table.groups[0][1], 1);
+    EXPECT_EQ(table.groups[0][2], 3);
+    EXPECT_EQ(table.calls, (std::array<std::uint16_t, 4>{0x0001, 0x0203, 0x0405, 0x0607}));
+
+    // Deleting the last slot takes it out of the groups and the section.
+    table.Delete(3);
+    EXPECT_EQ(table.records.size(), 3u);
+    EXPECT_EQ(table.groups[0][0], 1);
 }

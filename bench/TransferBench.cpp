@@ -1,0 +1,170 @@
+// Read Parameters and Send Parameters against the unitsim program pacing its
+// line at 960 bytes per second (a 9600-baud line), with a 128-mailbox unit.
+// Prints, for each transfer, the wall time against the line time of the bytes
+// moved (plus the fixed pauses for the send) and the CPU time of this process
+// as a share of the wall time. Goals: ratios at most 1.05, CPU under 5 %.
+//
+// usage: bench_transfers UNITSIM [MAILBOXES]
+
+#include "document/DocCommands.h"
+#include "document/QelDoc.h"
+#include "unit/QtSerialPort.h"
+#include "unit/ReadParamEngine.h"
+#include "unit/SendParamEngine.h"
+
+#include <QCoreApplication>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+constexpr double kLineRate = 960.0; // bytes per second
+
+std::atomic<std::size_t> g_sent{0}, g_received{0};
+
+// The Qt adapter, counting the bytes that cross the line.
+class CCountingPort : public kiv::CQtSerialPort {
+  public:
+    bool Write(const std::uint8_t* data, std::size_t count) override {
+        g_sent += count;
+        return CQtSerialPort::Write(data, count);
+    }
+    long Read(std::uint8_t* dest, std::size_t count) override {
+        const long n = CQtSerialPort::Read(dest, count);
+        if (n > 0) g_received += static_cast<std::size_t>(n);
+        return n;
+    }
+};
+
+class CSilentSink : public kiv::MessageSink {
+  public:
+    kiv::MsgAnswer Ask(const kiv::Message& m) override {
+        if (m.text != "Dati Ricevuti" && m.text != "Trasferimento completato con successo")
+            std::printf("  message: %s\n", m.text.c_str());
+        return kiv::MsgAnswer::Yes;
+    }
+};
+
+class CFixedPrompt : public kiv::PasswordPrompt {
+  public:
+    std::optional<std::string> Ask(const std::string&, const std::string&,
+                                   const std::string&) override {
+        return asked_++ == 0 ? std::optional<std::string>("1234") : std::nullopt;
+    }
+
+  private:
+    int asked_ = 0;
+};
+
+double CpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+struct Measure {
+    double wall = 0, cpu = 0;
+    std::size_t bytes = 0;
+};
+
+template <class F> Measure Run(F transfer) {
+    g_sent = 0;
+    g_received = 0;
+    const double cpu0 = CpuSeconds();
+    const auto wall0 = std::chrono::steady_clock::now();
+    transfer();
+    Measure m;
+    m.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
+    m.cpu = CpuSeconds() - cpu0;
+    m.bytes = g_sent + g_received;
+    return m;
+}
+
+void Report(const char* name, const Measure& m, double pauses) {
+    const double line = static_cast<double>(m.bytes) / kLineRate;
+    std::printf("%s  wall %.2f s, line time %.2f s (%zu bytes)", name, m.wall, line, m.bytes);
+    if (pauses > 0) std::printf(" + pauses %.2f s", pauses);
+    std::printf(", ratio %.3f, CPU %.2f s = %.2f %% of wall\n", m.wall / (line + pauses), m.cpu,
+                100.0 * m.cpu / m.wall);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_transfers UNITSIM [MAILBOXES]\n");
+        return 1;
+    }
+    const std::string mailboxes = argc > 2 ? argv[2] : "128";
+    int out[2];
+    if (::pipe(out) != 0) return 1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    std::string unitsim = argv[1];
+    std::vector<std::string> args = {unitsim,   "--byte-rate", "960",        "--mailbox-count",
+                                     mailboxes, "--calls",     "10,20,30,40"};
+    std::vector<char*> spawnArgv;
+    for (auto& a : args)
+        spawnArgv.push_back(a.data());
+    spawnArgv.push_back(nullptr);
+    pid_t pid = 0;
+    if (::posix_spawn(&pid, spawnArgv[0], &actions, nullptr, spawnArgv.data(), environ) != 0) {
+        std::fprintf(stderr, "cannot start %s\n", argv[1]);
+        return 1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    std::string device;
+    char c = 0;
+    while (::read(out[0], &c, 1) == 1 && c != '\n')
+        device += c;
+    ::close(out[0]);
+
+    QCoreApplication app(argc, argv);
+    kiv::CLinkContext context;
+    context.settingsPath.clear();
+    context.ports = kiv::CPortResolver(device);
+    context.portFactory = [] { return std::make_unique<CCountingPort>(); };
+    CSilentSink sink;
+    kiv::CPlainTransferUi ui;
+
+    std::printf("== Transfers with unitsim at %.0f bytes/s, %s mailboxes\n", kLineRate,
+                mailboxes.c_str());
+    kiv::CQelDoc doc;
+    kiv::NewConfiguration(doc, 0);
+    int readResult = 1;
+    const Measure read = Run([&] {
+        kiv::CReadParamEngine engine(context, sink, ui, doc);
+        readResult = engine.Run();
+        engine.ApplyTo(doc);
+    });
+    Report("read ", read, 0);
+
+    int sendResult = 1;
+    const kiv::CLinkTiming& t = context.timing;
+    const double pauses = std::chrono::duration<double>(2 * t.stepPause + t.clockPause).count();
+    const Measure send = Run([&] {
+        CFixedPrompt prompt;
+        kiv::CSendParamEngine engine(context, sink, ui, prompt, doc);
+        sendResult = engine.Run();
+    });
+    Report("send ", send, pauses);
+
+    ::kill(pid, SIGTERM);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return readResult == 0 && sendResult == 0 ? 0 : 1;
+}

@@ -1,0 +1,284 @@
+#include "cli/TransferCommands.h"
+
+#include "document/Cp1252.h"
+#include "document/DocCommands.h"
+#include "document/ProductType.h"
+#include "unit/PortProfile.h"
+#include "unit/QtSerialPort.h"
+#include "unit/ReadParamEngine.h"
+#include "unit/SendParamEngine.h"
+#include "unit/SerialTrace.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+namespace kiv {
+
+namespace {
+
+// Messages and questions on stderr; questions take the answer given on the
+// command line.
+class CAnsweringSink : public MessageSink {
+  public:
+    explicit CAnsweringSink(bool yes) : yes_(yes) {}
+    MsgAnswer Ask(const Message& message) override {
+        const std::string text = Cp1252ToUtf8(message.text);
+        switch (message.buttons) {
+        case MsgButtons::Ok:
+            std::fprintf(stderr, "%s\n", text.c_str());
+            return MsgAnswer::Ok;
+        case MsgButtons::YesNo:
+        case MsgButtons::YesNoCancel:
+            std::fprintf(stderr, "%s %s\n", text.c_str(), yes_ ? "[Yes]" : "[No]");
+            return yes_ ? MsgAnswer::Yes : MsgAnswer::No;
+        case MsgButtons::OkCancel:
+            break;
+        }
+        std::fprintf(stderr, "%s %s\n", text.c_str(), yes_ ? "[OK]" : "[Cancel]");
+        return yes_ ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    }
+
+  private:
+    bool yes_;
+};
+
+// The password of the command line, once; asked again, there is no other.
+class COncePrompt : public PasswordPrompt {
+  public:
+    explicit COncePrompt(std::string password) : password_(std::move(password)) {}
+    std::optional<std::string> Ask(const std::string&, const std::string&,
+                                   const std::string&) override {
+        if (used_) return std::nullopt;
+        used_ = true;
+        return password_;
+    }
+
+  private:
+    std::string password_;
+    bool used_ = false;
+};
+
+// Status texts on their own lines, progress in quarters.
+class CStderrProgress : public CPlainTransferUi {
+  public:
+    void SetStatusText(const std::string& text) override {
+        if (text == last_) return;
+        last_ = text;
+        std::fprintf(stderr, "%s\n", Cp1252ToUtf8(text).c_str());
+    }
+    void SetProgressRange(std::size_t range) override {
+        range_ = range;
+        done_ = 0;
+        shown_ = 0;
+    }
+    void StepProgress() override {
+        if (range_ == 0) return;
+        ++done_;
+        const std::size_t quarter = done_ * 4 / range_;
+        if (quarter > shown_ && quarter <= 4) {
+            shown_ = quarter;
+            std::fprintf(stderr, "  %zu%%\n", quarter * 25);
+        }
+    }
+
+  private:
+    std::string last_;
+    std::size_t range_ = 0, done_ = 0, shown_ = 0;
+};
+
+CPlainTransferUi* g_ui = nullptr;
+
+void OnInterrupt(int) {
+    if (g_ui) g_ui->cancel = true;
+}
+
+bool ParseInt(const std::string& text, long lo, long hi, long& value) {
+    char* end = nullptr;
+    value = std::strtol(text.c_str(), &end, 10);
+    return !text.empty() && *end == '\0' && value >= lo && value <= hi;
+}
+
+// Port devices as the profile maps them (section "Ports" of KIV.INI).
+CPortResolver ProfilePorts() {
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString path = QDir(dir).filePath(QStringLiteral("KIV.INI"));
+    if (!QFileInfo::exists(path)) return CPortResolver{};
+    QSettings profile(path, QSettings::IniFormat);
+    return LoadPortResolver(profile);
+}
+
+struct Options {
+    long port = 0;
+    long timeout = 10;
+    std::string device, trace, output, password, file;
+    bool yes = false;
+    bool hasPassword = false;
+};
+
+// Parses the shared options; `positional` receives a word that is no option.
+bool ParseOptions(const std::vector<std::string>& args, Options& o, const char* command) {
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string& opt = args[k];
+        if (opt == "--yes") {
+            o.yes = true;
+            continue;
+        }
+        if (opt.rfind("-", 0) != 0) {
+            if (!o.file.empty()) return false;
+            o.file = opt;
+            continue;
+        }
+        if (k + 1 >= args.size()) return false;
+        const std::string& value = args[++k];
+        if (opt == "--port") {
+            if (!ParseInt(value, 1, 4, o.port)) {
+                std::fprintf(stderr, "kivtool %s: --port takes 1 to 4\n", command);
+                return false;
+            }
+        } else if (opt == "--device") {
+            o.device = value;
+        } else if (opt == "--trace") {
+            o.trace = value;
+        } else if (opt == "--timeout") {
+            if (!ParseInt(value, 1, 3600, o.timeout)) return false;
+        } else if (opt == "-o" || opt == "--output") {
+            o.output = value;
+        } else if (opt == "--password") {
+            o.password = value;
+            o.hasPassword = true;
+        } else {
+            return false;
+        }
+    }
+    return (o.port == 0) != o.device.empty();
+}
+
+// Everything a transfer needs around the engine: the application object that
+// QSerialPort wants, the link context, the trace, Ctrl+C.
+class CToolLink {
+  public:
+    CToolLink(const Options& o, const CLinkTiming& timing) {
+        if (!QCoreApplication::instance()) {
+            app_ = std::make_unique<QCoreApplication>(argc_, argv_);
+        }
+        // Line codes come from rs_setup.cfg in the current directory when there is one; the
+        // tool never rewrites that file.
+        context.settings.Load("rs_setup.cfg");
+        context.settingsPath.clear();
+        context.ports = o.device.empty()
+                            ? CPortResolver(ProfilePorts().Device(static_cast<int>(o.port)))
+                            : CPortResolver(o.device);
+        context.portFactory = CQtSerialPort::Factory();
+        context.timing = timing;
+        if (!o.trace.empty()) {
+            trace_ = std::make_unique<CSerialTrace>(o.trace);
+            if (trace_->Good()) context.trace = trace_.get();
+        }
+        g_ui = &ui;
+        previous_ = std::signal(SIGINT, OnInterrupt);
+    }
+    ~CToolLink() {
+        std::signal(SIGINT, previous_);
+        g_ui = nullptr;
+    }
+    CToolLink(const CToolLink&) = delete;
+    CToolLink& operator=(const CToolLink&) = delete;
+
+    bool TraceFailed() const { return trace_ && !trace_->Good(); }
+
+    CLinkContext context;
+    CStderrProgress ui;
+
+  private:
+    int argc_ = 1;
+    char name_[8] = "kivtool";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QCoreApplication> app_;
+    std::unique_ptr<CSerialTrace> trace_;
+    void (*previous_)(int) = nullptr;
+};
+
+// `path` with the extension of the product type.
+std::string WithTypeExtension(const std::string& path, int productType) {
+    const ProductTypeInfo* info = FindProductType(productType);
+    const std::string name = FileNameOf(path);
+    const std::size_t dot = name.rfind('.');
+    const std::string stem =
+        dot == std::string::npos ? path : path.substr(0, path.size() - (name.size() - dot));
+    return stem + "." + (info ? info->extension : "qel");
+}
+
+} // namespace
+
+int RunReadCommand(const std::vector<std::string>& args, const CLinkTiming& timing) {
+    Options o;
+    if (!ParseOptions(args, o, "read") || o.output.empty() || !o.file.empty()) {
+        std::fputs("usage: kivtool read (--port N | --device PATH) -o FILE [--yes] "
+                   "[--trace FILE] [--timeout SECONDS]\n"
+                   "  The extension of FILE (qel, dax, ri8, ri2) gives the product type\n"
+                   "  expected; --yes adopts the unit's type when it differs.\n",
+                   stderr);
+        return 1;
+    }
+    const int expected = ProductTypeFromFileName(FileNameOf(o.output)).value_or(0);
+    CQelDoc doc;
+    NewConfiguration(doc, expected);
+    doc.commTimeout = static_cast<std::int32_t>(o.timeout);
+
+    CToolLink tool(o, timing);
+    if (tool.TraceFailed()) {
+        std::fprintf(stderr, "kivtool read: cannot write %s\n", o.trace.c_str());
+        return 1;
+    }
+    CAnsweringSink sink(o.yes);
+    CReadParamEngine engine(tool.context, sink, tool.ui, doc);
+    engine.Run();
+    engine.ApplyTo(doc);
+    if (!engine.Succeeded()) return ExitStatus(engine.End());
+
+    std::string path = WithDefaultExtension(o.output);
+    if (doc.productType != expected) {
+        // The file's extension is what tells its product type when it is opened again.
+        path = WithTypeExtension(path, doc.productType);
+        std::fprintf(stderr, "the unit is a %s: writing %s\n", ProductTypeName(doc.productType),
+                     path.c_str());
+    }
+    if (!SaveConfiguration(doc, path, true, sink)) return 1;
+    std::printf("%s\n", path.c_str());
+    return 0;
+}
+
+int RunSendCommand(const std::vector<std::string>& args, const CLinkTiming& timing) {
+    Options o;
+    if (!ParseOptions(args, o, "send") || o.file.empty() || !o.hasPassword || !o.output.empty()) {
+        std::fputs("usage: kivtool send FILE (--port N | --device PATH) --password P [--yes] "
+                   "[--trace FILE] [--timeout SECONDS]\n",
+                   stderr);
+        return 1;
+    }
+    CAnsweringSink sink(o.yes);
+    CQelDoc doc;
+    if (!OpenConfiguration(doc, o.file, sink)) return 1;
+    doc.commTimeout = static_cast<std::int32_t>(o.timeout);
+
+    CToolLink tool(o, timing);
+    if (tool.TraceFailed()) {
+        std::fprintf(stderr, "kivtool send: cannot write %s\n", o.trace.c_str());
+        return 1;
+    }
+    COncePrompt prompt(o.password);
+    CSendParamEngine engine(tool.context, sink, tool.ui, prompt, doc);
+    engine.Run();
+    return ExitStatus(engine.End());
+}
+
+} // namespace kiv

@@ -1,0 +1,144 @@
+#include "unit/ReadParamEngine.h"
+
+#include "document/ProductType.h"
+#include "unit/ImageTexts.h"
+#include "unit/MailboxSection.h"
+#include "unit/ParamImage.h"
+#include "unit/SerialLink.h"
+#include "unit/UnitSession.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace kiv {
+
+namespace {
+
+std::string SectionText(const char* format, int section) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, section);
+    return buf;
+}
+
+bool IsKnownProductCode(int code) {
+    return code >= 16 && code <= 23;
+}
+
+} // namespace
+
+CReadParamEngine::CReadParamEngine(CLinkContext& context, MessageSink& messages, TransferUi& ui,
+                                   const CQelDoc& doc)
+    : context_(context), messages_(messages), ui_(ui), timeout_(doc.commTimeout), config_(doc) {}
+
+int CReadParamEngine::Run() {
+    end_ = Read();
+    ui_.SetBusyCursor(false);
+    return end_ == TransferEnd::Completed ? 0 : 1;
+}
+
+TransferEnd CReadParamEngine::Read() {
+    const IClock& clock = config_.Clock();
+    const std::int64_t readTime = clock.Now();
+    ui_.SetStatusText(texts::pleaseWait);
+
+    CUnitSession session(context_, messages_, ui_, timeout_, config_.productType);
+    // The product type is compared here, with the offer to adopt the unit's.
+    session.options.checkProduct = false;
+    const int connected = session.ConnectUnit();
+    if (connected == CUnitSession::resultCancelled) return TransferEnd::Stopped;
+    if (connected != CUnitSession::resultOk)
+        return session.Identity().identified ? TransferEnd::Refused : TransferEnd::Failed;
+
+    const CUnitIdentity& unit = session.Identity();
+    if (!IsKnownProductCode(unit.productCode)) {
+        char buf[256];
+        std::snprintf(buf, sizeof buf, texts::productMismatchFormat, texts::wrongVersion,
+                      texts::connectedTypeIs, unit.productName.c_str());
+        messages_.Show(buf);
+        return TransferEnd::Refused;
+    }
+    if (unit.productType != config_.productType) {
+        char buf[256];
+        std::snprintf(buf, sizeof buf, texts::adoptTypeFormat, texts::connectedTypeIs,
+                      unit.productName.c_str(), texts::continueQuestion);
+        if (messages_.Ask(buf, MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes)
+            return TransferEnd::Stopped;
+        config_.SetProductType(unit.productType);
+        adoptedType_ = unit.productType;
+        if (onProductTypeAdopted) onProductTypeAdopted(unit.productType);
+    }
+    const std::string version = unit.version;
+    const proto::IdentReply ident = unit.ident;
+
+    MailboxSection mailboxes;
+    ui_.SetBusyCursor(true);
+    {
+        CSerialLink link(context_);
+        if (!link.IsOpen()) {
+            messages_.Show(texts::cannotOpenPort);
+            return TransferEnd::Failed;
+        }
+        if (!session.ReadStatus(link, status_)) return TransferEnd::Failed;
+        const std::size_t length = status_.SectionLength();
+        if (length > proto::maxSectionLength) {
+            // A unit announcing more than any unit holds is not talking sense.
+            messages_.Show(texts::systemError);
+            return TransferEnd::Failed;
+        }
+        if (length < ParamImageExtent()) {
+            // Too short to hold the configuration.
+            messages_.Show(texts::sectionLengthError);
+            return TransferEnd::Failed;
+        }
+        ui_.SetProgressRange(length);
+        ui_.SetStatusText(SectionText(texts::readingSectionFormat, 1));
+        if (!session.ReadFixedSection(link, length, section1_)) return TransferEnd::Failed;
+        ui_.SetStatusText(SectionText(texts::readingSectionFormat, 2));
+        if (!session.ReadFixedSection(link, length, section2_)) return TransferEnd::Failed;
+
+        ParamImageContext image;
+        image.s8 = status_.SectionBlocks();
+        image.s19 = status_.Divisor();
+        DecodeParamImage(section2_, image, config_);
+
+        ui_.SetStatusText(SectionText(texts::readingSectionFormat, 3));
+        std::vector<std::uint8_t> bytes;
+        if (!session.ReadMailboxSection(link, bytes)) return TransferEnd::Failed;
+        std::string error;
+        if (!ParseMailboxSection(bytes, mailboxes, error)) {
+            messages_.Show(error);
+            return TransferEnd::Failed;
+        }
+        // More mailboxes than the product holds would not fit its editors.
+        if (static_cast<int>(mailboxes.MailboxCount()) > MaxMailboxes(config_.productType)) {
+            messages_.Show(texts::sectionLengthError);
+            return TransferEnd::Failed;
+        }
+    }
+    ApplyMailboxSection(mailboxes, config_);
+
+    // The identification's language slots win over the image's copy.
+    for (int slot = 1; slot <= 3; ++slot)
+        config_.languageCode[static_cast<std::size_t>(slot - 1)] = ident.Language(slot);
+    config_.unitVersion = version;
+    config_.unitStatus.fill(0);
+    std::copy_n(status_.s.begin(), 19, config_.unitStatus.begin());
+
+    const std::int64_t now = clock.Now();
+    SetDocClock(config_, AdvanceLocalTime(DecodeClock(mailboxes.clock), now - readTime), now);
+
+    session.SignOff();
+    messages_.Show(texts::dataReceived, MsgIcon::Information);
+    return TransferEnd::Completed;
+}
+
+void CReadParamEngine::ApplyTo(CQelDoc& doc) const {
+    if (adoptedType_) doc.SetProductType(*adoptedType_);
+    if (!Succeeded()) return;
+    // The copy was taken when the reading started and holds everything the
+    // unit does not carry as the document had it.
+    doc = config_;
+    doc.readFromUnit = 1;
+}
+
+} // namespace kiv

@@ -1,0 +1,134 @@
+#include "unit/TransferDlg.h"
+
+#include "app/Help.h"
+#include "app/QtText.h"
+#include "unit/ImageTexts.h"
+#include "unit/Texts.h"
+#include "unit/WaitLineDlg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMetaObject>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kiv {
+
+CTransferDlg::CTransferDlg(const QString& caption, const QString& helpTopic, MessageSink& sink,
+                           QWidget* parent)
+    : QDialog(parent), sink_(sink) {
+    setWindowTitle(caption);
+    first_ = new QLabel(ToQString(texts::checkConnection), this);
+    second_ = new QLabel(ToQString(texts::pressOkToContinue), this);
+    second_->setObjectName("status");
+    progress_ = new QProgressBar(this);
+    progress_->setVisible(false);
+    progress_->setTextVisible(false);
+
+    auto* box = new QDialogButtonBox(this);
+    ok_ = box->addButton("&OK", QDialogButtonBox::AcceptRole);
+    cancel_ = box->addButton("&Annulla", QDialogButtonBox::RejectRole);
+    help_ = box->addButton("Ai&uto", QDialogButtonBox::HelpRole);
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &CTransferDlg::Start);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help_, &QPushButton::clicked, this, [this, helpTopic] { ShowHelp(helpTopic, sink_); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(first_);
+    layout->addWidget(second_);
+    layout->addWidget(progress_);
+    layout->addWidget(box);
+    setMinimumWidth(360);
+
+    refresh_ = new QTimer(this);
+    refresh_->setInterval(50);
+    connect(refresh_, &QTimer::timeout, this, &CTransferDlg::Refresh);
+}
+
+CTransferDlg::~CTransferDlg() {
+    if (worker_) worker_->wait();
+    if (busy_) QApplication::restoreOverrideCursor();
+}
+
+void CTransferDlg::Start() {
+    if (started_ || !job_) return;
+    started_ = true;
+    first_->clear();
+    second_->setText(ToQString(texts::pleaseWait));
+    progress_->setVisible(true);
+    ok_->setVisible(false);
+    cancel_->setVisible(false);
+    help_->setVisible(false);
+    refresh_->start();
+    worker_.reset(QThread::create([this] {
+        job_();
+        QMetaObject::invokeMethod(
+            this, [this] { Finished(); }, Qt::QueuedConnection);
+    }));
+    worker_->start();
+}
+
+void CTransferDlg::Finished() {
+    worker_->wait();
+    refresh_->stop();
+    Refresh();
+    SetBusyCursor(false);
+    QDialog::accept();
+}
+
+void CTransferDlg::closeEvent(QCloseEvent* event) {
+    // Once bytes move the transfer runs to its end; the window closes then.
+    if (started_)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void CTransferDlg::Refresh() {
+    const auto range = range_.load();
+    progress_->setRange(0, static_cast<int>(std::min<std::size_t>(range, INT32_MAX)));
+    progress_->setValue(static_cast<int>(std::min(value_.load(), range)));
+}
+
+void CTransferDlg::SetBusyCursor(bool busy) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, busy] {
+            if (busy == busy_) return;
+            busy_ = busy;
+            if (busy)
+                QApplication::setOverrideCursor(Qt::WaitCursor);
+            else
+                QApplication::restoreOverrideCursor();
+        },
+        Qt::QueuedConnection);
+}
+
+void CTransferDlg::SetStatusText(const std::string& text) {
+    const QString shown = ToQString(text);
+    QMetaObject::invokeMethod(
+        this, [this, shown] { second_->setText(shown); }, Qt::QueuedConnection);
+}
+
+void CTransferDlg::SetProgressRange(std::size_t range) {
+    value_ = 0;
+    range_ = range;
+}
+
+void CTransferDlg::StepProgress() {
+    ++value_;
+}
+
+int CTransferDlg::WaitForFreeLine(const std::function<int()>& probe,
+                                  std::chrono::milliseconds period) {
+    CDialogFreeLineWait wait(this);
+    return wait.Wait(probe, period);
+}
+
+} // namespace kiv
