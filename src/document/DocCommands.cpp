@@ -52,9 +52,9 @@ std::string SaveAsInitialName(const std::string& title, int productType) {
 }
 
 std::string SaveChangesQuestion(const std::string& title) {
-    std::string text = texts::kSaveChangesFormat;
-    text.replace(text.find("%s"), 2, title);
-    return text;
+    const std::string_view format = texts::kSaveChangesFormat;
+    const size_t at = format.find("%s");
+    return std::string(format.substr(0, at)) + title + std::string(format.substr(at + 2));
 }
 
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, size_t maxBytes) {

@@ -82,6 +82,10 @@ void CTransferDlg::Finished() {
     QDialog::accept();
 }
 
+void CTransferDlg::reject() {
+    if (!started_) QDialog::reject();
+}
+
 void CTransferDlg::closeEvent(QCloseEvent* event) {
     // Once bytes move the transfer runs to its end; the window closes then.
     if (started_)

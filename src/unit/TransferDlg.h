@@ -46,6 +46,11 @@ class CTransferDlg : public QDialog, private TransferUi {
     QProgressBar* Progress() const { return progress_; }
     QPushButton* OkButton() const { return ok_; }
 
+  public slots:
+    // Escape and the window's close button end the dialog only before OK:
+    // once bytes move, the transfer runs to its end.
+    void reject() override;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 

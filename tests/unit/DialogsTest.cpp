@@ -6,10 +6,13 @@
 #include "unit/PortSelectDlg.h"
 #include "unit/SerialSettings.h"
 #include "unit/Texts.h"
+#include "unit/TransferDlg.h"
 #include "unit/WaitLineDlg.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
@@ -116,6 +119,44 @@ TEST(WaitLineDlgTest, WorkerThreadWaitShowsTheDialogOnTheWindowThread) {
     EXPECT_EQ(result.load(), TransferUi::lineFree);
     EXPECT_TRUE(sawDialog.load());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(TransferDlgTest, RunsTheTransferOffTheWindowThreadToItsEnd) {
+    RecordingSink sink;
+    CTransferDlg dialog("Lettura Parametri", "lettura", sink);
+    EXPECT_EQ(dialog.SecondLine()->text(), "e premere OK per continuare");
+    std::atomic<bool> onWorker{false};
+    dialog.SetJob([&] {
+        onWorker = QThread::currentThread() != dialog.thread();
+        dialog.Ui().SetStatusText("Lettura Dati Sezione 1");
+        dialog.Ui().SetProgressRange(10);
+        for (int i = 0; i < 10; ++i) {
+            dialog.Ui().StepProgress();
+            QThread::msleep(15);
+        }
+    });
+    bool stillOpen = false;
+    QTimer::singleShot(0, [&] { dialog.OkButton()->click(); });
+    // Escape while bytes move does not end the dialog.
+    QTimer::singleShot(60, [&] {
+        dialog.reject();
+        stillOpen = dialog.isVisible();
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(onWorker.load());
+    EXPECT_EQ(dialog.SecondLine()->text(), "Lettura Dati Sezione 1");
+    EXPECT_EQ(dialog.Progress()->value(), 10);
+    EXPECT_FALSE(dialog.OkButton()->isVisible());
+
+    // Before OK, Annulla ends it without running anything.
+    CTransferDlg unused("Lettura Parametri", "lettura", sink);
+    bool ran = false;
+    unused.SetJob([&] { ran = true; });
+    QTimer::singleShot(0, [&] { unused.reject(); });
+    EXPECT_EQ(unused.exec(), QDialog::Rejected);
+    EXPECT_FALSE(ran);
+    EXPECT_FALSE(unused.Started());
 }
 
 TEST(GuiThreadSinkTest, WorkerMessagesAreAnsweredOnTheWindowThread) {
