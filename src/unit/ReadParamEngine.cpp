@@ -5,6 +5,7 @@
 #include "unit/MailboxSection.h"
 #include "unit/ParamImage.h"
 #include "unit/SerialLink.h"
+#include "unit/UnitSections.h"
 #include "unit/UnitSession.h"
 
 #include <algorithm>
@@ -13,12 +14,6 @@
 namespace kiv {
 
 namespace {
-
-std::string SectionText(const char* format, int section) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, format, section);
-    return buf;
-}
 
 bool IsKnownProductCode(int code) {
     return code >= 16 && code <= 23;
@@ -70,7 +65,7 @@ TransferEnd CReadParamEngine::Read() {
     const std::string version = unit.version;
     const proto::IdentReply ident = unit.ident;
 
-    MailboxSection mailboxes;
+    UnitSections sections;
     ui_.SetBusyCursor(true);
     {
         CSerialLink link(context_);
@@ -78,44 +73,23 @@ TransferEnd CReadParamEngine::Read() {
             messages_.Show(texts::cannotOpenPort);
             return TransferEnd::Failed;
         }
-        if (!session.ReadStatus(link, status_)) return TransferEnd::Failed;
-        const std::size_t length = status_.SectionLength();
-        if (length > proto::maxSectionLength) {
-            // A unit announcing more than any unit holds is not talking sense.
-            messages_.Show(texts::systemError);
+        if (!ReadUnitSections(session, link, texts::readingSectionFormat, sections))
             return TransferEnd::Failed;
-        }
-        if (length < ParamImageExtent()) {
-            // Too short to hold the configuration.
-            messages_.Show(texts::sectionLengthError);
-            return TransferEnd::Failed;
-        }
-        ui_.SetProgressRange(length);
-        ui_.SetStatusText(SectionText(texts::readingSectionFormat, 1));
-        if (!session.ReadFixedSection(link, length, section1_)) return TransferEnd::Failed;
-        ui_.SetStatusText(SectionText(texts::readingSectionFormat, 2));
-        if (!session.ReadFixedSection(link, length, section2_)) return TransferEnd::Failed;
-
-        ParamImageContext image;
-        image.s8 = status_.SectionBlocks();
-        image.s19 = status_.Divisor();
-        DecodeParamImage(section2_, image, config_);
-
-        ui_.SetStatusText(SectionText(texts::readingSectionFormat, 3));
-        std::vector<std::uint8_t> bytes;
-        if (!session.ReadMailboxSection(link, bytes)) return TransferEnd::Failed;
-        std::string error;
-        if (!ParseMailboxSection(bytes, mailboxes, error)) {
-            messages_.Show(error);
-            return TransferEnd::Failed;
-        }
         // More mailboxes than the product holds would not fit its editors.
-        if (static_cast<int>(mailboxes.MailboxCount()) > MaxMailboxes(config_.productType)) {
+        if (static_cast<int>(sections.mailboxes.MailboxCount()) >
+            MaxMailboxes(config_.productType)) {
             messages_.Show(texts::sectionLengthError);
             return TransferEnd::Failed;
         }
     }
-    ApplyMailboxSection(mailboxes, config_);
+    status_ = sections.status;
+    section1_ = std::move(sections.section1);
+    section2_ = std::move(sections.section2);
+    ParamImageContext image;
+    image.s8 = status_.SectionBlocks();
+    image.s19 = status_.Divisor();
+    DecodeParamImage(section2_, image, config_);
+    ApplyMailboxSection(sections.mailboxes, config_);
 
     // The identification's language slots win over the image's copy.
     for (int slot = 1; slot <= 3; ++slot)
@@ -125,7 +99,8 @@ TransferEnd CReadParamEngine::Read() {
     std::copy_n(status_.s.begin(), 19, config_.unitStatus.begin());
 
     const std::int64_t now = clock.Now();
-    SetDocClock(config_, AdvanceLocalTime(DecodeClock(mailboxes.clock), now - readTime), now);
+    SetDocClock(config_, AdvanceLocalTime(DecodeClock(sections.mailboxes.clock), now - readTime),
+                now);
 
     session.SignOff();
     messages_.Show(texts::dataReceived, MsgIcon::Information);

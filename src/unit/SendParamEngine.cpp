@@ -5,6 +5,7 @@
 #include "unit/ParamImage.h"
 #include "unit/SerialLink.h"
 #include "unit/SerialTrace.h"
+#include "unit/UnitSections.h"
 #include "unit/UnitSession.h"
 
 #include <algorithm>
@@ -120,30 +121,13 @@ TransferEnd CSendParamEngine::Send() {
         messages_.Show(texts::cannotOpenPort);
         return TransferEnd::Failed;
     }
-    if (!session.ReadStatus(link, status_)) return TransferEnd::Failed;
-    const std::size_t length = status_.SectionLength();
-    if (length > proto::maxSectionLength) {
-        messages_.Show(texts::systemError);
+    UnitSections unit;
+    if (!ReadUnitSections(session, link, texts::sendingSectionFormat, unit))
         return TransferEnd::Failed;
-    }
-    if (length < ParamImageExtent()) {
-        // The configuration cannot be written over an image this short.
-        messages_.Show(texts::sectionLengthError);
-        return TransferEnd::Failed;
-    }
-    ui_.SetStatusText(SectionText(1));
-    if (!session.ReadFixedSection(link, length, section1_)) return TransferEnd::Failed;
-    ui_.SetStatusText(SectionText(2));
-    if (!session.ReadFixedSection(link, length, image_)) return TransferEnd::Failed;
-
-    ui_.SetStatusText(SectionText(3));
-    std::vector<std::uint8_t> bytes;
-    if (!session.ReadMailboxSection(link, bytes)) return TransferEnd::Failed;
-    std::string error;
-    if (!ParseMailboxSection(bytes, unitMailboxes_, error)) {
-        messages_.Show(error);
-        return TransferEnd::Failed;
-    }
+    status_ = unit.status;
+    section1_ = std::move(unit.section1);
+    image_ = std::move(unit.section2);
+    unitMailboxes_ = std::move(unit.mailboxes);
 
     const MailboxReconciliation plan =
         ReconcileMailboxes(config_, unitMailboxes_, largestPosition_);
