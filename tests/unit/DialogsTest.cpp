@@ -129,8 +129,8 @@ TEST(TransferDlgTest, RunsTheTransferOffTheWindowThreadToItsEnd) {
     dialog.SetJob([&] {
         onWorker = QThread::currentThread() != dialog.thread();
         dialog.Ui().SetStatusText("Lettura Dati Sezione 1");
-        dialog.Ui().SetProgressRange(10);
-        for (int i = 0; i < 10; ++i) {
+        dialog.Ui().SetProgressRange(30);
+        for (int i = 0; i < 30; ++i) {
             dialog.Ui().StepProgress();
             QThread::msleep(15);
         }
@@ -146,7 +146,7 @@ TEST(TransferDlgTest, RunsTheTransferOffTheWindowThreadToItsEnd) {
     EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(onWorker.load());
     EXPECT_EQ(dialog.SecondLine()->text(), "Lettura Dati Sezione 1");
-    EXPECT_EQ(dialog.Progress()->value(), 10);
+    EXPECT_EQ(dialog.Progress()->value(), 30);
     EXPECT_FALSE(dialog.OkButton()->isVisible());
 
     // Before OK, Annulla ends it without running anything.
