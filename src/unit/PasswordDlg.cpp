@@ -70,7 +70,8 @@ std::optional<std::string> CPasswordDlgPrompt::Ask(const std::string& caption,
                                                    const std::string& preset) {
     CPasswordDlg dialog(caption, prompt, sink_, parent_);
     dialog.SetText(preset);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const int result = exec_ ? exec_(dialog) : dialog.exec();
+    if (result != QDialog::Accepted) return std::nullopt;
     return dialog.Text();
 }
 

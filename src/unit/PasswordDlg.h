@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -37,13 +38,18 @@ class CPasswordDlg : public QDialog {
 // The password prompt of the core commands, answered with CPasswordDlg.
 class CPasswordDlgPrompt : public PasswordPrompt {
   public:
-    CPasswordDlgPrompt(MessageSink& sink, QWidget* parent) : sink_(sink), parent_(parent) {}
+    // `exec` runs the dialog (the shell's dialog runner, so tests can answer
+    // it); by default the dialog's own exec().
+    using Exec = std::function<int(QDialog&)>;
+    CPasswordDlgPrompt(MessageSink& sink, QWidget* parent, Exec exec = {})
+        : sink_(sink), parent_(parent), exec_(std::move(exec)) {}
     std::optional<std::string> Ask(const std::string& caption, const std::string& prompt,
                                    const std::string& preset) override;
 
   private:
     MessageSink& sink_;
     QWidget* parent_;
+    Exec exec_;
 };
 
 } // namespace kiv

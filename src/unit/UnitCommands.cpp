@@ -93,7 +93,8 @@ void CUnitCommands::ChangePassword() {
     doc.passwordChanged = 0;
     CWindowTransferUi ui(app_.Frame());
     CUnitSession session(context_, app_.Sink(), ui, doc.commTimeout, doc.productType);
-    CPasswordDlgPrompt prompt(app_.Sink(), app_.Frame());
+    CPasswordDlgPrompt prompt(app_.Sink(), app_.Frame(),
+                              [this](QDialog& d) { return app_.Dialogs().Exec(d); });
     const PasswordChange change = RunChangePassword(session, prompt);
     ui.SetBusyCursor(false);
     if (!change.unitPasswordRead.empty() || change.changed)
@@ -134,7 +135,8 @@ void CUnitCommands::SendParameters() {
     CMainFrame* frame = app_.Frame();
     CTransferDlg dialog(ToQString(texts::sendCaption), "spedizione_parametri", app_.Sink(), frame);
     CGuiThreadSink messages(app_.Sink(), &dialog);
-    CPasswordDlgPrompt passwordDialog(app_.Sink(), &dialog);
+    CPasswordDlgPrompt passwordDialog(app_.Sink(), &dialog,
+                                      [this](QDialog& d) { return app_.Dialogs().Exec(d); });
     CGuiThreadPrompt prompt(passwordDialog, &dialog);
     CSendParamEngine engine(context_, messages, dialog.Ui(), prompt, doc);
     dialog.SetJob([&engine] { engine.Run(); });

@@ -8,13 +8,17 @@
 #include "document/QelDoc.h"
 #include "editors/EditorMenu.h"
 #include "sim/SimSerialPort.h"
+#include "unit/PasswordDlg.h"
 #include "unit/PortSelectDlg.h"
 #include "unit/SerialSettings.h"
 #include "unit/TransferDlg.h"
 #include "unit/UnitCommands.h"
 
 #include <QAction>
+#include <QLineEdit>
+
 #include <QRadioButton>
+#include <deque>
 
 namespace kiv::test {
 namespace {
@@ -44,6 +48,13 @@ class UnitCommandsTest : public AppTest {
                 transfer->Start();
                 return transfer->exec();
             }
+            if (auto* password = qobject_cast<CPasswordDlg*>(&dialog)) {
+                prompts.push_back(password->windowTitle().toStdString());
+                if (passwords.empty()) return static_cast<int>(QDialog::Rejected);
+                password->Field()->setText(QString::fromStdString(passwords.front()));
+                passwords.pop_front();
+                return static_cast<int>(QDialog::Accepted);
+            }
             if (auto* ports = qobject_cast<CPortSelectDlg*>(&dialog)) {
                 if (choosePort >= 0) ports->Button(choosePort)->setChecked(true);
                 return static_cast<int>(QDialog::Accepted);
@@ -56,6 +67,9 @@ class UnitCommandsTest : public AppTest {
     std::unique_ptr<CUnitCommands> unit;
     int transfers = 0;
     int choosePort = -1;
+    // Answers of the password dialogs, in order; none left answers Annulla.
+    std::deque<std::string> passwords;
+    std::vector<std::string> prompts;
 };
 
 TEST_F(UnitCommandsTest, StartupReadPutsTheDocumentOnLine) {
@@ -99,6 +113,64 @@ TEST_F(UnitCommandsTest, PortChosenAtStartIsKept) {
     ASSERT_TRUE(app);
     EXPECT_EQ(app->Doc().portIndex, 3);
     EXPECT_EQ(unit->Context().settings.portNumber, 4);
+}
+
+TEST_F(UnitCommandsTest, PasswordCommandChangesThePasswordAfterTheUnitAgrees) {
+    sim::CSimConfig config;
+    config.password = "1234";
+    Install(config);
+    auto app = Start({}, 0);
+    ASSERT_TRUE(app);
+    sink.messages.clear();
+
+    // A wrong current password is refused and asked again; then the new one twice.
+    passwords = {"9999", "1234", "5678", "5679", "5678"};
+    app->Frame()->Action("actionPassword")->trigger();
+    EXPECT_EQ(sink.Texts(), (std::vector<std::string>{"Password errata", "Password errata"}));
+    EXPECT_TRUE(passwords.empty());
+    EXPECT_EQ(app->Doc().unitPassword, "5678");
+    EXPECT_EQ(app->Doc().passwordChanged, 1);
+    EXPECT_EQ(app->Doc().unitPasswordRead, "1234");
+    ASSERT_GE(prompts.size(), 3u);
+    EXPECT_EQ(prompts.front(), "Cambiare Password");
+
+    // Annulla at the first question changes nothing.
+    sink.messages.clear();
+    passwords.clear();
+    app->Frame()->Action("actionPassword")->trigger();
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(app->Doc().unitPassword, "5678");
+    EXPECT_EQ(app->Doc().passwordChanged, 0);
+}
+
+TEST_F(UnitCommandsTest, SendThenReadThroughTheMenus) {
+    sim::CSimConfig config;
+    config.mailboxes = {"101", "102"};
+    Install(config);
+    auto app = Start({}, 0);
+    ASSERT_TRUE(app);
+    CQelDoc& doc = app->Doc();
+    ASSERT_EQ(doc.mboxCount, 2);
+    doc.operatorKey = 4;
+    doc.faxExt = "350";
+    doc.mailboxes[1].phone = "0612345";
+    doc.mailboxes[1].allowed = 1;
+    doc.mailboxes[1].phoneEnabled = 1;
+    sink.messages.clear();
+
+    passwords = {"1234"};
+    app->Frame()->Action("actionSendParameters")->trigger();
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Trasferimento completato con successo"});
+    EXPECT_EQ(doc.readFromUnit, 1);
+
+    // A fresh configuration, then read back what the unit now holds.
+    doc.operatorKey = 0;
+    doc.faxExt.clear();
+    doc.mailboxes[1].phone = " ";
+    app->Frame()->Action("actionReadParameters")->trigger();
+    EXPECT_EQ(doc.operatorKey, 4);
+    EXPECT_EQ(doc.faxExt, "350");
+    EXPECT_EQ(doc.mailboxes[1].phone, "0612345");
 }
 
 } // namespace
