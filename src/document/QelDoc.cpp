@@ -24,15 +24,31 @@ void CQelDoc::SetProductType(int type) {
 }
 
 void CQelDoc::SetClockFromNow() {
-    clockReference = clock_->Now();
-    const LocalTime t = clock_->ToLocal(clockReference);
+    const int64_t now = clock_->Now();
+    SetClockTime(clock_->ToLocal(now), now);
+}
+
+LocalTime CQelDoc::ClockTime() const {
+    LocalTime t;
+    t.year = clockYear;
+    t.month = clockMonth;
+    t.day = clockDay;
+    t.hour = clockHour;
+    t.minute = clockMinute;
+    t.second = clockSecond;
+    t.weekday = clockWeekday;
+    return t;
+}
+
+void CQelDoc::SetClockTime(const LocalTime& t, int64_t reference) {
+    clockYear = t.year;
+    clockMonth = t.month;
+    clockDay = t.day;
     clockHour = t.hour;
     clockMinute = t.minute;
     clockSecond = t.second;
-    clockDay = t.day;
-    clockMonth = t.month;
-    clockYear = t.year;
     clockWeekday = t.weekday;
+    clockReference = reference;
 }
 
 void CQelDoc::AdvanceClock(bool secondFromZero) {

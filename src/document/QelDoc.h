@@ -29,6 +29,11 @@ class CQelDoc {
     // Sets the clock members and clockReference from the present time.
     void SetClockFromNow();
 
+    // The clock members as one calendar time, and back (with the instant at
+    // which they are true).
+    LocalTime ClockTime() const;
+    void SetClockTime(const LocalTime& time, int64_t reference);
+
     // Sets productType and the matching slotLimit.
     void SetProductType(int type);
 

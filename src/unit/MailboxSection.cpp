@@ -282,31 +282,8 @@ LocalTime AdvanceLocalTime(const LocalTime& time, std::int64_t seconds) {
     return out;
 }
 
-LocalTime DocClock(const CQelDoc& doc) {
-    LocalTime t;
-    t.year = doc.clockYear;
-    t.month = doc.clockMonth;
-    t.day = doc.clockDay;
-    t.hour = doc.clockHour;
-    t.minute = doc.clockMinute;
-    t.second = doc.clockSecond;
-    t.weekday = doc.clockWeekday;
-    return t;
-}
-
 LocalTime UnitClockAt(const CQelDoc& doc, std::int64_t now) {
-    return AdvanceLocalTime(DocClock(doc), now - doc.clockReference);
-}
-
-void SetDocClock(CQelDoc& doc, const LocalTime& t, std::int64_t reference) {
-    doc.clockYear = t.year;
-    doc.clockMonth = t.month;
-    doc.clockDay = t.day;
-    doc.clockHour = t.hour;
-    doc.clockMinute = t.minute;
-    doc.clockSecond = t.second;
-    doc.clockWeekday = t.weekday;
-    doc.clockReference = reference;
+    return AdvanceLocalTime(doc.ClockTime(), now - doc.clockReference);
 }
 
 // --- Deletion list -------------------------------------------------------------------------------

@@ -85,13 +85,9 @@ LocalTime DecodeClock(const ClockBytes& bytes);
 // `time` moved by `seconds`, rolling the date over at midnight; the weekday moves by as many
 // days as the date does.
 LocalTime AdvanceLocalTime(const LocalTime& time, std::int64_t seconds);
-// The configuration's clock members as a time.
-LocalTime DocClock(const CQelDoc& doc);
 // The unit clock at `now`: the configuration's clock plus the time elapsed since
 // clockReference.
 LocalTime UnitClockAt(const CQelDoc& doc, std::int64_t now);
-// Sets the clock members to `time` and clockReference to `reference`.
-void SetDocClock(CQelDoc& doc, const LocalTime& time, std::int64_t reference);
 
 // --- Deletion list -------------------------------------------------------------------------------
 

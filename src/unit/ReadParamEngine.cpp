@@ -99,8 +99,8 @@ TransferEnd CReadParamEngine::Read() {
     std::copy_n(status_.s.begin(), 19, config_.unitStatus.begin());
 
     const std::int64_t now = clock.Now();
-    SetDocClock(config_, AdvanceLocalTime(DecodeClock(sections.mailboxes.clock), now - readTime),
-                now);
+    config_.SetClockTime(AdvanceLocalTime(DecodeClock(sections.mailboxes.clock), now - readTime),
+                         now);
 
     session.SignOff();
     messages_.Show(texts::dataReceived, MsgIcon::Information);

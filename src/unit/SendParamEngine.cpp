@@ -53,7 +53,7 @@ int CSendParamEngine::Run() {
 
 void CSendParamEngine::ApplyTo(CQelDoc& doc) const {
     const std::int64_t now = doc.Clock().Now();
-    SetDocClock(doc, UnitClockAt(doc, now), now);
+    doc.SetClockTime(UnitClockAt(doc, now), now);
     if (Succeeded()) doc.readFromUnit = 1;
 }
 

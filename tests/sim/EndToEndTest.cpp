@@ -1,6 +1,7 @@
 // Identification end to end: the QSerialPort adapter on the slave side of a
 // pseudo-terminal, the simulated unit on the master side, timing scaled down.
 
+#include "QtEnvironment.h"
 #include "cli/IdentifyCommand.h"
 #include "sim/PtyServer.h"
 #include "unit/QtSerialPort.h"
@@ -32,20 +33,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string timeoutText = "Time-out Comunicazione";
-
-// QSerialPort wants an application object on the thread that uses it.
-class QtApplication : public ::testing::Environment {
-  public:
-    void SetUp() override { app = std::make_unique<QCoreApplication>(argc, argv); }
-    void TearDown() override { app.reset(); }
-
-  private:
-    int argc = 1;
-    char name[8] = "kivtest";
-    char* argv[2] = {name, nullptr};
-    std::unique_ptr<QCoreApplication> app;
-};
-[[maybe_unused]] auto* const qtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 class PtyUnit : public ::testing::Test {
   protected:

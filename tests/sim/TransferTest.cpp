@@ -2,6 +2,7 @@
 // QSerialPort adapter, a pseudo-terminal, and the simulated unit with its
 // memory; timing scaled down.
 
+#include "QtEnvironment.h"
 #include "cli/TransferCommands.h"
 #include "document/ConfigJson.h"
 #include "document/DocCommands.h"
@@ -27,19 +28,6 @@ using namespace std::chrono;
 namespace fs = std::filesystem;
 
 namespace {
-
-class QtApplication : public ::testing::Environment {
-  public:
-    void SetUp() override { app = std::make_unique<QCoreApplication>(argc, argv); }
-    void TearDown() override { app.reset(); }
-
-  private:
-    int argc = 1;
-    char name[8] = "kivtest";
-    char* argv[2] = {name, nullptr};
-    std::unique_ptr<QCoreApplication> app;
-};
-[[maybe_unused]] auto* const qtApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
 
 struct ScriptedPrompt : PasswordPrompt {
     std::optional<std::string> Ask(const std::string& caption, const std::string& prompt,
@@ -334,7 +322,7 @@ TEST_F(Transfer, SameMailboxesNeitherAskNorDelete) {
     AddMailbox(doc, "102");
     AddMailbox(doc, "101");
     // The clock was set an hour ago at 23:30 on Wednesday 31 December 2025.
-    SetDocClock(doc, LocalTime{2025, 12, 31, 23, 30, 0, 3}, doc.Clock().Now() - 3600);
+    doc.SetClockTime(LocalTime{2025, 12, 31, 23, 30, 0, 3}, doc.Clock().Now() - 3600);
     EXPECT_EQ(Send(doc), TransferEnd::Completed);
     AwaitLast("$$X");
     EXPECT_EQ(sink.Texts(), std::vector<std::string>{kDone});
@@ -344,9 +332,9 @@ TEST_F(Transfer, SameMailboxesNeitherAskNorDelete) {
     WithSim([](CUnitSim& s) {
         EXPECT_EQ(s.Memory().clock, (std::array<std::uint8_t, 6>{30, 0, 4, 1, 1, 26}));
     });
-    EXPECT_EQ(DocClock(doc).day, 1);
-    EXPECT_EQ(DocClock(doc).year, 2026);
-    EXPECT_EQ(DocClock(doc).weekday, 4);
+    EXPECT_EQ(doc.ClockTime().day, 1);
+    EXPECT_EQ(doc.ClockTime().year, 2026);
+    EXPECT_EQ(doc.ClockTime().weekday, 4);
     EXPECT_LE(doc.Clock().Now() - doc.clockReference, 1);
     // The mailboxes stayed where the unit had them.
     WithSim([](CUnitSim& s) {

@@ -221,7 +221,7 @@ TEST(MailboxSection, ClockBytes) {
 
     FixedClock clock(1000);
     CQelDoc doc(clock);
-    SetDocClock(doc, {2023, 6, 30, 23, 0, 0, 5}, 1000);
+    doc.SetClockTime({2023, 6, 30, 23, 0, 0, 5}, 1000);
     const LocalTime later = UnitClockAt(doc, 1000 + 3600 + 61);
     EXPECT_EQ(EncodeClock(later), (ClockBytes{1, 0, 6, 1, 7, 23}));
 }
