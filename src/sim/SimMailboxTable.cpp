@@ -1,26 +1,14 @@
 #include "sim/SimMailboxTable.h"
 
+#include "unit/MailboxSection.h"
+
 #include <algorithm>
 
 namespace kiv::sim {
 
 namespace {
 
-// Offsets within a mailbox record.
-constexpr std::size_t kMessageCounts = 0; // two bytes
-constexpr std::size_t kDnd = 10;
-constexpr std::size_t kAttributes = 11;
-constexpr std::size_t kPhoneLength = 12;
-constexpr std::size_t kPagerLength = 13;
-constexpr std::size_t kNotify = 14;
-constexpr std::size_t kPassword = 15;
-constexpr std::size_t kNumber = 19;
-constexpr std::size_t kSlotIndex = 23;   // 50 x 16-bit message record indices
-constexpr std::size_t kSlotStatus = 123; // 50 status bytes
-constexpr std::size_t kPhone = 173;
-constexpr std::size_t kPhoneWidth = 20;
-constexpr std::size_t kPager = 193;
-constexpr std::size_t kPagerWidth = 40;
+using namespace mboxrec;
 
 constexpr std::uint8_t kAbsent = 0xFF;
 

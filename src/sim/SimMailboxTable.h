@@ -5,6 +5,8 @@
 // "$$U" stream and the "$$D" deletions, so that what a send stores a read
 // gives back.
 
+#include "unit/MailboxSection.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -15,11 +17,12 @@ namespace kiv::sim {
 
 class CSimMailboxTable {
   public:
-    static constexpr std::size_t recordSize = 233;
-    static constexpr std::size_t messageSize = 14;
-    static constexpr std::size_t groupSize = 21;
-    static constexpr std::size_t groupCount = 4;
-    static constexpr std::size_t maxSlots = 129;
+    // The section's layout, as the system reads it.
+    static constexpr std::size_t recordSize = kMailboxRecordSize;
+    static constexpr std::size_t messageSize = kMessageRecordSize;
+    static constexpr std::size_t groupSize = kGroupBlockSize;
+    static constexpr std::size_t groupCount = kUnitGroups;
+    static constexpr std::size_t maxSlots = kUnitSlots;
 
     using Record = std::array<std::uint8_t, recordSize>;
     using MessageRecord = std::array<std::uint8_t, messageSize>;

@@ -19,20 +19,7 @@ constexpr std::size_t kClockBytes = 6;
 constexpr std::size_t kFirstRecord = 7;
 constexpr std::size_t kShortestSection = 8;
 
-// Offsets within a mailbox record.
-namespace rec {
-constexpr std::size_t kSecondCounter = 4; // 16-bit: aux2
-constexpr std::size_t kFourthCounter = 8; // 16-bit: aux1
-constexpr std::size_t kDnd = 10;
-constexpr std::size_t kAttributes = 11;
-constexpr std::size_t kPhoneLength = 12;
-constexpr std::size_t kPagerLength = 13;
-constexpr std::size_t kNotify = 14;
-constexpr std::size_t kPassword = 15;
-constexpr std::size_t kNumber = 19;
-constexpr std::size_t kPhone = 173;
-constexpr std::size_t kPager = 193;
-} // namespace rec
+namespace rec = mboxrec;
 
 // Attribute bits (record byte 11).
 constexpr std::uint8_t kVirtual = 0x80;
@@ -194,8 +181,8 @@ MboxRecord DecodeMailboxRecord(const MailboxRecordBytes& r, std::uint8_t positio
     m.phoneEnabled = notify & kPhoneEnabled ? 1 : 0;
     m.pagerEnabled = notify & kPagerEnabled ? 1 : 0;
 
-    const std::size_t phoneLength = std::min<std::size_t>(r[rec::kPhoneLength], 20);
-    const std::size_t pagerLength = std::min<std::size_t>(r[rec::kPagerLength], 40);
+    const std::size_t phoneLength = std::min<std::size_t>(r[rec::kPhoneLength], rec::kPhoneWidth);
+    const std::size_t pagerLength = std::min<std::size_t>(r[rec::kPagerLength], rec::kPagerWidth);
     m.phone = NumberCodesText(bytes.subspan(rec::kPhone, phoneLength));
     m.pager = NumberCodesText(bytes.subspan(rec::kPager, pagerLength));
     m.slot = position;
@@ -380,10 +367,10 @@ std::vector<std::uint8_t> BuildMailboxStream(const CQelDoc& doc, const StagingSl
     for (std::size_t i = 0; i < 4; ++i)
         column([i](const MailboxSlot& s) { return s.number[i]; });
     column([](const MailboxSlot& s) { return s.phoneLength; });
-    for (std::size_t i = 0; i < 20; ++i)
+    for (std::size_t i = 0; i < rec::kPhoneWidth; ++i)
         column([i](const MailboxSlot& s) { return s.phone[i]; });
     column([](const MailboxSlot& s) { return s.pagerLength; });
-    for (std::size_t i = 0; i < 40; ++i)
+    for (std::size_t i = 0; i < rec::kPagerWidth; ++i)
         column([i](const MailboxSlot& s) { return s.pager[i]; });
 
     for (std::size_t g = 0; g < kUnitGroups; ++g) {

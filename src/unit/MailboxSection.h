@@ -27,6 +27,27 @@
 namespace kiv {
 
 inline constexpr std::size_t kMailboxRecordSize = 233;
+
+// Offsets within a 233-byte mailbox record (the unit and the simulated unit
+// read and write the same layout).
+namespace mboxrec {
+inline constexpr std::size_t kMessageCounts = 0; // two counts
+inline constexpr std::size_t kSecondCounter = 4; // 16-bit: aux2
+inline constexpr std::size_t kFourthCounter = 8; // 16-bit: aux1
+inline constexpr std::size_t kDnd = 10;
+inline constexpr std::size_t kAttributes = 11;
+inline constexpr std::size_t kPhoneLength = 12;
+inline constexpr std::size_t kPagerLength = 13;
+inline constexpr std::size_t kNotify = 14;
+inline constexpr std::size_t kPassword = 15;    // four digits
+inline constexpr std::size_t kNumber = 19;      // four digits; 255 first = free slot
+inline constexpr std::size_t kSlotIndex = 23;   // 50 x 16-bit message record indices
+inline constexpr std::size_t kSlotStatus = 123; // 50 status bytes
+inline constexpr std::size_t kPhone = 173;
+inline constexpr std::size_t kPhoneWidth = 20;
+inline constexpr std::size_t kPager = 193;
+inline constexpr std::size_t kPagerWidth = 40;
+} // namespace mboxrec
 inline constexpr std::size_t kMessageRecordSize = 14;
 inline constexpr std::size_t kGroupBlockSize = 21;
 // Mailbox slots of the largest unit, and the most records a section may carry.

@@ -53,7 +53,6 @@ CTransferDlg::CTransferDlg(const QString& caption, const QString& helpTopic, Mes
 
 CTransferDlg::~CTransferDlg() {
     if (worker_) worker_->wait();
-    if (busy_) QApplication::restoreOverrideCursor();
 }
 
 void CTransferDlg::Start() {
@@ -78,7 +77,7 @@ void CTransferDlg::Finished() {
     worker_->wait();
     refresh_->stop();
     Refresh();
-    SetBusyCursor(false);
+    cursor_.Set(false);
     QDialog::accept();
 }
 
@@ -102,16 +101,7 @@ void CTransferDlg::Refresh() {
 
 void CTransferDlg::SetBusyCursor(bool busy) {
     QMetaObject::invokeMethod(
-        this,
-        [this, busy] {
-            if (busy == busy_) return;
-            busy_ = busy;
-            if (busy)
-                QApplication::setOverrideCursor(Qt::WaitCursor);
-            else
-                QApplication::restoreOverrideCursor();
-        },
-        Qt::QueuedConnection);
+        this, [this, busy] { cursor_.Set(busy); }, Qt::QueuedConnection);
 }
 
 void CTransferDlg::SetStatusText(const std::string& text) {

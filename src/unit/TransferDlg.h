@@ -6,6 +6,7 @@
 // repainting; the transfer's messages and questions are answered on the
 // window's thread, and the dialog closes by itself when the transfer ends.
 
+#include "unit/BusyCursor.h"
 #include "unit/TransferUi.h"
 
 #include <QDialog>
@@ -69,7 +70,7 @@ class CTransferDlg : public QDialog, private TransferUi {
     MessageSink& sink_;
     Job job_;
     bool started_ = false;
-    bool busy_ = false;
+    CBusyCursor cursor_;
     QLabel* first_;
     QLabel* second_;
     QProgressBar* progress_;

@@ -27,12 +27,7 @@
 namespace kiv {
 
 void CWindowTransferUi::SetBusyCursor(bool busy) {
-    if (busy == busy_) return;
-    busy_ = busy;
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
+    cursor_.Set(busy);
 }
 
 int CWindowTransferUi::WaitForFreeLine(const std::function<int()>& probe,

@@ -4,6 +4,7 @@
 // and the optional serial trace named in the profile ("Settings" /
 // "SerialTrace": a file that receives every byte and time-out).
 
+#include "unit/BusyCursor.h"
 #include "unit/LinkContext.h"
 #include "unit/SerialTrace.h"
 #include "unit/TransferUi.h"
@@ -28,7 +29,7 @@ class CWindowTransferUi : public TransferUi {
 
   private:
     QWidget* parent_;
-    bool busy_ = false;
+    CBusyCursor cursor_;
 };
 
 class CUnitCommands {
