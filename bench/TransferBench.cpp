@@ -8,7 +8,7 @@
 
 #include "document/DocCommands.h"
 #include "document/QelDoc.h"
-#include "unit/QtSerialPort.h"
+#include "unit/ui/QtSerialPort.h"
 #include "unit/ReadParamEngine.h"
 #include "unit/SendParamEngine.h"
 

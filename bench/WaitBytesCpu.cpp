@@ -8,7 +8,7 @@
 
 #ifdef KIV_BENCH_PTY
 #include "sim/PtyServer.h"
-#include "unit/QtSerialPort.h"
+#include "unit/ui/QtSerialPort.h"
 
 #include <QCoreApplication>
 #include <thread>

@@ -2,8 +2,8 @@
 #include "app/Icons.h"
 #include "app/QelApp.h"
 #include "app/Texts.h"
-#include "editors/EditorMenu.h"
-#include "unit/UnitCommands.h"
+#include "editors/ui/EditorMenu.h"
+#include "unit/ui/UnitCommands.h"
 
 #include <QApplication>
 

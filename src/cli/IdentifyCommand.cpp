@@ -2,8 +2,8 @@
 
 #include "document/Cp1252.h"
 #include "document/MessageSink.h"
-#include "unit/PortProfile.h"
-#include "unit/QtSerialPort.h"
+#include "unit/ui/PortProfile.h"
+#include "unit/ui/QtSerialPort.h"
 #include "unit/SerialTrace.h"
 #include "unit/UnitSession.h"
 

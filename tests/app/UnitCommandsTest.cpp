@@ -6,13 +6,13 @@
 #include "app/MainFrame.h"
 #include "app/QelView.h"
 #include "document/QelDoc.h"
-#include "editors/EditorMenu.h"
+#include "editors/ui/EditorMenu.h"
 #include "sim/SimSerialPort.h"
-#include "unit/PasswordDlg.h"
-#include "unit/PortSelectDlg.h"
+#include "unit/ui/PasswordDlg.h"
+#include "unit/ui/PortSelectDlg.h"
 #include "unit/SerialSettings.h"
-#include "unit/TransferDlg.h"
-#include "unit/UnitCommands.h"
+#include "unit/ui/TransferDlg.h"
+#include "unit/ui/UnitCommands.h"
 
 #include <QAction>
 #include <QLineEdit>

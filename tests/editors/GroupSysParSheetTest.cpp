@@ -1,11 +1,11 @@
 // "Gruppo Caselle" and "Parametri Sistema" as the user drives them.
 #include "EditorGuiSupport.h"
 
-#include "editors/EditorCommands.h"
-#include "editors/GeneralParamSheet.h"
-#include "editors/GroupMboxPage.h"
-#include "editors/GroupMboxSheet.h"
-#include "editors/SpinEdit.h"
+#include "editors/ui/EditorCommands.h"
+#include "editors/ui/GeneralParamSheet.h"
+#include "editors/ui/GroupMboxPage.h"
+#include "editors/ui/GroupMboxSheet.h"
+#include "editors/ui/SpinEdit.h"
 #include "editors/Texts.h"
 
 #include <QCheckBox>

@@ -1,14 +1,14 @@
 // "Lista Caselle" and "Parametri Casella" as the user drives them.
 #include "EditorGuiSupport.h"
 
-#include "editors/EditMboxPage.h"
-#include "editors/EditMboxSheet.h"
-#include "editors/EditorCommands.h"
-#include "editors/ListMboxPage.h"
-#include "editors/ListMboxSheet.h"
+#include "editors/ui/EditMboxPage.h"
+#include "editors/ui/EditMboxSheet.h"
+#include "editors/ui/EditorCommands.h"
+#include "editors/ui/ListMboxPage.h"
+#include "editors/ui/ListMboxSheet.h"
 #include "editors/MboxList.h"
 #include "editors/MboxRefs.h"
-#include "editors/SpinEdit.h"
+#include "editors/ui/SpinEdit.h"
 #include "editors/Texts.h"
 
 #include <QCheckBox>

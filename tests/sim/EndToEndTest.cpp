@@ -4,7 +4,7 @@
 #include "QtEnvironment.h"
 #include "cli/IdentifyCommand.h"
 #include "sim/PtyServer.h"
-#include "unit/QtSerialPort.h"
+#include "unit/ui/QtSerialPort.h"
 #include "unit/UnitSession.h"
 
 #include <QCoreApplication>

@@ -1,13 +1,13 @@
 // The link's dialogs, offscreen: the password field, the port choice and the
 // "Attesa linea libera" wait with its worker-thread probing.
 #include "document/MessageSink.h"
-#include "unit/GuiThreadSink.h"
-#include "unit/PasswordDlg.h"
-#include "unit/PortSelectDlg.h"
+#include "unit/ui/GuiThreadSink.h"
+#include "unit/ui/PasswordDlg.h"
+#include "unit/ui/PortSelectDlg.h"
 #include "unit/SerialSettings.h"
 #include "unit/Texts.h"
-#include "unit/TransferDlg.h"
-#include "unit/WaitLineDlg.h"
+#include "unit/ui/TransferDlg.h"
+#include "unit/ui/WaitLineDlg.h"
 
 #include <QApplication>
 #include <QLabel>

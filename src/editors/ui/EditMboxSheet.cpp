@@ -1,7 +1,7 @@
-#include "editors/EditMboxSheet.h"
+#include "editors/ui/EditMboxSheet.h"
 
 #include "app/QtText.h"
-#include "editors/EditMboxPage.h"
+#include "editors/ui/EditMboxPage.h"
 
 namespace kiv {
 

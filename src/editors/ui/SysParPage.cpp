@@ -1,9 +1,9 @@
-#include "editors/SysParPage.h"
+#include "editors/ui/SysParPage.h"
 
 #include "app/QtText.h"
 #include "document/MessageSink.h"
-#include "editors/FieldText.h"
-#include "editors/SpinEdit.h"
+#include "editors/ui/FieldText.h"
+#include "editors/ui/SpinEdit.h"
 #include "editors/Texts.h"
 
 #include <QButtonGroup>

@@ -1,4 +1,4 @@
-#include "editors/SpinEdit.h"
+#include "editors/ui/SpinEdit.h"
 
 #include "app/QtText.h"
 #include "editors/FieldCheck.h"

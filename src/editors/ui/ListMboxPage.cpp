@@ -1,8 +1,8 @@
-#include "editors/ListMboxPage.h"
+#include "editors/ui/ListMboxPage.h"
 
 #include "app/QtText.h"
 #include "document/MessageSink.h"
-#include "editors/EditMboxSheet.h"
+#include "editors/ui/EditMboxSheet.h"
 #include "editors/Texts.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "unit/GuiThreadSink.h"
+#include "unit/ui/GuiThreadSink.h"
 
 #include <QMetaObject>
 #include <QObject>

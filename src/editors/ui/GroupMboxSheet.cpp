@@ -1,7 +1,7 @@
-#include "editors/GroupMboxSheet.h"
+#include "editors/ui/GroupMboxSheet.h"
 
 #include "app/QtText.h"
-#include "editors/GroupMboxPage.h"
+#include "editors/ui/GroupMboxPage.h"
 #include "editors/Texts.h"
 
 namespace kiv {

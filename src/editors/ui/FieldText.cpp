@@ -1,4 +1,4 @@
-#include "editors/FieldText.h"
+#include "editors/ui/FieldText.h"
 
 #include "app/QtText.h"
 

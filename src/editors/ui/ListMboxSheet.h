@@ -3,7 +3,7 @@
 // Both pages work on copies taken from the document; ApplyTo hands them back.
 
 #include "app/PropertySheet.h"
-#include "editors/ListMboxPage.h"
+#include "editors/ui/ListMboxPage.h"
 
 class QSettings;
 

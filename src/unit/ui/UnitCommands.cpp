@@ -1,4 +1,4 @@
-#include "unit/UnitCommands.h"
+#include "unit/ui/UnitCommands.h"
 
 #include "app/MainFrame.h"
 #include "app/Profile.h"
@@ -6,19 +6,19 @@
 #include "app/QtText.h"
 #include "app/ShellDialogs.h"
 #include "document/QelDoc.h"
-#include "unit/GuiThreadSink.h"
+#include "unit/ui/GuiThreadSink.h"
 #include "unit/ImageTexts.h"
 #include "unit/PasswordCommand.h"
-#include "unit/PasswordDlg.h"
+#include "unit/ui/PasswordDlg.h"
 #include "unit/PortCommands.h"
-#include "unit/PortProfile.h"
-#include "unit/PortSelectDlg.h"
-#include "unit/QtSerialPort.h"
+#include "unit/ui/PortProfile.h"
+#include "unit/ui/PortSelectDlg.h"
+#include "unit/ui/QtSerialPort.h"
 #include "unit/ReadParamEngine.h"
 #include "unit/SendParamEngine.h"
-#include "unit/TransferDlg.h"
+#include "unit/ui/TransferDlg.h"
 #include "unit/UnitSession.h"
-#include "unit/WaitLineDlg.h"
+#include "unit/ui/WaitLineDlg.h"
 
 #include <QApplication>
 #include <QMetaObject>

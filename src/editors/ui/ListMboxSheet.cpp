@@ -1,7 +1,7 @@
-#include "editors/ListMboxSheet.h"
+#include "editors/ui/ListMboxSheet.h"
 
 #include "app/QtText.h"
-#include "editors/MboxParamPage.h"
+#include "editors/ui/MboxParamPage.h"
 #include "editors/Texts.h"
 
 namespace kiv {

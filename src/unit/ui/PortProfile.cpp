@@ -1,4 +1,4 @@
-#include "unit/PortProfile.h"
+#include "unit/ui/PortProfile.h"
 
 #include <QSettings>
 

@@ -1,4 +1,4 @@
-#include "unit/QtSerialPort.h"
+#include "unit/ui/QtSerialPort.h"
 
 #include <QSerialPort>
 

@@ -1,8 +1,8 @@
-#include "editors/EditorMenu.h"
+#include "editors/ui/EditorMenu.h"
 
 #include "app/MainFrame.h"
 #include "app/Profile.h"
-#include "editors/EditorCommands.h"
+#include "editors/ui/EditorCommands.h"
 
 namespace kiv {
 

@@ -1,4 +1,4 @@
-#include "unit/WaitLineDlg.h"
+#include "unit/ui/WaitLineDlg.h"
 
 #include "app/QtText.h"
 #include "unit/Texts.h"

@@ -1,7 +1,7 @@
-#include "editors/EditMboxPage.h"
+#include "editors/ui/EditMboxPage.h"
 
 #include "app/QtText.h"
-#include "editors/FieldText.h"
+#include "editors/ui/FieldText.h"
 #include "editors/Texts.h"
 
 #include <QCheckBox>

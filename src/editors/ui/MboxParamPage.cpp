@@ -1,8 +1,8 @@
-#include "editors/MboxParamPage.h"
+#include "editors/ui/MboxParamPage.h"
 
 #include "app/QtText.h"
-#include "editors/FieldText.h"
-#include "editors/SpinEdit.h"
+#include "editors/ui/FieldText.h"
+#include "editors/ui/SpinEdit.h"
 #include "editors/Texts.h"
 
 #include <QGridLayout>

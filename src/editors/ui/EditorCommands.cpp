@@ -1,10 +1,10 @@
-#include "editors/EditorCommands.h"
+#include "editors/ui/EditorCommands.h"
 
 #include "app/ShellDialogs.h"
 #include "document/QelDoc.h"
-#include "editors/GeneralParamSheet.h"
-#include "editors/GroupMboxSheet.h"
-#include "editors/ListMboxSheet.h"
+#include "editors/ui/GeneralParamSheet.h"
+#include "editors/ui/GroupMboxSheet.h"
+#include "editors/ui/ListMboxSheet.h"
 
 namespace kiv {
 

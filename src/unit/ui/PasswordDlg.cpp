@@ -1,4 +1,4 @@
-#include "unit/PasswordDlg.h"
+#include "unit/ui/PasswordDlg.h"
 
 #include "app/Help.h"
 #include "app/QtText.h"

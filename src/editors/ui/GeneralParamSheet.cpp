@@ -1,7 +1,7 @@
-#include "editors/GeneralParamSheet.h"
+#include "editors/ui/GeneralParamSheet.h"
 
 #include "app/QtText.h"
-#include "editors/SysParPage.h"
+#include "editors/ui/SysParPage.h"
 #include "editors/Texts.h"
 
 namespace kiv {

@@ -1,4 +1,4 @@
-#include "unit/PortSelectDlg.h"
+#include "unit/ui/PortSelectDlg.h"
 
 #include "app/Help.h"
 #include "app/QtText.h"

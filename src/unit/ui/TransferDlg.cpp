@@ -1,10 +1,10 @@
-#include "unit/TransferDlg.h"
+#include "unit/ui/TransferDlg.h"
 
 #include "app/Help.h"
 #include "app/QtText.h"
 #include "unit/ImageTexts.h"
 #include "unit/Texts.h"
-#include "unit/WaitLineDlg.h"
+#include "unit/ui/WaitLineDlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
