@@ -3,11 +3,11 @@
 #include "document/Cp1252.h"
 #include "document/DocCommands.h"
 #include "document/ProductType.h"
-#include "unit/ui/PortProfile.h"
-#include "unit/ui/QtSerialPort.h"
 #include "unit/ReadParamEngine.h"
 #include "unit/SendParamEngine.h"
 #include "unit/SerialTrace.h"
+#include "unit/ui/PortProfile.h"
+#include "unit/ui/QtSerialPort.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -8,9 +8,9 @@
 #include "document/QelDoc.h"
 #include "editors/ui/EditorMenu.h"
 #include "sim/SimSerialPort.h"
+#include "unit/SerialSettings.h"
 #include "unit/ui/PasswordDlg.h"
 #include "unit/ui/PortSelectDlg.h"
-#include "unit/SerialSettings.h"
 #include "unit/ui/TransferDlg.h"
 #include "unit/ui/UnitCommands.h"
 

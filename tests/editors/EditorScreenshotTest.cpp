@@ -3,12 +3,12 @@
 // pictures (run under a real X server with fonts to look at them).
 #include "EditorGuiSupport.h"
 
+#include "editors/MboxList.h"
 #include "editors/ui/EditMboxSheet.h"
 #include "editors/ui/GeneralParamSheet.h"
 #include "editors/ui/GroupMboxSheet.h"
 #include "editors/ui/ListMboxPage.h"
 #include "editors/ui/ListMboxSheet.h"
-#include "editors/MboxList.h"
 
 #include <QAbstractButton>
 #include <QDir>

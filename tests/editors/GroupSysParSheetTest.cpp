@@ -1,12 +1,12 @@
 // "Gruppo Caselle" and "Parametri Sistema" as the user drives them.
 #include "EditorGuiSupport.h"
 
+#include "editors/Texts.h"
 #include "editors/ui/EditorCommands.h"
 #include "editors/ui/GeneralParamSheet.h"
 #include "editors/ui/GroupMboxPage.h"
 #include "editors/ui/GroupMboxSheet.h"
 #include "editors/ui/SpinEdit.h"
-#include "editors/Texts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,15 +1,15 @@
 // "Lista Caselle" and "Parametri Casella" as the user drives them.
 #include "EditorGuiSupport.h"
 
+#include "editors/MboxList.h"
+#include "editors/MboxRefs.h"
+#include "editors/Texts.h"
 #include "editors/ui/EditMboxPage.h"
 #include "editors/ui/EditMboxSheet.h"
 #include "editors/ui/EditorCommands.h"
 #include "editors/ui/ListMboxPage.h"
 #include "editors/ui/ListMboxSheet.h"
-#include "editors/MboxList.h"
-#include "editors/MboxRefs.h"
 #include "editors/ui/SpinEdit.h"
-#include "editors/Texts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,8 +4,8 @@
 #include "QtEnvironment.h"
 #include "cli/IdentifyCommand.h"
 #include "sim/PtyServer.h"
-#include "unit/ui/QtSerialPort.h"
 #include "unit/UnitSession.h"
+#include "unit/ui/QtSerialPort.h"
 
 #include <QCoreApplication>
 #include <QSerialPort>

@@ -8,9 +8,9 @@
 #include "document/DocCommands.h"
 #include "document/QelFile.h"
 #include "sim/PtyServer.h"
-#include "unit/ui/QtSerialPort.h"
 #include "unit/ReadParamEngine.h"
 #include "unit/SendParamEngine.h"
+#include "unit/ui/QtSerialPort.h"
 
 #include <QCoreApplication>
 

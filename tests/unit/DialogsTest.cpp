@@ -1,11 +1,11 @@
 // The link's dialogs, offscreen: the password field, the port choice and the
 // "Attesa linea libera" wait with its worker-thread probing.
 #include "document/MessageSink.h"
+#include "unit/SerialSettings.h"
+#include "unit/Texts.h"
 #include "unit/ui/GuiThreadSink.h"
 #include "unit/ui/PasswordDlg.h"
 #include "unit/ui/PortSelectDlg.h"
-#include "unit/SerialSettings.h"
-#include "unit/Texts.h"
 #include "unit/ui/TransferDlg.h"
 #include "unit/ui/WaitLineDlg.h"
 

@@ -1,8 +1,8 @@
 #include "editors/ui/EditMboxPage.h"
 
 #include "app/QtText.h"
-#include "editors/ui/FieldText.h"
 #include "editors/Texts.h"
+#include "editors/ui/FieldText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

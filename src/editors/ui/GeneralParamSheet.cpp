@@ -1,8 +1,8 @@
 #include "editors/ui/GeneralParamSheet.h"
 
 #include "app/QtText.h"
-#include "editors/ui/SysParPage.h"
 #include "editors/Texts.h"
+#include "editors/ui/SysParPage.h"
 
 namespace kiv {
 

@@ -1,8 +1,8 @@
 #include "editors/ui/GroupMboxSheet.h"
 
 #include "app/QtText.h"
-#include "editors/ui/GroupMboxPage.h"
 #include "editors/Texts.h"
+#include "editors/ui/GroupMboxPage.h"
 
 namespace kiv {
 

@@ -2,8 +2,8 @@
 
 #include "app/QtText.h"
 #include "document/MessageSink.h"
-#include "editors/ui/EditMboxSheet.h"
 #include "editors/Texts.h"
+#include "editors/ui/EditMboxSheet.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -1,8 +1,8 @@
 #include "editors/ui/ListMboxSheet.h"
 
 #include "app/QtText.h"
-#include "editors/ui/MboxParamPage.h"
 #include "editors/Texts.h"
+#include "editors/ui/MboxParamPage.h"
 
 namespace kiv {
 

@@ -1,9 +1,9 @@
 #include "editors/ui/MboxParamPage.h"
 
 #include "app/QtText.h"
+#include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
 #include "editors/ui/SpinEdit.h"
-#include "editors/Texts.h"
 
 #include <QGridLayout>
 #include <QLabel>

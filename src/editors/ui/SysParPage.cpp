@@ -2,9 +2,9 @@
 
 #include "app/QtText.h"
 #include "document/MessageSink.h"
+#include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
 #include "editors/ui/SpinEdit.h"
-#include "editors/Texts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

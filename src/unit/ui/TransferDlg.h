@@ -6,8 +6,8 @@
 // repainting; the transfer's messages and questions are answered on the
 // window's thread, and the dialog closes by itself when the transfer ends.
 
-#include "unit/ui/BusyCursor.h"
 #include "unit/TransferUi.h"
+#include "unit/ui/BusyCursor.h"
 
 #include <QDialog>
 

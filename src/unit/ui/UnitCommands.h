@@ -4,10 +4,10 @@
 // and the optional serial trace named in the profile ("Settings" /
 // "SerialTrace": a file that receives every byte and time-out).
 
-#include "unit/ui/BusyCursor.h"
 #include "unit/LinkContext.h"
 #include "unit/SerialTrace.h"
 #include "unit/TransferUi.h"
+#include "unit/ui/BusyCursor.h"
 
 #include <memory>
 #include <string>
