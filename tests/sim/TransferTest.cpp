@@ -187,13 +187,15 @@ TEST_F(Transfer, FailedReadLeavesTheDocumentAlone) {
     };
     CSimConfig badFirst = UnitWith({"101"}), badSecond = UnitWith({"101"}),
                oneByte = UnitWith({"101"}), longer = UnitWith({"101"}), silent = UnitWith({"101"}),
-               tooMany = UnitWith({"1", "2", "3"});
+               tooMany = UnitWith({"1", "2", "3"}),
+               tooManyOf8 = UnitWith({"11", "12", "13", "14", "15", "16", "17", "18", "19"});
     badFirst.badChecksumSection = 1;
     badSecond.badChecksumSection = 2;
     oneByte.mailboxSectionLength = 1;
     longer.mailboxSectionLength = 7 + 233 + 2 + 1 + 4 * 21 + 8 + 1;
     silent.faults = {{SimFault::Kind::Silence, 'C', 0, -1}};
-    tooMany.productCode = 18; // a 2-mailbox unit holding three
+    tooMany.productCode = 18;    // a 2-mailbox unit holding three
+    tooManyOf8.productCode = 17; // an 8-mailbox unit holding nine
     const std::string tooShort = "La lunghezza dei dati letti \xE8 troppo breve: ";
     Case cases[] = {
         {"checksum 1", badFirst, "Errore di Check Sum"},
@@ -201,12 +203,15 @@ TEST_F(Transfer, FailedReadLeavesTheDocumentAlone) {
         {"section of one byte", oneByte, tooShort},
         {"bytes after the counters", longer, tooShort},
         {"no mailbox section", silent, "Time-out Comunicazione"},
-        {"more mailboxes than the product holds", tooMany, tooShort},
+        {"more mailboxes than the product holds", tooMany,
+         "Non si possono definire pi\xF9 di 2 Caselle Vocali"},
+        {"nine mailboxes in an 8-mailbox unit", tooManyOf8,
+         "Non si possono definire pi\xF9 di 8 Caselle Vocali"},
     };
     for (auto& c : cases) {
         SCOPED_TRACE(c.name);
         Start(c.config);
-        CQelDoc doc = Doc(c.config.productCode == 18 ? 3 : 0);
+        CQelDoc doc = Doc(c.config.productCode == 18 ? 3 : c.config.productCode == 17 ? 2 : 0);
         AddMailbox(doc, "555", 0);
         doc.operatorKey = 7;
         const std::string before = Stored(doc);
