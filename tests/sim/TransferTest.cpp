@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <set>
@@ -319,6 +320,58 @@ TEST_F(Transfer, LanguagesTheUnitLacksAreRefused) {
         EXPECT_EQ(Count("E$$S"), 0u);
         EXPECT_EQ(doc.readFromUnit, 0);
     }
+}
+
+TEST_F(Transfer, TextsTheUnitCannotTakeStopTheSendBeforeAnythingMoves) {
+    struct Case {
+        const char* name;
+        void (*set)(CQelDoc&);
+        std::string message;
+    } cases[] = {
+        {"five codes in a four-code field", [](CQelDoc& d) { d.lineSeizeCode = "12345"; },
+         "Errore inserimento: Codice Impegno Linea Esterna"},
+        {"a dial string with $", [](CQelDoc& d) { d.dialStrings[4] = "0$"; },
+         "Errore inserimento: Stringa da comporre (N. 4)"},
+        {"a telephone number with @", [](CQelDoc& d) { d.mailboxes[0].phone = "0@1"; },
+         "Errore inserimento: Telefono (Casella 101)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start(UnitWith({"101"}));
+        CQelDoc doc = Doc();
+        AddMailbox(doc, "101");
+        c.set(doc);
+        EXPECT_EQ(Send(doc), TransferEnd::Failed);
+        ASSERT_EQ(sink.Texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(sink.messages[0].icon, MsgIcon::Warning);
+        EXPECT_TRUE(prompt.presets.empty()); // not even the password was asked
+        std::this_thread::sleep_for(milliseconds(50));
+        EXPECT_TRUE(Log().empty());
+        EXPECT_EQ(doc.readFromUnit, 0);
+    }
+
+    // kivtool: exit status 1, the member named.
+    std::string folder = (fs::temp_directory_path() / "kiv_transfer_uncodable_XXXXXX").string();
+    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+    const fs::path dir = folder;
+    CQelDoc doc = Doc();
+    AddMailbox(doc, "101");
+    doc.dialStrings[2] = "9$";
+    const std::string file = (dir / "bad.qel").string();
+    RecordingSink saveSink;
+    ASSERT_TRUE(SaveConfiguration(doc, file, false, saveSink));
+    ::testing::internal::CaptureStderr();
+    const int status = RunSendCommand(
+        {file, "--device", server->SlavePath(), "--password", "1234", "--timeout", "2"},
+        context.timing);
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(err, "Errore inserimento: Stringa da comporre (N. 2)\n"
+                   "kivtool send: dialStrings[2]: cannot be coded for the unit: at most 20 dial "
+                   "codes (0-9 * # A-D X P & @ ! Q)\n");
+    std::this_thread::sleep_for(milliseconds(50));
+    EXPECT_TRUE(Log().empty());
+    fs::remove_all(dir);
 }
 
 TEST_F(Transfer, SameMailboxesNeitherAskNorDelete) {
