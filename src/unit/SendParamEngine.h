@@ -1,5 +1,7 @@
 #pragma once
-// "Spedizione Parametri" without its dialog: the password loop, the
+// "Spedizione Parametri" without its dialog: the check that every coded text
+// can be coded (before anything else: a text that cannot ends the send with
+// "Errore inserimento" and the field's caption), the password loop, the
 // identification with the product and language checks, the read-back of the
 // unit's image and mailboxes, the reconciliation of the mailboxes (asking
 // before any is deleted), and the sending of the image, the mailbox stream,
