@@ -144,6 +144,21 @@ TEST_F(KivtoolTest, ImportRefusesWithTheKeyName) {
     EXPECT_NE(r.err.find("ledMode: value 7 outside 0-1"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(dir_ / "x.qel"));
 
+    // Texts the unit cannot take as codes, named by their members.
+    Write("codes.json", R"({"lineSeizeCode": "12345"})");
+    Result codes = Run("import codes.json -o x.qel");
+    EXPECT_EQ(codes.status, 1);
+    EXPECT_NE(codes.err.find("codes.json: lineSeizeCode: cannot be coded for the unit: at most 4 "
+                             "dial codes"),
+              std::string::npos)
+        << codes.err;
+    Write("phone.json", R"({"mailboxes": [{"number": "101"}, {"number": "102", "phone": "12&"}]})");
+    Result phone = Run("import phone.json -o x.qel");
+    EXPECT_EQ(phone.status, 1);
+    EXPECT_NE(phone.err.find("mailboxes[1].phone: cannot be coded"), std::string::npos)
+        << phone.err;
+    EXPECT_FALSE(fs::exists(dir_ / "x.qel"));
+
     Write("syntax.json", "{\"operatorKey\": 3,,}");
     EXPECT_EQ(Run("import syntax.json -o x.qel").status, 1);
 
