@@ -1,9 +1,11 @@
 #include "document/Json.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <limits>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
