@@ -644,9 +644,9 @@ TEST_F(Transfer, SendThenReadGivesTheConfigurationBack) {
     EXPECT_EQ(Read(back), TransferEnd::Completed);
     const json::Value a = ConfigurationToJson(sent, {});
     const json::Value b = ConfigurationToJson(back, {});
-    for (const auto& [key, value] : a.AsObject()) {
+    for (const auto& [key, value] : a.items()) {
         if (kNotCarried.count(key)) continue;
-        const json::Value* other = b.Find(key);
+        const json::Value* other = json::Find(b, key);
         ASSERT_NE(other, nullptr) << key;
         EXPECT_EQ(json::Write(value, 0), json::Write(*other, 0)) << key;
     }
