@@ -288,18 +288,21 @@ bool OpenConfiguration(CQelDoc& doc, const std::string& chosen, MessageSink& sin
         sink.Show(texts::kCannotOpenInput);
         return false;
     }
+    // The file is loaded into a copy: a refused file has shown its message
+    // and leaves the configuration exactly as it was, instead of a mix of the
+    // two (another product type over the old mailboxes, which the next save
+    // would write as a file that is itself refused).
+    CQelDoc loaded = doc;
     // Only now that a file is being loaded does the choice count; the
     // extension then decides (a foreign one keeps the chosen type).
-    if (chosenType) ApplyProductTypeChoice(doc, chosenType);
-    doc.readFromUnit = 0;
-    const bool accepted = LoadConfiguration(doc, data, FileNameOf(path), sink) == 1;
+    if (chosenType) ApplyProductTypeChoice(loaded, chosenType);
+    loaded.readFromUnit = 0;
+    const bool accepted = LoadConfiguration(loaded, data, FileNameOf(path), sink) == 1;
     if (accepted) {
-        doc.title = FileNameOf(path);
-        doc.pathName = path;
-        doc.modified = false;
-    } else {
-        // The contents no longer match any file on disk.
-        doc.modified = true;
+        loaded.title = FileNameOf(path);
+        loaded.pathName = path;
+        loaded.modified = false;
+        doc = std::move(loaded);
     }
     return accepted;
 }

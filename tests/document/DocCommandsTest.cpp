@@ -120,14 +120,42 @@ TEST_F(CommandsTest, OpenAppliesTheChosenTypeOnlyToAFileItReads) {
     EXPECT_EQ(doc.mboxCount, 50);
     EXPECT_EQ(doc.title, "big.qel");
 
-    // A file that is read takes the choice, and a foreign extension keeps it.
+    // A file that is read takes the choice.
     CQelDoc source;
-    Write("copy.txt", StoreConfiguration(source));
-    RecordingSink refused;
-    EXPECT_FALSE(OpenConfiguration(doc, Path("copy.txt"), refused, 2));
-    EXPECT_EQ(refused.Texts(), std::vector<std::string>{texts::kFileIncompatible});
+    source.mboxCount = 2;
+    Write("two.ri8", StoreConfiguration(source));
+    EXPECT_TRUE(OpenConfiguration(doc, Path("two.ri8"), sink, 3));
     EXPECT_EQ(doc.productType, 2);
     EXPECT_EQ(doc.readFromUnit, 0);
+}
+
+TEST_F(CommandsTest, ARefusedFileLeavesTheConfigurationAsItWas) {
+    // 50 mailboxes on a "RZ 128 Mbx" configuration, then files that are
+    // refused half-way: a foreign extension, and too many mailboxes for the
+    // type of the extension. Neither may leave "RZ 2 Mbx" over 50 mailboxes.
+    doc.mboxCount = 50;
+    doc.mailboxes[49].number = "149";
+    doc.readFromUnit = 1;
+    doc.title = "big.qel";
+    doc.operatorDayExt = "21";
+    const std::string before = StoreConfiguration(doc);
+
+    CQelDoc source;
+    source.operatorDayExt = "99";
+    Write("copy.txt", StoreConfiguration(source));
+    source.mboxCount = 3;
+    Write("three.ri2", StoreConfiguration(source));
+    for (const char* name : {"copy.txt", "three.ri2"}) {
+        RecordingSink refused;
+        EXPECT_FALSE(OpenConfiguration(doc, Path(name), refused, 3)) << name;
+        EXPECT_EQ(refused.Texts(), std::vector<std::string>{texts::kFileIncompatible}) << name;
+        EXPECT_EQ(doc.productType, 0) << name;
+        EXPECT_EQ(doc.slotLimit, 129) << name;
+        EXPECT_EQ(doc.readFromUnit, 1) << name;
+        EXPECT_EQ(doc.title, "big.qel") << name;
+        EXPECT_EQ(doc.operatorDayExt, "21") << name;
+        EXPECT_EQ(StoreConfiguration(doc), before) << name;
+    }
 }
 
 TEST_F(CommandsTest, SaveAsWithABareNameTakesTheExtensionOfTheProductType) {
