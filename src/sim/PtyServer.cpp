@@ -10,6 +10,38 @@
 
 namespace kiv::sim {
 
+namespace {
+
+// The rate a pseudo-terminal was set to by whoever holds it. A Linux
+// pseudo-terminal keeps the speed (and the stop bits) it is given, though not
+// the character size or parity.
+int LineRate(int fd) {
+    termios tio{};
+    if (::tcgetattr(fd, &tio) != 0) return 0;
+    switch (::cfgetospeed(&tio)) {
+    case B1200:
+        return 1200;
+    case B2400:
+        return 2400;
+    case B4800:
+        return 4800;
+    case B9600:
+        return 9600;
+    case B19200:
+        return 19200;
+    case B38400:
+        return 38400;
+    case B57600:
+        return 57600;
+    case B115200:
+        return 115200;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
 CPtyServer::CPtyServer(CUnitSim& sim) : sim_(sim) {}
 
 CPtyServer::~CPtyServer() {
@@ -97,11 +129,20 @@ bool CPtyServer::Serve(short revents, bool& peerOpen) {
     if (master_ < 0) return true;
     if (revents & POLLIN) {
         std::uint8_t buf[512];
+        // The master's view of the terminal settings is the holder's.
+        sim_.SetLineRate(LineRate(master_));
+        const auto before = Clock::now();
         const auto n = ::read(master_, buf, sizeof buf);
+        const auto after = Clock::now();
         if (n > 0) {
             peerOpen = true;
-            sim_.Receive(buf, static_cast<std::size_t>(n), Clock::now());
+            // What this read took came after the previous read found the line
+            // empty (a read that filled the buffer may have left bytes behind);
+            // before the first such read, at any time.
+            sim_.Receive(buf, static_cast<std::size_t>(n), after,
+                         emptySince_.value_or(CUnitSim::Time{}));
         }
+        if (n >= 0 && static_cast<std::size_t>(n) < sizeof buf) emptySince_ = before;
     }
     if ((revents & POLLHUP) && !(revents & POLLIN)) {
         // Closing the port puts the line into break.
