@@ -12,6 +12,10 @@ namespace kiv::sim {
 
 namespace {
 
+// How long the terminal may hold bytes between the writer and this side. The
+// unit gives the system that much benefit of the doubt when it judges a pause.
+constexpr std::chrono::milliseconds kTerminalSlack{25};
+
 // The rate a pseudo-terminal was set to by whoever holds it. A Linux
 // pseudo-terminal keeps the speed (and the stop bits) it is given, though not
 // the character size or parity.
@@ -137,10 +141,11 @@ bool CPtyServer::Serve(short revents, bool& peerOpen) {
         if (n > 0) {
             peerOpen = true;
             // What this read took came after the previous read found the line
-            // empty (a read that filled the buffer may have left bytes behind);
-            // before the first such read, at any time.
+            // empty (a read that filled the buffer may have left bytes behind),
+            // less what the terminal may have held them; before the first such
+            // read, at any time.
             sim_.Receive(buf, static_cast<std::size_t>(n), after,
-                         emptySince_.value_or(CUnitSim::Time{}));
+                         emptySince_ ? *emptySince_ - kTerminalSlack : CUnitSim::Time{});
         }
         if (n >= 0 && static_cast<std::size_t>(n) < sizeof buf) emptySince_ = before;
     }
