@@ -334,7 +334,7 @@ void CUnitSim::Receive(const std::uint8_t* data, std::size_t count, Time now,
 void CUnitSim::Parse(std::uint8_t byte, Time since, Time latest, Time now) {
     // A command starts with its attention byte or its first '$': what the
     // line did before that is what "$$X" wants quiet.
-    if ((byte == 'E' || (byte == '$' && dollars_ == 0 && !attention_)))
+    if (byte == 'E' || (byte == '$' && dollars_ == 0 && !attention_))
         commandStart_ = lastActivity_;
     if (dollars_ == 2) {
         const char letter = static_cast<char>(byte);
