@@ -14,7 +14,9 @@ namespace {
 
 // How long the terminal may hold bytes between the writer and this side. The
 // unit gives the system that much benefit of the doubt when it judges a pause.
-constexpr std::chrono::milliseconds kTerminalSlack{25};
+constexpr std::chrono::milliseconds kTerminalSlack{50};
+// Milliseconds between looks at an idle line.
+constexpr int kLookPeriod = 10;
 
 // The rate a pseudo-terminal was set to by whoever holds it. A Linux
 // pseudo-terminal keeps the speed (and the stop bits) it is given, though not
@@ -118,7 +120,14 @@ void CPtyServer::Run() {
             continue;
         }
         pollfd fds[2] = {{fd, POLLIN, 0}, {wake_[0], POLLIN, 0}};
-        ::poll(fds, 2, timeoutMs);
+        // Look at the line at least every few milliseconds: each look that
+        // finds it empty narrows when the next bytes may have come.
+        if (timeoutMs < 0 || timeoutMs > kLookPeriod) timeoutMs = kLookPeriod;
+        const auto looked = Clock::now();
+        if (::poll(fds, 2, timeoutMs) == 0) {
+            std::lock_guard lock(mutex_);
+            emptySince_ = looked;
+        }
         if (stop_) break;
         if (Serve(fds[0].revents, peerOpen)) continue;
         // No one holds the port: the system closed it. Idle gently until it
