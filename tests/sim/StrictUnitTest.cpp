@@ -238,7 +238,9 @@ TEST_F(StrictUnit, SendThatKeepsItsPausesDeletesAndSetsEverything) {
 }
 
 TEST_F(StrictUnit, ClientThatSkipsAPauseLosesWhatFollows) {
-    const double scale = 0.02; // 40 ms to store, 10 ms after the clock
+    // 400 ms to store, 100 ms after the clock: a client that skips a pause
+    // cannot be so slow by chance.
+    const double scale = 0.2;
     {
         SCOPED_TRACE("no pause after $$D");
         Start({"100", "101"}, scale);
@@ -248,7 +250,7 @@ TEST_F(StrictUnit, ClientThatSkipsAPauseLosesWhatFollows) {
         const std::uint8_t list[] = {1, 1};
         link.WriteSlow(list, 2);
         EXPECT_EQ(Silences(),
-                  std::vector<std::string>{"silent: pause not kept after $$D (40 ms needed)"});
+                  std::vector<std::string>{"silent: pause not kept after $$D (400 ms needed)"});
         EXPECT_EQ(Mailboxes(), "100,101");
     }
     {
@@ -261,7 +263,7 @@ TEST_F(StrictUnit, ClientThatSkipsAPauseLosesWhatFollows) {
         const std::uint8_t list[] = {2, 2, 1};
         link.WriteSlow(list, 3);
         EXPECT_EQ(Silences(), std::vector<std::string>{"silent: pause not kept after deleting "
-                                                       "position 2 (40 ms needed)"});
+                                                       "position 2 (400 ms needed)"});
         EXPECT_EQ(Mailboxes(), "100,101");
     }
     {
@@ -270,7 +272,7 @@ TEST_F(StrictUnit, ClientThatSkipsAPauseLosesWhatFollows) {
         context.timing.clockPause = milliseconds(0);
         Send(Doc({"100"}));
         EXPECT_EQ(Silences(), std::vector<std::string>{
-                                  "silent: pause not kept after the clock (10 ms needed)"});
+                                  "silent: pause not kept after the clock (100 ms needed)"});
     }
     {
         SCOPED_TRACE("no pause at all");
@@ -279,7 +281,7 @@ TEST_F(StrictUnit, ClientThatSkipsAPauseLosesWhatFollows) {
         context.timing.second = milliseconds(20);
         Send(Doc({"100", "101", "120"}));
         ASSERT_FALSE(Silences().empty());
-        EXPECT_EQ(Silences().front(), "silent: pause not kept after the image (40 ms needed)");
+        EXPECT_EQ(Silences().front(), "silent: pause not kept after the image (400 ms needed)");
         // The image went in; the mailboxes after it did not.
         EXPECT_EQ(line->sim.Memory().imagesReceived, 1);
         EXPECT_EQ(Mailboxes(), "100,101");
@@ -297,7 +299,7 @@ TEST_F(StrictUnit, AbandonedSendSignsOffInQuiet) {
                                   "dati dall'unit\xE0 e riprovare di nuovo.";
     for (const bool keepsPauses : {true, false}) {
         SCOPED_TRACE(keepsPauses ? "pauses kept" : "pauses skipped");
-        Start({"11", "12"}, 0.5, full); // 50 ms of quiet on either side
+        Start({"11", "12"}, 2.0, full); // 200 ms of quiet on either side
         if (!keepsPauses) context.timing.signOffPause = milliseconds(0);
         CQelDoc doc;
         NewConfiguration(doc, 3);
@@ -316,8 +318,8 @@ TEST_F(StrictUnit, AbandonedSendSignsOffInQuiet) {
             EXPECT_TRUE(Silences().empty());
             EXPECT_EQ(identified, 0);
         } else {
-            EXPECT_EQ(Silences(),
-                      std::vector<std::string>{"silent: line not quiet before $$X (50 ms needed)"});
+            EXPECT_EQ(Silences(), std::vector<std::string>{
+                                      "silent: line not quiet before $$X (200 ms needed)"});
         }
     }
 }
