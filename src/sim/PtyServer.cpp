@@ -10,6 +10,44 @@
 
 namespace kiv::sim {
 
+namespace {
+
+// How long the terminal may hold bytes between the writer and this side. The
+// unit gives the system that much benefit of the doubt when it judges a pause.
+constexpr std::chrono::milliseconds kTerminalSlack{50};
+// Milliseconds between looks at an idle line.
+constexpr int kLookPeriod = 10;
+
+// The rate a pseudo-terminal was set to by whoever holds it. A Linux
+// pseudo-terminal keeps the speed (and the stop bits) it is given, though not
+// the character size or parity.
+int LineRate(int fd) {
+    termios tio{};
+    if (::tcgetattr(fd, &tio) != 0) return 0;
+    switch (::cfgetospeed(&tio)) {
+    case B1200:
+        return 1200;
+    case B2400:
+        return 2400;
+    case B4800:
+        return 4800;
+    case B9600:
+        return 9600;
+    case B19200:
+        return 19200;
+    case B38400:
+        return 38400;
+    case B57600:
+        return 57600;
+    case B115200:
+        return 115200;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
 CPtyServer::CPtyServer(CUnitSim& sim) : sim_(sim) {}
 
 CPtyServer::~CPtyServer() {
@@ -82,7 +120,14 @@ void CPtyServer::Run() {
             continue;
         }
         pollfd fds[2] = {{fd, POLLIN, 0}, {wake_[0], POLLIN, 0}};
-        ::poll(fds, 2, timeoutMs);
+        // Look at the line at least every few milliseconds: each look that
+        // finds it empty narrows when the next bytes may have come.
+        if (timeoutMs < 0 || timeoutMs > kLookPeriod) timeoutMs = kLookPeriod;
+        const auto looked = Clock::now();
+        if (::poll(fds, 2, timeoutMs) == 0) {
+            std::lock_guard lock(mutex_);
+            emptySince_ = looked;
+        }
         if (stop_) break;
         if (Serve(fds[0].revents, peerOpen)) continue;
         // No one holds the port: the system closed it. Idle gently until it
@@ -97,11 +142,21 @@ bool CPtyServer::Serve(short revents, bool& peerOpen) {
     if (master_ < 0) return true;
     if (revents & POLLIN) {
         std::uint8_t buf[512];
+        // The master's view of the terminal settings is the holder's.
+        sim_.SetLineRate(LineRate(master_));
+        const auto before = Clock::now();
         const auto n = ::read(master_, buf, sizeof buf);
+        const auto after = Clock::now();
         if (n > 0) {
             peerOpen = true;
-            sim_.Receive(buf, static_cast<std::size_t>(n), Clock::now());
+            // What this read took came after the previous read found the line
+            // empty (a read that filled the buffer may have left bytes behind),
+            // less what the terminal may have held them; before the first such
+            // read, at any time.
+            sim_.Receive(buf, static_cast<std::size_t>(n), after,
+                         emptySince_ ? *emptySince_ - kTerminalSlack : CUnitSim::Time{});
         }
+        if (n >= 0 && static_cast<std::size_t>(n) < sizeof buf) emptySince_ = before;
     }
     if ((revents & POLLHUP) && !(revents & POLLIN)) {
         // Closing the port puts the line into break.

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace kiv::sim {
@@ -44,6 +45,8 @@ class CPtyServer {
     std::string slavePath_;
     std::string error_;
     std::mutex mutex_;
+    // When a read last found the line drained; unknown at first.
+    std::optional<CUnitSim::Time> emptySince_;
 };
 
 } // namespace kiv::sim

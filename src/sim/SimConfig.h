@@ -75,6 +75,20 @@ struct CSimConfig {
     int mailboxSectionLength = -1;
 
     std::vector<SimFault> faults;
+
+    // The line rate the unit speaks. Bytes that come over a line set to
+    // another rate are not heard: the unit stays silent until the port closes.
+    int lineRate = 9600;
+
+    // The pauses the unit needs to store what it was sent (2000 ms after
+    // "$$D", after each deleted position, after the image and the mailbox
+    // stream; 500 ms after the clock), multiplied by pauseScale. A byte that
+    // comes sooner is not heard, and the unit stays silent until the port
+    // closes. 0 checks no pause.
+    double pauseScale = 0.0;
+    // Also requires the line quiet for 100 ms (scaled) before and after
+    // "$$X": the pauses around the sign-off of an abandoned send.
+    bool quietAroundSignOff = false;
 };
 
 // Parses "kind:target[:value[:times]]", e.g. "silence:V", "short:R:5",

@@ -1,6 +1,6 @@
 #include "sim/SimMailboxTable.h"
 
-#include "unit/MailboxSection.h"
+#include "sim/SimFactory.h"
 
 #include <algorithm>
 
@@ -8,7 +8,7 @@ namespace kiv::sim {
 
 namespace {
 
-using namespace mboxrec;
+using At = CSimMailboxTable::At;
 
 constexpr std::uint8_t kAbsent = 0xFF;
 
@@ -40,21 +40,14 @@ std::size_t MailboxStreamLength(std::size_t slots) {
 
 CSimMailboxTable::Record CSimMailboxTable::FreeRecord() {
     Record r{};
-    r[kDnd] = kAbsent;
-    std::fill_n(r.begin() + kPassword, 8, kAbsent);
-    std::fill(r.begin() + kPhone, r.end(), kAbsent);
+    r[At::dnd] = kAbsent;
+    std::fill_n(r.begin() + At::password, 8, kAbsent);
+    std::fill(r.begin() + At::phone, r.end(), kAbsent);
     return r;
 }
 
 CSimMailboxTable::Record CSimMailboxTable::MailboxRecord(const std::string& number) {
-    Record r = FreeRecord();
-    for (std::size_t i = 0; i < 4 && i < number.size(); ++i) {
-        const auto digit = static_cast<std::uint8_t>(number[i] - '0');
-        r[kNumber + i] = digit;
-        r[kPassword + i] = digit;
-    }
-    r[kNotify] = 0x80; // allowed
-    return r;
+    return FactoryMailboxRecord(number);
 }
 
 void CSimMailboxTable::Preset(const std::vector<std::string>& numbers, int messagesEach) {
@@ -74,18 +67,19 @@ void CSimMailboxTable::Preset(const std::vector<std::string>& numbers, int messa
             message[12] = 1;
             message[13] = 5;
             messages.push_back(message);
-            r[kSlotIndex + 2 * static_cast<std::size_t>(m)] = static_cast<std::uint8_t>(index >> 8);
-            r[kSlotIndex + 2 * static_cast<std::size_t>(m) + 1] =
+            r[At::slotIndex + 2 * static_cast<std::size_t>(m)] =
+                static_cast<std::uint8_t>(index >> 8);
+            r[At::slotIndex + 2 * static_cast<std::size_t>(m) + 1] =
                 static_cast<std::uint8_t>(index & 0xFF);
-            r[kSlotStatus + static_cast<std::size_t>(m)] = 0x80;
-            ++r[kMessageCounts];
+            r[At::slotStatus + static_cast<std::size_t>(m)] = 0x80;
+            ++r[At::messageCounts];
         }
         records.push_back(r);
     }
 }
 
 bool CSimMailboxTable::HoldsMailbox(std::size_t slot) const {
-    return slot < records.size() && records[slot][kNumber] != kAbsent;
+    return slot < records.size() && records[slot][At::number] != kAbsent;
 }
 
 std::size_t CSimMailboxTable::MailboxCount() const {
@@ -98,8 +92,8 @@ std::size_t CSimMailboxTable::MailboxCount() const {
 std::string CSimMailboxTable::Number(std::size_t slot) const {
     std::string text;
     if (!HoldsMailbox(slot)) return text;
-    for (std::size_t i = 0; i < 4 && records[slot][kNumber + i] <= 9; ++i)
-        text.push_back(static_cast<char>('0' + records[slot][kNumber + i]));
+    for (std::size_t i = 0; i < 4 && records[slot][At::number + i] <= 9; ++i)
+        text.push_back(static_cast<char>('0' + records[slot][At::number + i]));
     return text;
 }
 
@@ -133,21 +127,21 @@ bool CSimMailboxTable::ApplyStream(const std::vector<std::uint8_t>& stream) {
         Record r = MailboxRecord("");
         bool same = HoldsMailbox(slot);
         for (std::size_t i = 0; i < 4; ++i)
-            same = same && records[slot][kNumber + i] == at(kColNumber + i, slot);
+            same = same && records[slot][At::number + i] == at(kColNumber + i, slot);
         if (same) r = records[slot]; // counters and messages stay with their mailbox
-        r[kAttributes] = at(kColAttributes, slot);
-        r[kDnd] = at(kColDnd, slot);
-        r[kNotify] = at(kColNotify, slot);
+        r[At::attributes] = at(kColAttributes, slot);
+        r[At::dnd] = at(kColDnd, slot);
+        r[At::notify] = at(kColNotify, slot);
         for (std::size_t i = 0; i < 4; ++i) {
-            r[kPassword + i] = at(kColPassword + i, slot);
-            r[kNumber + i] = at(kColNumber + i, slot);
+            r[At::password + i] = at(kColPassword + i, slot);
+            r[At::number + i] = at(kColNumber + i, slot);
         }
-        r[kPhoneLength] = at(kColPhoneLength, slot);
-        for (std::size_t i = 0; i < kPhoneWidth; ++i)
-            r[kPhone + i] = at(kColPhone + i, slot);
-        r[kPagerLength] = at(kColPagerLength, slot);
-        for (std::size_t i = 0; i < kPagerWidth; ++i)
-            r[kPager + i] = at(kColPager + i, slot);
+        r[At::phoneLength] = at(kColPhoneLength, slot);
+        for (std::size_t i = 0; i < CSimMailboxTable::phoneWidth; ++i)
+            r[At::phone + i] = at(kColPhone + i, slot);
+        r[At::pagerLength] = at(kColPagerLength, slot);
+        for (std::size_t i = 0; i < CSimMailboxTable::pagerWidth; ++i)
+            r[At::pager + i] = at(kColPager + i, slot);
         fresh[slot] = r;
     }
     records = std::move(fresh);

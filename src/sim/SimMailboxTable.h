@@ -4,8 +4,10 @@
 // and the calls answered per line. It serves the "$$C" section and takes the
 // "$$U" stream and the "$$D" deletions, so that what a send stores a read
 // gives back.
-
-#include "unit/MailboxSection.h"
+//
+// The layout is the unit's own, written out here from the unit's record
+// description; it shares no table or offset with the system's reader and
+// writer, so a layout mistake there cannot hide behind the same mistake here.
 
 #include <array>
 #include <cstddef>
@@ -17,12 +19,31 @@ namespace kiv::sim {
 
 class CSimMailboxTable {
   public:
-    // The section's layout, as the system reads it.
-    static constexpr std::size_t recordSize = kMailboxRecordSize;
-    static constexpr std::size_t messageSize = kMessageRecordSize;
-    static constexpr std::size_t groupSize = kGroupBlockSize;
-    static constexpr std::size_t groupCount = kUnitGroups;
-    static constexpr std::size_t maxSlots = kUnitSlots;
+    // Sizes of the section's parts.
+    static constexpr std::size_t recordSize = 233;
+    static constexpr std::size_t messageSize = 14;
+    static constexpr std::size_t groupSize = 21; // member count, 20 members
+    static constexpr std::size_t groupCount = 4;
+    static constexpr std::size_t maxSlots = 129;
+
+    // Where things sit in a 233-byte mailbox record.
+    struct At {
+        static constexpr std::size_t messageCounts = 0; // two counts
+        static constexpr std::size_t counters = 2;      // four 16-bit big-endian
+        static constexpr std::size_t dnd = 10;          // 255 off
+        static constexpr std::size_t attributes = 11;
+        static constexpr std::size_t phoneLength = 12;
+        static constexpr std::size_t pagerLength = 13;
+        static constexpr std::size_t notify = 14;
+        static constexpr std::size_t password = 15;    // four digits
+        static constexpr std::size_t number = 19;      // four digits, 255 first: free
+        static constexpr std::size_t slotIndex = 23;   // 50 x 16-bit message record index
+        static constexpr std::size_t slotStatus = 123; // 50 status bytes
+        static constexpr std::size_t phone = 173;      // 20 codes
+        static constexpr std::size_t pager = 193;      // 40 codes
+    };
+    static constexpr std::size_t phoneWidth = 20;
+    static constexpr std::size_t pagerWidth = 40;
 
     using Record = std::array<std::uint8_t, recordSize>;
     using MessageRecord = std::array<std::uint8_t, messageSize>;

@@ -5,8 +5,10 @@
 
 namespace kiv::sim {
 
-bool CSimSerialPort::Open(const std::string& device, const LineParams&) {
+bool CSimSerialPort::Open(const std::string& device, const LineParams& params) {
     if (!line_->present || line_->unplugged || device != line_->device) return false;
+    line_->params = params;
+    line_->sim.SetLineRate(params.baudRate);
     open_ = true;
     in_.clear();
     return true;

@@ -23,6 +23,7 @@ class CSimSerialPort : public ISerialPort {
         bool unplugged = false; // true: the device vanished under an open port
         int breaks = 0;         // times break was turned on
         bool breakOn = false;
+        LineParams params; // as the last open set the line
     };
 
     explicit CSimSerialPort(std::shared_ptr<Line> line) : line_(std::move(line)) {}

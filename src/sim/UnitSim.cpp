@@ -1,8 +1,7 @@
 #include "sim/UnitSim.h"
 
-#include "document/QelDoc.h"
-#include "unit/MailboxSection.h"
-#include "unit/ParamImage.h"
+#include "document/Clock.h"
+#include "sim/SimFactory.h"
 
 #include <algorithm>
 #include <memory>
@@ -31,27 +30,58 @@ std::uint8_t Low(std::uint16_t v) {
     return static_cast<std::uint8_t>(v & 0xFF);
 }
 
+// The header the unit takes before the blocks of its parameter image: one
+// section of the geometry it has just announced.
+constexpr std::array<std::uint8_t, 5> kImageHeader{0x04, 0x01, 0x00, 0x01, 0x00};
+
+// What the unit needs to store what it was sent, at full scale.
+constexpr std::chrono::milliseconds kStorePause{2000};
+constexpr std::chrono::milliseconds kClockPause{500};
+constexpr std::chrono::milliseconds kSignOffQuiet{100};
+
+// Commands heard only right after the attention byte, and those the system
+// sends alone. "$$X" comes either way.
+bool NeedsAttention(char letter) {
+    return std::string_view("RVCSBIJ").find(letter) != std::string_view::npos;
+}
+bool SentAlone(char letter) {
+    return std::string_view("UTD").find(letter) != std::string_view::npos;
+}
+
+// The unit clock (minute, hour, weekday 1-7, day, month, two-digit year)
+// moved on by whole seconds; the weekday follows the date.
+std::array<std::uint8_t, 6> RunClock(const std::array<std::uint8_t, 6>& c, std::int64_t seconds) {
+    LocalTime t;
+    t.minute = c[0];
+    t.hour = c[1];
+    t.day = c[3];
+    t.month = c[4];
+    t.year = c[5] < 71 ? 2000 + c[5] : 1900 + c[5];
+    const LocalTime u = CivilFromSeconds(SecondsFromCivil(t) + seconds);
+    const std::int64_t days =
+        DaysFromCivil(u.year, u.month, u.day) - DaysFromCivil(t.year, t.month, t.day);
+    const auto weekday = static_cast<std::uint8_t>(((c[2] - 1 + days) % 7 + 7) % 7 + 1);
+    return {static_cast<std::uint8_t>(u.minute),
+            static_cast<std::uint8_t>(u.hour),
+            weekday,
+            static_cast<std::uint8_t>(u.day),
+            static_cast<std::uint8_t>(u.month),
+            static_cast<std::uint8_t>(u.year % 100)};
+}
+
+std::string Milliseconds(std::chrono::nanoseconds d) {
+    return std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(d).count()) + " ms";
+}
+
 } // namespace
 
 CUnitSim::CUnitSim(CSimConfig config) : config_(std::move(config)) {
     busyLeft_ = config_.busyProbes;
+    lineRate_ = config_.lineRate;
     const std::size_t length = SectionLength();
-    memory_.section1.resize(length);
-    memory_.section2.resize(length);
-    for (std::size_t k = 0; k < length; ++k) {
-        memory_.section1[k] = static_cast<std::uint8_t>(k * 7 + 3);
-        memory_.section2[k] = static_cast<std::uint8_t>(k * 13 + 5);
-    }
-    // A unit fresh from the factory: the default configuration over bytes of
-    // its own, and its password in the image.
-    const FixedClock factoryClock;
-    CQelDoc factory(factoryClock);
-    factory.unitPassword = config_.password;
-    ParamImageContext image;
-    image.s8 = config_.sectionBlocks;
-    image.s19 = config_.divisor;
-    image.passwordChangePending = true;
-    EncodeParamImage(factory, image, memory_.section2);
+    memory_.section1 = FactorySection1(length);
+    memory_.section2 = FactorySection2(length, config_.password, config_.languages,
+                                       config_.sectionBlocks, config_.divisor);
     memory_.mailboxes.Preset(config_.mailboxes, config_.messagesPerMailbox);
     memory_.mailboxes.calls = config_.calls;
     memory_.clock = config_.clock;
@@ -133,9 +163,10 @@ void CUnitSim::InstallCommands() {
         sim.Send({High(length), Low(length)}, 'C', now);
         sim.QueueSections({std::move(section)});
     });
-    // Image reception: geometry, a 5-byte header acknowledged with 'S', then
-    // the blocks of the second section, each acknowledged when its checksum
-    // matches, refused otherwise (the system sends it again).
+    // Image reception: geometry, the 5-byte header acknowledged with 'S' when
+    // it is the image's (refused with 'N' otherwise, and the exchange ends),
+    // then the blocks of the second section, each acknowledged when its
+    // checksum matches, refused otherwise (the system sends it again).
     SetCommand('S', [](CUnitSim& sim, bool, Time now) {
         const std::uint8_t blocks = sim.config_.sectionBlocks;
         const std::uint16_t size = sim.config_.blockSize;
@@ -144,13 +175,17 @@ void CUnitSim::InstallCommands() {
         auto block = std::make_shared<std::vector<std::uint8_t>>();
         auto image = std::make_shared<std::vector<std::uint8_t>>();
         sim.Expect([header, block, image, blocks, size](CUnitSim& s, std::uint8_t b, Time t) {
-            if (header->size() < 5) {
+            if (header->size() < kImageHeader.size()) {
                 header->push_back(b);
-                if (header->size() == 5) {
-                    std::copy(header->begin(), header->end(), s.memory_.imageHeader.begin());
-                    s.Note("header");
-                    s.Send({'S'}, 'H', t);
+                if (header->size() < kImageHeader.size()) return true;
+                std::copy(header->begin(), header->end(), s.memory_.imageHeader.begin());
+                if (!std::equal(header->begin(), header->end(), kImageHeader.begin())) {
+                    s.Note("header refused");
+                    s.Send({'N'}, 'H', t);
+                    return false;
                 }
+                s.Note("header");
+                s.Send({'S'}, 'H', t);
                 return true;
             }
             block->push_back(b);
@@ -172,6 +207,7 @@ void CUnitSim::InstallCommands() {
             s.memory_.section2 = *image;
             s.memory_.imagesReceived++;
             s.Note("image stored");
+            s.StoreFor(kStorePause, s.since_, "the image");
             return false;
         });
     });
@@ -180,14 +216,10 @@ void CUnitSim::InstallCommands() {
 std::vector<std::uint8_t> CUnitSim::MailboxSectionBytes(Time now) {
     // The clock runs on from the moment it was set.
     if (!memory_.clockSetAt) memory_.clockSetAt = now;
-    ClockBytes clock;
-    std::copy(memory_.clock.begin(), memory_.clock.end(), clock.begin());
     const auto elapsed =
         std::chrono::duration_cast<std::chrono::seconds>(now - *memory_.clockSetAt).count();
-    clock = EncodeClock(AdvanceLocalTime(DecodeClock(clock), elapsed));
-    std::array<std::uint8_t, 6> bytes;
-    std::copy(clock.begin(), clock.end(), bytes.begin());
-    std::vector<std::uint8_t> section = memory_.mailboxes.SectionBytes(bytes);
+    std::vector<std::uint8_t> section =
+        memory_.mailboxes.SectionBytes(RunClock(memory_.clock, elapsed));
     if (config_.mailboxSectionLength >= 0)
         section.resize(static_cast<std::size_t>(config_.mailboxSectionLength), 0);
     return section;
@@ -203,6 +235,7 @@ void CUnitSim::InstallReceivingCommands() {
             s.memory_.mailboxStream = *stream;
             s.Note(s.memory_.mailboxes.ApplyStream(*stream) ? "mailbox stream stored"
                                                             : "mailbox stream refused");
+            s.StoreFor(kStorePause, s.since_, "the mailbox stream");
             return false;
         });
     });
@@ -214,27 +247,73 @@ void CUnitSim::InstallReceivingCommands() {
             if (*got < s.memory_.clock.size()) return true;
             s.memory_.clockSetAt = t;
             s.Note("clock set");
+            s.StoreFor(kClockPause, s.since_, "the clock");
             return false;
         });
     });
-    // Deletion list: a count, then that many mailbox positions.
+    // Deletion list: a count, then that many mailbox positions, each deleted
+    // as it comes. The unit needs a pause after the command and after each
+    // position.
     SetCommand('D', [](CUnitSim& sim, bool, Time) {
-        auto list = std::make_shared<std::vector<std::uint8_t>>();
-        sim.Expect([list](CUnitSim& s, std::uint8_t b, Time) {
-            list->push_back(b);
-            if (list->size() < 1u + list->front()) return true;
-            s.memory_.deletions.assign(list->begin() + 1, list->end());
-            for (std::uint8_t slot : s.memory_.deletions)
-                s.memory_.mailboxes.Delete(slot);
+        sim.memory_.deletions.clear();
+        sim.StoreFor(kStorePause, sim.since_, "$$D");
+        auto left = std::make_shared<int>(-1);
+        sim.Expect([left](CUnitSim& s, std::uint8_t b, Time) {
+            if (*left < 0) {
+                *left = b;
+            } else {
+                s.memory_.deletions.push_back(b);
+                s.memory_.mailboxes.Delete(b);
+                --*left;
+                s.StoreFor(kStorePause, s.since_, "deleting position " + std::to_string(b));
+            }
+            if (*left > 0) return true;
             s.Note("deletions stored");
             return false;
         });
     });
 }
 
-void CUnitSim::Receive(const std::uint8_t* data, std::size_t count, Time now) {
+void CUnitSim::StoreFor(std::chrono::milliseconds pause, Time from, const std::string& what) {
+    if (!(config_.pauseScale > 0.0)) return;
+    const auto needed =
+        std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::milli>(
+            static_cast<double>(pause.count()) * config_.pauseScale));
+    storingUntil_ = from + needed;
+    storing_ = what + " (" + Milliseconds(needed) + " needed)";
+}
+
+void CUnitSim::FallSilent(const std::string& why) {
+    receiver_ = nullptr;
+    pending_.clear();
+    dollars_ = 0;
+    attention_ = false;
+    if (silent_) return;
+    silent_ = true;
+    Note("silent: " + why);
+}
+
+bool CUnitSim::Hears(Time now) {
+    if (silent_) return false;
+    if (lineRate_ != config_.lineRate) {
+        FallSilent("line at " + std::to_string(lineRate_) + " baud, the unit speaks " +
+                   std::to_string(config_.lineRate));
+        return false;
+    }
+    if (storingUntil_ && now < *storingUntil_) {
+        FallSilent("pause not kept after " + storing_);
+        return false;
+    }
+    return true;
+}
+
+void CUnitSim::Receive(const std::uint8_t* data, std::size_t count, Time now,
+                       std::optional<Time> since) {
+    const Time from = since ? std::min(*since, now) : now;
     const auto byteTime = std::chrono::duration_cast<Clock::duration>(config_.byteDelay);
     for (std::size_t k = 0; k < count; ++k) {
+        if (!Hears(now)) continue;
+        since_ = from;
         // On a line of the configured rate a byte arrives one byte time after
         // the one before it at the earliest; the unit answers from then on.
         Time at = now;
@@ -245,19 +324,43 @@ void CUnitSim::Receive(const std::uint8_t* data, std::size_t count, Time now) {
         if (receiver_) {
             Receiver r = receiver_;
             if (!r(*this, data[k], at)) receiver_ = nullptr;
-            continue;
+        } else {
+            Parse(data[k], from, now, at);
         }
-        Parse(data[k], at);
+        lastActivity_ = lastActivity_ ? std::max(*lastActivity_, from) : from;
     }
 }
 
-void CUnitSim::Parse(std::uint8_t byte, Time now) {
+void CUnitSim::Parse(std::uint8_t byte, Time since, Time latest, Time now) {
+    // A command starts with its attention byte or its first '$': what the
+    // line did before that is what "$$X" wants quiet.
+    if (byte == 'E' || (byte == '$' && dollars_ == 0 && !attention_))
+        commandStart_ = lastActivity_;
     if (dollars_ == 2) {
         const char letter = static_cast<char>(byte);
         const bool attention = attention_;
         dollars_ = 0;
         attention_ = false;
-        Note(std::string(attention ? "E" : "") + "$$" + letter);
+        const std::string name = "$$" + std::string(1, letter);
+        Note(std::string(attention ? "E" : "") + name);
+        if (NeedsAttention(letter) && !attention) {
+            Note("ignored: " + name + " needs the attention byte");
+            return;
+        }
+        if (SentAlone(letter) && attention) {
+            Note("ignored: " + name + " is sent alone");
+            return;
+        }
+        if (letter == 'X' && config_.quietAroundSignOff) {
+            const auto quiet = std::chrono::duration_cast<Clock::duration>(
+                std::chrono::duration<double, std::milli>(
+                    static_cast<double>(kSignOffQuiet.count()) * config_.pauseScale));
+            if (commandStart_ && latest - *commandStart_ < quiet) {
+                FallSilent("line not quiet before $$X (" + Milliseconds(quiet) + " needed)");
+                return;
+            }
+            StoreFor(kSignOffQuiet, since, "$$X");
+        }
         pending_.clear();
         const auto it = commands_.find(letter);
         if (it != commands_.end()) it->second(*this, attention, now);
@@ -295,6 +398,9 @@ void CUnitSim::LineBreak() {
     inAt_.reset();
     attention_ = false;
     dollars_ = 0;
+    // A new exchange: the unit listens again (and checks the line anew).
+    // A pause it needs to store what it was sent runs on across the break.
+    silent_ = false;
 }
 
 void CUnitSim::ApplyFaults(std::vector<std::uint8_t>& bytes, char target) {
@@ -334,6 +440,8 @@ void CUnitSim::Send(std::vector<std::uint8_t> bytes, char target, Time now) {
         if (k > 0) at += std::chrono::duration_cast<Clock::duration>(config_.byteDelay);
         out_.emplace_back(at, bytes[k]);
     }
+    // The line is busy until the last byte is due at the earliest.
+    if (!bytes.empty()) lastActivity_ = lastActivity_ ? std::max(*lastActivity_, at) : at;
 }
 
 std::vector<std::uint8_t> CUnitSim::TakeDue(Time now) {

@@ -7,6 +7,13 @@
 // exchange that takes data from the system installs a receiver that gets the
 // following bytes until it is done. New exchanges are new table entries and
 // receivers over the same memory.
+//
+// It is as strict as a unit: a command marked for the attention byte is
+// heard only after "E"; the image header is taken only as the unit expects
+// it; bytes on a line that is not at the unit's rate are not heard; and a
+// byte that comes before the unit has finished storing what it was sent (the
+// pauses of the send) is not heard. In the last two cases the unit falls
+// silent until the port closes, and the log says why.
 
 #include "sim/SimConfig.h"
 #include "sim/SimMailboxTable.h"
@@ -46,8 +53,14 @@ class CUnitSim {
 
     explicit CUnitSim(CSimConfig config);
 
-    // Bytes from the system.
-    void Receive(const std::uint8_t* data, std::size_t count, Time now);
+    // Bytes from the system, come off the line by `now`. `since`, when
+    // given, is the earliest moment they may have come (the line was last
+    // seen empty then); pauses are judged against the widest gap the two
+    // allow, so a late look at the line never makes a kept pause look short.
+    void Receive(const std::uint8_t* data, std::size_t count, Time now,
+                 std::optional<Time> since = std::nullopt);
+    // The rate the line is set to, in baud, as the port side sees it.
+    void SetLineRate(int baud) { lineRate_ = baud; }
     // The system released the port (break): the exchange in progress and any
     // reply not yet sent are dropped.
     void LineBreak();
@@ -83,7 +96,15 @@ class CUnitSim {
     std::vector<std::uint8_t> MailboxSectionBytes(Time now);
 
   private:
-    void Parse(std::uint8_t byte, Time now);
+    // False when the byte is not heard: the unit is silent, the line is at
+    // another rate, or a pause was not kept.
+    bool Hears(Time now);
+    void FallSilent(const std::string& why);
+    // The unit stores for `pause` (scaled) from `from` and hears nothing before.
+    void StoreFor(std::chrono::milliseconds pause, Time from, const std::string& what);
+    // since / latest: when the byte may have come at the earliest / latest;
+    // now: when the unit answers it.
+    void Parse(std::uint8_t byte, Time since, Time latest, Time now);
     void InstallCommands();
     void InstallReceivingCommands();
     void ApplyFaults(std::vector<std::uint8_t>& bytes, char target);
@@ -99,6 +120,15 @@ class CUnitSim {
     int dollars_ = 0;
     int busyLeft_ = 0;
     std::optional<Time> inAt_; // when the last byte from the system came off the line
+    int lineRate_ = 9600;
+    bool silent_ = false; // until the port closes
+    std::optional<Time> storingUntil_;
+    std::string storing_;
+    // Quiet around "$$X": the last moment the line was busy before the
+    // command now being heard, and the moment the latest byte may have come.
+    std::optional<Time> lastActivity_;
+    std::optional<Time> commandStart_;
+    Time since_{}; // earliest arrival of the byte being handled
 };
 
 } // namespace kiv::sim

@@ -48,6 +48,11 @@ void Usage(FILE* out) {
                "  --fault KIND:TARGET[:VALUE[:TIMES]]\n"
                "                        KIND silence|short|wrong|corrupt|refuse,\n"
                "                        TARGET R|V|C|N|G|H|B or * (repeatable)\n"
+               "  --pause-scale F       pauses the unit needs to store what it is sent, times F\n"
+               "                        (default 1: 2000 ms after \"$$D\", each deleted position,\n"
+               "                        the image and the stream, 500 ms after the clock;\n"
+               "                        0 checks none)\n"
+               "  --quiet-around-x      also require 100 ms (scaled) of quiet around \"$$X\"\n"
                "  --link PATH           create a symbolic link PATH to the device\n"
                "  --verbose             print every command heard on stderr\n",
                out);
@@ -64,6 +69,8 @@ bool ToInt(const char* text, long lo, long hi, long& value) {
 int main(int argc, char** argv) {
     using namespace kiv::sim;
     CSimConfig config;
+    // A unit on the desk needs its pauses.
+    config.pauseScale = 1.0;
     std::string linkPath;
     bool verbose = false;
     for (int k = 1; k < argc; ++k) {
@@ -74,6 +81,10 @@ int main(int argc, char** argv) {
         }
         if (opt == "--verbose") {
             verbose = true;
+            continue;
+        }
+        if (opt == "--quiet-around-x") {
+            config.quietAroundSignOff = true;
             continue;
         }
         if (k + 1 >= argc) {
@@ -183,6 +194,10 @@ int main(int argc, char** argv) {
                 return 1;
             }
             config.faults.push_back(fault);
+        } else if (opt == "--pause-scale") {
+            char* end = nullptr;
+            config.pauseScale = std::strtod(value, &end);
+            ok = *value && *end == '\0' && config.pauseScale >= 0.0 && config.pauseScale <= 100.0;
         } else if (opt == "--link") {
             linkPath = value;
         } else {

@@ -46,18 +46,22 @@ struct ScriptedPrompt : PasswordPrompt {
 };
 
 const std::string kDone = "Trasferimento completato con successo";
+constexpr double kPauseScale = 0.05;
 
 class Transfer : public ::testing::Test {
   protected:
     void Start(CSimConfig config = {}) {
         Stop();
+        // The unit needs its pauses, scaled like the system's.
+        config.pauseScale = kPauseScale;
         sim = std::make_unique<CUnitSim>(std::move(config));
         server = std::make_unique<CPtyServer>(*sim);
         ASSERT_TRUE(server->Open()) << server->Error();
         serverThread = std::thread([this] { server->Run(); });
         context.ports = CPortResolver(server->SlavePath());
         context.portFactory = CQtSerialPort::Factory();
-        context.timing = CLinkTiming{}.Scaled(0.0);
+        context.timing = CLinkTiming{}.Scaled(kPauseScale);
+        context.timing.byteGap = microseconds(0);
         context.timing.second = milliseconds(200);
         context.settingsPath.clear();
         sink.messages.clear();
@@ -733,6 +737,7 @@ TEST_F(Transfer, SendKeepsTheRealPauses) {
     context.timing = CLinkTiming{};
     std::vector<std::pair<std::string, steady_clock::time_point>> heard;
     WithSim([&heard](CUnitSim& s) {
+        s.Config().pauseScale = 1.0;
         s.onLog = [&heard](const std::string& entry) {
             heard.emplace_back(entry, steady_clock::now());
         };
@@ -757,6 +762,7 @@ TEST_F(Transfer, SendKeepsTheRealPauses) {
     EXPECT_GE(ms(at("$$U") - at("image stored")), 2000);          // pause before "$$U"
     EXPECT_GE(ms(at("$$T") - at("mailbox stream stored")), 2000); // pause before "$$T"
     EXPECT_GE(ms(at("$$X", true) - at("clock set")), 500);        // pause after the clock
+    EXPECT_EQ(Log().back(), "$$X");                               // heard: every pause was kept
     WithSim([](CUnitSim& s) { s.onLog = nullptr; });
 }
 #endif

@@ -222,3 +222,179 @@ TEST(UnitSim, MailboxMemoryTakesStreamsAndDeletions) {
     EXPECT_EQ(table.records.size(), 3u);
     EXPECT_EQ(table.groups[0][0], 1);
 }
+
+TEST(UnitSim, CommandsNeedTheAttentionByteOrNone) {
+    CSimConfig config;
+    config.sectionBlocks = 1;
+    config.blockSize = 4;
+    CUnitSim sim(config);
+    // Without "E" the unit does not answer status, identification, mailboxes
+    // or the image; it answers them once "E" comes right before.
+    for (const char* command : {"$$R", "$$V", "$$C", "$$S"}) {
+        SCOPED_TRACE(command);
+        EXPECT_TRUE(Feed(sim, command).empty());
+        EXPECT_EQ(sim.Log().back(),
+                  std::string("ignored: ") + command + " needs the attention byte");
+        EXPECT_FALSE(Feed(sim, std::string("E") + command).empty());
+    }
+    sim.LineBreak(); // out of the image exchange
+    // "E" that something else follows is spent.
+    EXPECT_TRUE(Feed(sim, "EX$$V").empty());
+    // The data commands come alone: after "E" they take no data.
+    Feed(sim, "E$$D");
+    EXPECT_EQ(sim.Log().back(), "ignored: $$D is sent alone");
+    const Bytes list{1, 0};
+    sim.Receive(list.data(), list.size(), t0);
+    EXPECT_TRUE(sim.Memory().deletions.empty());
+    // "$$X" is heard either way.
+    Feed(sim, "E$$X");
+    EXPECT_EQ(sim.Log().back(), "E$$X");
+}
+
+TEST(UnitSim, ImageHeaderMustBeTheImages) {
+    CSimConfig config;
+    config.sectionBlocks = 1;
+    config.blockSize = 4;
+    const Bytes before = CUnitSim(config).Memory().section2;
+    // A header for two sections, or for another kind of data, is refused and
+    // what follows is not taken as the image.
+    for (const Bytes& header :
+         {Bytes{4, 2, 0, 1, 0}, Bytes{0x82, 1, 0, 1, 0}, Bytes{4, 1, 0, 0, 0}}) {
+        CUnitSim sim(config);
+        Feed(sim, "E$$S");
+        sim.Receive(header.data(), header.size(), t0);
+        EXPECT_EQ(sim.TakeDue(t0), Bytes{'N'});
+        const Bytes block{1, 2, 3, 4, 10};
+        sim.Receive(block.data(), block.size(), t0);
+        EXPECT_TRUE(sim.TakeDue(t0).empty());
+        EXPECT_EQ(sim.Memory().section2, before);
+        EXPECT_EQ(sim.Memory().imagesReceived, 0);
+    }
+}
+
+TEST(UnitSim, LineAtAnotherRateIsNotHeardUntilThePortCloses) {
+    CUnitSim sim{CSimConfig{}};
+    sim.SetLineRate(4800);
+    EXPECT_TRUE(Feed(sim, "E$$R").empty());
+    EXPECT_EQ(sim.Log().back(), "silent: line at 4800 baud, the unit speaks 9600");
+    sim.SetLineRate(9600); // still the same exchange: silent
+    EXPECT_TRUE(Feed(sim, "E$$R").empty());
+    sim.LineBreak();
+    EXPECT_EQ(Feed(sim, "E$$R").size(), 21u);
+}
+
+namespace {
+
+// Feeds bytes that came off the line between since and now.
+void FeedAt(CUnitSim& sim, const Bytes& bytes, CUnitSim::Time now,
+            std::optional<CUnitSim::Time> since = std::nullopt) {
+    sim.Receive(bytes.data(), bytes.size(), now, since);
+}
+Bytes Text(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
+
+} // namespace
+
+TEST(UnitSim, DeletionsNeedTheirPauses) {
+    CSimConfig config;
+    config.mailboxes = {"100", "101", "102", "103"};
+    config.pauseScale = 0.5; // a second after "$$D" and after each position
+    {
+        CUnitSim sim(config);
+        FeedAt(sim, Text("$$D"), t0);
+        FeedAt(sim, {2}, t0 + milliseconds(1000));
+        FeedAt(sim, {3}, t0 + milliseconds(2000));
+        FeedAt(sim, {1}, t0 + milliseconds(3000));
+        FeedAt(sim, Text("$$X"), t0 + milliseconds(4000));
+        EXPECT_EQ(sim.Memory().deletions, (Bytes{3, 1}));
+        EXPECT_EQ(sim.Memory().mailboxes.MailboxCount(), 2u);
+        EXPECT_EQ(sim.Log().back(), "$$X");
+    }
+    {
+        // The count too soon after the command: nothing is deleted.
+        CUnitSim sim(config);
+        FeedAt(sim, Text("$$D"), t0);
+        FeedAt(sim, {2, 3, 1}, t0 + milliseconds(999));
+        EXPECT_TRUE(sim.Memory().deletions.empty());
+        EXPECT_EQ(sim.Log().back(), "silent: pause not kept after $$D (1000 ms needed)");
+        // Silent until the port closes; the pause runs on across the break.
+        FeedAt(sim, Text("E$$R"), t0 + milliseconds(1500));
+        EXPECT_TRUE(sim.TakeDue(t0 + hours(1)).empty());
+    }
+    {
+        // A position too soon after the one before: only the first is deleted,
+        // and "$$X" right after the last position is not heard either.
+        CUnitSim sim(config);
+        FeedAt(sim, Text("$$D"), t0);
+        FeedAt(sim, {2, 3}, t0 + milliseconds(1000));
+        FeedAt(sim, {1}, t0 + milliseconds(1900));
+        EXPECT_EQ(sim.Memory().deletions, Bytes{3});
+        EXPECT_EQ(sim.Log().back(),
+                  "silent: pause not kept after deleting position 3 (1000 ms needed)");
+        sim.LineBreak();
+        FeedAt(sim, Text("$$X"), t0 + milliseconds(1950));
+        EXPECT_NE(sim.Log().back(), "$$X");
+    }
+    {
+        // Bytes read together: when the line was last seen empty long enough
+        // before, the pause may have been kept, and they are heard; when not,
+        // it was certainly not kept.
+        const Bytes together{'$', '$', 'D', 1, 0};
+        CUnitSim sim(config);
+        FeedAt(sim, together, t0 + milliseconds(1500), t0);
+        EXPECT_EQ(sim.Memory().deletions, Bytes{0});
+        CUnitSim other(config);
+        FeedAt(other, together, t0 + milliseconds(900), t0);
+        EXPECT_TRUE(other.Memory().deletions.empty());
+    }
+}
+
+TEST(UnitSim, StoredDataNeedsItsPauseBeforeTheNextCommand) {
+    CSimConfig config;
+    config.pauseScale = 0.1; // 200 ms after image and stream, 50 ms after the clock
+    config.sectionBlocks = 1;
+    config.blockSize = 2;
+    CUnitSim sim(config);
+    FeedAt(sim, Text("E$$S"), t0);
+    FeedAt(sim, {4, 1, 0, 1, 0, 7, 8, 15}, t0);
+    EXPECT_EQ(sim.Memory().section2, (Bytes{7, 8}));
+    FeedAt(sim, Text("$$U"), t0 + milliseconds(199));
+    EXPECT_EQ(sim.Log().back(), "silent: pause not kept after the image (200 ms needed)");
+    sim.LineBreak();
+
+    Bytes stream(MailboxStreamLength(0), 0);
+    FeedAt(sim, Text("$$U"), t0 + milliseconds(200));
+    FeedAt(sim, stream, t0 + milliseconds(200));
+    EXPECT_EQ(sim.Log().back(), "mailbox stream stored");
+    FeedAt(sim, Text("$$T"), t0 + milliseconds(400));
+    FeedAt(sim, {1, 2, 3, 4, 5, 6}, t0 + milliseconds(400));
+    EXPECT_EQ(sim.Log().back(), "clock set");
+    FeedAt(sim, Text("$$X"), t0 + milliseconds(449));
+    EXPECT_EQ(sim.Log().back(), "silent: pause not kept after the clock (50 ms needed)");
+}
+
+TEST(UnitSim, SignOffWantsQuietAroundItWhenAsked) {
+    CSimConfig config;
+    config.pauseScale = 1.0;
+    config.quietAroundSignOff = true;
+    {
+        CUnitSim sim(config);
+        Feed(sim, "E$$V"); // the reply is due at t0
+        FeedAt(sim, Text("$$X"), t0 + milliseconds(100));
+        FeedAt(sim, Text("E$$R"), t0 + milliseconds(200));
+        EXPECT_EQ(sim.Log(), (std::vector<std::string>{"E$$V", "$$X", "E$$R"}));
+    }
+    {
+        CUnitSim sim(config);
+        Feed(sim, "E$$V");
+        FeedAt(sim, Text("$$X"), t0 + milliseconds(99));
+        EXPECT_EQ(sim.Log().back(), "silent: line not quiet before $$X (100 ms needed)");
+    }
+    {
+        CUnitSim sim(config);
+        FeedAt(sim, Text("$$X"), t0);
+        FeedAt(sim, Text("E$$R"), t0 + milliseconds(99));
+        EXPECT_EQ(sim.Log().back(), "silent: pause not kept after $$X (100 ms needed)");
+    }
+}

@@ -59,6 +59,31 @@ bool CQtSerialPort::HasFailed() const {
     return failed_ || !port_->isOpen();
 }
 
+LineParams CQtSerialPort::Line() const {
+    LineParams line;
+    line.baudRate = static_cast<int>(port_->baudRate());
+    line.dataBits = static_cast<int>(port_->dataBits());
+    switch (port_->parity()) {
+    case QSerialPort::EvenParity:
+        line.parity = 'E';
+        break;
+    case QSerialPort::OddParity:
+        line.parity = 'O';
+        break;
+    case QSerialPort::MarkParity:
+        line.parity = 'M';
+        break;
+    case QSerialPort::SpaceParity:
+        line.parity = 'S';
+        break;
+    default:
+        line.parity = 'N';
+        break;
+    }
+    line.stopBits = port_->stopBits() == QSerialPort::TwoStop ? 2 : 1;
+    return line;
+}
+
 void CQtSerialPort::NoteError() {
     const auto e = port_->error();
     if (e == QSerialPort::ResourceError || e == QSerialPort::DeviceNotFoundError ||

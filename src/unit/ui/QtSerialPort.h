@@ -27,6 +27,9 @@ class CQtSerialPort : public ISerialPort {
     void Close() override;
     bool HasFailed() const override;
 
+    // The line parameters the open port holds, read back from it.
+    LineParams Line() const;
+
     // A factory for CLinkContext::portFactory.
     static SerialPortFactory Factory();
 

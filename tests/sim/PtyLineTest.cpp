@@ -1,0 +1,171 @@
+// The line as the port sets it, seen from both ends of a pseudo-terminal: the
+// QSerialPort adapter reads back what each code of rs_setup.cfg set, the
+// terminal shows the rate and stop bits it carries, and the simulated unit on
+// the other end does not hear a port set to another rate.
+
+#include "QtEnvironment.h"
+#include "sim/PtyServer.h"
+#include "unit/SerialLink.h"
+#include "unit/UnitSession.h"
+#include "unit/ui/QtSerialPort.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace kiv;
+using namespace kiv::sim;
+using namespace std::chrono;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A port adapter that sets the line to a rate of its own choosing: a client
+// that does not drive the line at the unit's rate.
+class OwnRatePort : public CQtSerialPort {
+  public:
+    explicit OwnRatePort(int rate) : rate_(rate) {}
+    bool Open(const std::string& device, const LineParams& line) override {
+        LineParams mine = line;
+        mine.baudRate = rate_;
+        return CQtSerialPort::Open(device, mine);
+    }
+
+  private:
+    int rate_;
+};
+
+struct PtyLine : ::testing::Test {
+    void SetUp() override {
+        char pattern[] = "/tmp/kiv-ptyline-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override {
+        if (server) {
+            server->Stop();
+            serverThread.join();
+        }
+        if (master >= 0) ::close(master);
+        fs::remove_all(dir);
+    }
+    // A pseudo-terminal with nobody on the master side but this test.
+    std::string OpenBarePty() {
+        master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        EXPECT_GE(master, 0);
+        EXPECT_EQ(::grantpt(master), 0);
+        EXPECT_EQ(::unlockpt(master), 0);
+        return ::ptsname(master);
+    }
+    std::string ServeUnit() {
+        sim = std::make_unique<CUnitSim>(CSimConfig{});
+        server = std::make_unique<CPtyServer>(*sim);
+        EXPECT_TRUE(server->Open()) << server->Error();
+        serverThread = std::thread([this] { server->Run(); });
+        return server->SlavePath();
+    }
+    std::vector<std::string> Log() {
+        std::lock_guard lock(server->Mutex());
+        return sim->Log();
+    }
+
+    fs::path dir;
+    int master = -1;
+    std::unique_ptr<CUnitSim> sim;
+    std::unique_ptr<CPtyServer> server;
+    std::thread serverThread;
+};
+
+void PutLe32(std::uint8_t* at, std::int32_t v) {
+    for (int k = 0; k < 4; ++k)
+        at[k] = static_cast<std::uint8_t>((static_cast<std::uint32_t>(v) >> (8 * k)) & 0xFF);
+}
+
+} // namespace
+
+TEST_F(PtyLine, EachCodeOfTheSettingsFileSetsTheOpenPort) {
+    struct Case {
+        std::int32_t baud, parity, stop, data; // codes, in the file's order
+        char expectParity;
+        int expectStop, expectData;
+    } cases[] = {
+        {4, 3, 1, 2, 'N', 1, 8}, // the defaults: 8 data bits, no parity, one stop bit
+        {4, 1, 1, 2, 'E', 1, 8}, // parity code 1: even
+        {4, 2, 1, 2, 'O', 1, 8}, // parity code 2: odd
+        {4, 0, 1, 2, 'N', 1, 8}, // any other parity code: none
+        {4, 9, 1, 2, 'N', 1, 8}, {4, 3, 2, 2, 'N', 2, 8}, // stop-bits code 2: two
+        {4, 3, 0, 2, 'N', 1, 8},                          // any other: one
+        {4, 3, 1, 1, 'N', 1, 7},                          // data-bits code 1: seven
+        {4, 3, 1, 7, 'N', 1, 8},                          // any other: eight
+        {1, 1, 2, 1, 'E', 2, 7},                          // every rate code drives the line at 9600
+        {2, 2, 1, 1, 'O', 1, 7}, {3, 3, 1, 2, 'N', 1, 8}, {5, 1, 2, 2, 'E', 2, 8},
+    };
+    const std::string device = OpenBarePty();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.baud) + "," + std::to_string(c.parity) + "," +
+                     std::to_string(c.stop) + "," + std::to_string(c.data));
+        std::uint8_t file[20];
+        PutLe32(file, c.baud);
+        PutLe32(file + 4, c.parity);
+        PutLe32(file + 8, c.stop);
+        PutLe32(file + 12, c.data);
+        PutLe32(file + 16, 1);
+        const fs::path path = dir / "rs_setup.cfg";
+        FILE* f = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        ASSERT_EQ(std::fwrite(file, 1, sizeof file, f), sizeof file);
+        std::fclose(f);
+
+        CLinkContext context;
+        LoadSerialSettings(context, dir.string());
+        context.ports = CPortResolver(device);
+        CQtSerialPort* port = nullptr;
+        context.portFactory = [&port] {
+            auto p = std::make_unique<CQtSerialPort>();
+            port = p.get();
+            return p;
+        };
+        CSerialLink link(context);
+        ASSERT_TRUE(link.IsOpen());
+        const LineParams line = port->Line();
+        EXPECT_EQ(line.baudRate, 9600);
+        EXPECT_EQ(line.parity, c.expectParity);
+        EXPECT_EQ(line.stopBits, c.expectStop);
+        EXPECT_EQ(line.dataBits, c.expectData);
+        // What the terminal itself carries, seen from its other end.
+        termios tio{};
+        ASSERT_EQ(::tcgetattr(master, &tio), 0);
+        EXPECT_EQ(::cfgetospeed(&tio), static_cast<speed_t>(B9600));
+        EXPECT_EQ((tio.c_cflag & CSTOPB) != 0, c.expectStop == 2);
+    }
+}
+
+TEST_F(PtyLine, UnitDoesNotHearAPortAtAnotherRate) {
+    const std::string device = ServeUnit();
+    CLinkContext context;
+    context.settingsPath.clear();
+    context.ports = CPortResolver(device);
+    context.timing = CLinkTiming{}.Scaled(0.0);
+    context.timing.second = milliseconds(100);
+    RecordingSink sink;
+    CPlainTransferUi ui;
+
+    context.portFactory = [] { return std::make_unique<OwnRatePort>(4800); };
+    CUnitSession slow(context, sink, ui, 0, 0);
+    EXPECT_EQ(slow.IdentifyUnit(CUnitSession::modeFull), CUnitSession::resultFailed);
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Time-out Comunicazione"});
+    EXPECT_EQ(Log(), std::vector<std::string>{"silent: line at 4800 baud, the unit speaks 9600"});
+
+    // The same unit answers a port at its rate.
+    sink.messages.clear();
+    context.portFactory = CQtSerialPort::Factory();
+    CUnitSession right(context, sink, ui, 1, 0);
+    EXPECT_EQ(right.IdentifyUnit(CUnitSession::modeFull), CUnitSession::resultOk);
+    EXPECT_TRUE(sink.messages.empty());
+}
