@@ -21,7 +21,6 @@ struct Result {
 
 class KivtoolTest : public ::testing::Test {
   protected:
-
     // Runs kivtool in the test folder (its start folder).
     Result Run(const std::string& args) {
         const std::string tool = std::string(KIV_BUILD_DIR) + "/bin/kivtool";
