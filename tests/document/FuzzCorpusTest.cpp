@@ -9,11 +9,20 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
 
 extern "C" int FuzzJsonOne(const uint8_t* data, size_t size);
+
+namespace kiv::fuzz {
+// Outcomes by name in the failure messages.
+void PrintTo(ConfigFileOutcome outcome, std::ostream* out) {
+    const char* names[] = {"Refused", "Foreign", "RoundTripped", "Unstable"};
+    *out << names[static_cast<int>(outcome)];
+}
+} // namespace kiv::fuzz
 
 namespace {
 namespace fs = std::filesystem;
