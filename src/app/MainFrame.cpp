@@ -124,11 +124,19 @@ void CMainFrame::SetCommand(const QString& objectName, std::function<void()> run
     UpdateCommands();
 }
 
+bool CMainFrame::HasCommand(const QString& objectName) const {
+    const auto it = commands_.find(Action(objectName));
+    return it != commands_.end() && it->second.run;
+}
+
 void CMainFrame::UpdateCommands() {
     for (QAction* action : actions_) {
         auto it = commands_.find(action);
         bool on = it != commands_.end() && it->second.run;
         if (on && it->second.enabled) on = it->second.enabled();
+        // The unit version's refusal holds whichever command is attached.
+        if (on && action->objectName() == QLatin1String("actionSystemInit"))
+            on = SystemInitAllowed(doc_.unitVersion);
         action->setEnabled(on);
     }
 }

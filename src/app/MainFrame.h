@@ -29,7 +29,8 @@ class CShellDialogs;
 class MessageSink;
 
 // "&Inizializzazione Sistema" is refused by units whose version reads as a
-// number from 740 to 759.
+// number from 740 to 759. The frame applies this to whatever command is
+// attached to "actionSystemInit".
 bool SystemInitAllowed(const std::string& unitVersion);
 
 class CMainFrame : public QMainWindow {
@@ -53,6 +54,8 @@ class CMainFrame : public QMainWindow {
     // time the commands are brought up to date.
     void SetCommand(const QString& objectName, std::function<void()> run,
                     std::function<bool()> enabled = {});
+    // Whether a command is attached to the action.
+    bool HasCommand(const QString& objectName) const;
     void UpdateCommands();
 
     // --- The document after a change -----------------------------------------

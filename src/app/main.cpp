@@ -1,9 +1,8 @@
 // kiv: the configuration editor and programmer of the unit.
 #include "app/Icons.h"
+#include "app/ProgramCommands.h"
 #include "app/QelApp.h"
 #include "app/Texts.h"
-#include "editors/ui/EditorMenu.h"
-#include "unit/ui/UnitCommands.h"
 
 #include <QApplication>
 
@@ -14,13 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("kiv");
 
     kiv::CQelApp app;
-    kiv::CUnitCommands unit(app);
-    unit.Install();
-    auto linkCommands = app.StartupHooks().frameCreated;
-    app.StartupHooks().frameCreated = [linkCommands](kiv::CQelApp& a) {
-        if (linkCommands) linkCommands(a);
-        kiv::InstallEditorCommands(*a.Frame());
-    };
+    kiv::CProgramCommands commands(app);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     if (!app.InitInstance(arguments)) return 1;

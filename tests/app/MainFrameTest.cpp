@@ -111,15 +111,22 @@ TEST_F(MainFrameTest, CommandsOfLaterPartsAreDisabledUntilAttached) {
 }
 
 TEST_F(MainFrameTest, SystemInitializationIsRefusedForVersions740To759) {
-    frame->SetCommand(
-        "actionSystemInit", [] {}, [this] { return SystemInitAllowed(doc->unitVersion); });
+    // The command as an installer attaches it: it runs, and knows nothing of versions. The
+    // refusal is the frame's, so no installer can leave it out.
     QAction* init = frame->Action("actionSystemInit");
+    EXPECT_FALSE(frame->HasCommand("actionSystemInit"));
+    frame->SetCommand("actionSystemInit", [] {});
+    EXPECT_TRUE(frame->HasCommand("actionSystemInit"));
     doc->unitVersion = "745";
     frame->UpdateCommands();
     EXPECT_FALSE(init->isEnabled());
     doc->unitVersion = "739";
     frame->UpdateCommands();
     EXPECT_TRUE(init->isEnabled());
+    // An installer's own condition still counts.
+    frame->SetCommand(
+        "actionSystemInit", [] {}, [] { return false; });
+    EXPECT_FALSE(init->isEnabled());
     EXPECT_TRUE(SystemInitAllowed("760"));
     EXPECT_FALSE(SystemInitAllowed("740"));
     EXPECT_FALSE(SystemInitAllowed("759"));

@@ -9,6 +9,8 @@
 #include "app/ProductTypeDlg.h"
 #include "app/ToolbarSheet.h"
 
+#include "support/ClipCheck.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -28,15 +30,6 @@ class ScreenshotTest : public AppTest {
         if (dir.isEmpty()) return;
         QDir().mkpath(dir);
         EXPECT_TRUE(widget.grab().save(QDir(dir).filePath(name)));
-    }
-    // Every visible caption gets at least the width it asks for.
-    void ExpectNothingClipped(QWidget& top) {
-        for (QWidget* w : top.findChildren<QWidget*>()) {
-            if (!w->isVisibleTo(&top)) continue;
-            if (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLabel*>(w)) continue;
-            EXPECT_GE(w->width(), w->minimumSizeHint().width())
-                << w->metaObject()->className() << " " << w->objectName().toStdString();
-        }
     }
 };
 

@@ -4,9 +4,9 @@
 #include "AppTestSupport.h"
 
 #include "app/MainFrame.h"
+#include "app/ProgramCommands.h"
 #include "app/QelView.h"
 #include "document/QelDoc.h"
-#include "editors/ui/EditorMenu.h"
 #include "sim/SimSerialPort.h"
 #include "unit/SerialSettings.h"
 #include "unit/ui/PasswordDlg.h"
@@ -29,16 +29,12 @@ class UnitCommandsTest : public AppTest {
         // The unit answers on the device of "Porta Com 2".
         line = std::make_shared<sim::CSimSerialPort::Line>(config, CPortResolver::DefaultDevice(2));
         prepare = [this](CQelApp& app) {
-            unit = std::make_unique<CUnitCommands>(app);
-            unit->Install();
+            // The commands as the program installs them.
+            commands = std::make_unique<CProgramCommands>(app);
+            unit = &commands->Unit();
             unit->Context().timing = unit->Context().timing.Scaled(0.01);
             // The simulated unit answers on every port; the profile still names devices.
             unit->Context().portFactory = sim::CSimSerialPort::Factory(line);
-            auto frameCreated = app.StartupHooks().frameCreated;
-            app.StartupHooks().frameCreated = [frameCreated](CQelApp& a) {
-                if (frameCreated) frameCreated(a);
-                InstallEditorCommands(*a.Frame());
-            };
         };
         // The port dialog takes the preselected port; the transfer dialogs are
         // started as if OK was pressed and run to their end.
@@ -64,7 +60,8 @@ class UnitCommandsTest : public AppTest {
     }
 
     std::shared_ptr<sim::CSimSerialPort::Line> line;
-    std::unique_ptr<CUnitCommands> unit;
+    std::unique_ptr<CProgramCommands> commands;
+    CUnitCommands* unit = nullptr;
     int transfers = 0;
     int choosePort = -1;
     // Answers of the password dialogs, in order; none left answers Annulla.
@@ -171,6 +168,58 @@ TEST_F(UnitCommandsTest, SendThenReadThroughTheMenus) {
     EXPECT_EQ(doc.operatorKey, 4);
     EXPECT_EQ(doc.faxExt, "350");
     EXPECT_EQ(doc.mailboxes[1].phone, "0612345");
+}
+
+// The program's own installation: the commands it attaches, and the ones it does not attach
+// yet (their actions stay disabled, so a command that is built but never attached shows here).
+TEST_F(UnitCommandsTest, CommandsTheProgramAttaches) {
+    sim::CSimConfig config;
+    Install(config);
+    auto app = Start({}, 0);
+    ASSERT_TRUE(app);
+    CMainFrame* frame = app->Frame();
+    std::vector<std::string> without;
+    for (QAction* action : frame->Actions())
+        if (!frame->HasCommand(action->objectName()))
+            without.push_back(action->objectName().toStdString());
+    const std::vector<std::string> notBuiltYet = {"actionPrintAll",
+                                                  "actionPrintPbx",
+                                                  "actionPrintSystem",
+                                                  "actionPrintInBand",
+                                                  "actionPrintAutoAttendant",
+                                                  "actionPrintSchedule",
+                                                  "actionPrintNotification",
+                                                  "actionPrintMailboxes",
+                                                  "actionPrintStatistics",
+                                                  "actionPrintMessages",
+                                                  "actionFilePrint",
+                                                  "actionFilePrintPreview",
+                                                  "actionFilePrintSetup",
+                                                  "actionReadRecordings",
+                                                  "actionSendRecordings",
+                                                  "actionBackup",
+                                                  "actionRestore",
+                                                  "actionSystemInit",
+                                                  "actionPbxParameters",
+                                                  "actionInBandProtocol",
+                                                  "actionPages",
+                                                  "actionTimeDate",
+                                                  "actionNotification",
+                                                  "actionStatistics",
+                                                  "actionMessageList",
+                                                  "actionWizard",
+                                                  "actionSelectPbx"};
+    EXPECT_EQ(without, notBuiltYet);
+
+    // "&Inizializzazione Sistema" is refused by versions 740-759 with the command the program
+    // attaches; while it attaches none, the action stays disabled.
+    QAction* init = frame->Action("actionSystemInit");
+    app->Doc().unitVersion = "745";
+    frame->UpdateCommands();
+    EXPECT_FALSE(init->isEnabled());
+    app->Doc().unitVersion = "739";
+    frame->UpdateCommands();
+    EXPECT_EQ(init->isEnabled(), frame->HasCommand("actionSystemInit"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // kivtool as a user runs it: whole processes, files on disk, exit statuses.
 #include "document/Json.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -20,15 +21,6 @@ struct Result {
 
 class KivtoolTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("kivtool-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     // Runs kivtool in the test folder (its start folder).
     Result Run(const std::string& args) {
         const std::string tool = std::string(KIV_BUILD_DIR) + "/bin/kivtool";
@@ -62,7 +54,8 @@ class KivtoolTest : public ::testing::Test {
         return out;
     }
 
-    fs::path dir_;
+    kiv::test::CTempDir tempDir_{"kivtool"};
+    const fs::path& dir_ = tempDir_.Path();
 };
 
 TEST_F(KivtoolTest, NewDumpImportConvertRoundTrip) {

@@ -3,6 +3,7 @@
 #include "document/ProductType.h"
 #include "document/QelFile.h"
 #include "document/Texts.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -22,15 +23,9 @@ namespace fs = std::filesystem;
 
 struct CommandsTest : ::testing::Test {
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("kiv-doccmd-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         doc.startDir = dir.string();
         doc.currentDir = dir.string();
     }
-    void TearDown() override { fs::remove_all(dir); }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
     std::string Read(const std::string& name) const {
         std::ifstream in(dir / name, std::ios::binary);
@@ -54,7 +49,8 @@ struct CommandsTest : ::testing::Test {
         return names;
     }
 
-    fs::path dir;
+    test::CTempDir tempDir{"kiv-doccmd"};
+    const fs::path& dir = tempDir.Path();
     CQelDoc doc;
     RecordingSink sink;
 };

@@ -4,6 +4,7 @@
 #include "QtEnvironment.h"
 #include "cli/IdentifyCommand.h"
 #include "sim/PtyServer.h"
+#include "support/TempDir.h"
 #include "unit/UnitSession.h"
 #include "unit/ui/QtSerialPort.h"
 
@@ -60,10 +61,7 @@ class PtyUnit : public ::testing::Test {
         server.reset();
         sim.reset();
     }
-    void TearDown() override {
-        Stop();
-        fs::remove(settingsFile);
-    }
+    void TearDown() override { Stop(); }
     std::vector<std::string> Log() {
         std::lock_guard lock(server->Mutex());
         return sim->Log();
@@ -73,7 +71,8 @@ class PtyUnit : public ::testing::Test {
         return static_cast<std::size_t>(std::count(log.begin(), log.end(), entry));
     }
 
-    fs::path settingsFile = fs::temp_directory_path() / "kiv_e2e_rs_setup.cfg";
+    test::CTempDir tempDir{"kiv-e2e"};
+    fs::path settingsFile = tempDir / "rs_setup.cfg";
     std::unique_ptr<CUnitSim> sim;
     std::unique_ptr<CPtyServer> server;
     std::thread serverThread;
@@ -255,8 +254,7 @@ TEST_F(PtyUnit, PortThatCannotOpenOrDisappears) {
 
 TEST_F(PtyUnit, IdentifyCommandPrintsTheUnit) {
     Start(Unit(19, {7, 0, 5}, "12345678"));
-    const fs::path trace = fs::temp_directory_path() / "kiv_e2e_trace.txt";
-    fs::remove(trace);
+    const fs::path trace = tempDir / "trace.txt";
     std::string device = server->SlavePath(), tracePath = trace.string();
     char* args[] = {const_cast<char*>("identify"),
                     const_cast<char*>("--device"),
@@ -300,8 +298,7 @@ TEST_F(PtyUnit, IdentifyCommandPrintsTheUnit) {
 #ifdef UNITSIM_PATH
 // The unitsim program itself: options, the device path on stdout, the link.
 TEST_F(PtyUnit, UnitsimProgramServesTheUnit) {
-    const fs::path link = fs::temp_directory_path() / "kiv_e2e_unitsim_link";
-    fs::remove(link);
+    const fs::path link = tempDir / "unitsim_link";
     int out[2];
     ASSERT_EQ(::pipe(out), 0);
     posix_spawn_file_actions_t actions;

@@ -8,6 +8,7 @@
 #include "document/DocCommands.h"
 #include "document/QelFile.h"
 #include "sim/PtyServer.h"
+#include "support/TempDir.h"
 #include "unit/ReadParamEngine.h"
 #include "unit/SendParamEngine.h"
 #include "unit/ui/QtSerialPort.h"
@@ -672,10 +673,8 @@ TEST_F(Transfer, KivtoolReadAndSend) {
     CSimConfig config = UnitWith({"11"});
     config.productCode = 22;
     Start(config);
-    const fs::path dir =
-        fs::temp_directory_path() / ("kiv_transfer_cli_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const test::CTempDir temp("kiv-transfer-cli");
+    const fs::path& dir = temp.Path();
     const std::string device = server->SlavePath();
     const std::string qel = (dir / "unit.qel").string(), ri2 = (dir / "unit.ri2").string();
     const auto run = [&](auto command, std::vector<std::string> args, std::string* err) {
@@ -724,7 +723,6 @@ TEST_F(Transfer, KivtoolReadAndSend) {
                   {(dir / "none.qel").string(), "--device", device, "--password", "1"}, nullptr),
               1);
     EXPECT_EQ(run(RunReadCommand, {"--device", device}, nullptr), 1);
-    fs::remove_all(dir);
 }
 
 #ifdef KIV_SLOW_TRANSFER_TESTS

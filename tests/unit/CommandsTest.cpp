@@ -5,6 +5,8 @@
 #include "unit/PasswordCommand.h"
 #include "unit/PortCommands.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -59,9 +61,8 @@ struct Commands : ::testing::Test {
 } // namespace
 
 TEST_F(Commands, CancelInThePortDialogStillTestOpensAndRewrites) {
-    const fs::path dir = fs::temp_directory_path() / "kiv_port_commands";
-    fs::create_directories(dir);
-    fs::remove(dir / "rs_setup.cfg");
+    const test::CTempDir temp("kiv-port-commands");
+    const fs::path& dir = temp.Path();
     EXPECT_TRUE(StartupSerialCheck(context, sink, dir.string()));
     EXPECT_EQ(fs::file_size(dir / "rs_setup.cfg"), 20u);
 
@@ -84,7 +85,6 @@ TEST_F(Commands, CancelInThePortDialogStillTestOpensAndRewrites) {
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].icon, MsgIcon::Warning);
     EXPECT_EQ(sink.messages[0].caption, "KIV");
-    fs::remove_all(dir);
 }
 
 TEST_F(Commands, PasswordChangedAfterRetries) {

@@ -102,53 +102,24 @@ TEST_F(ParamImageTest, KeyOperationsAndParameters) {
     EXPECT_EQ(out.pages[22][10].op, 15);
 }
 
-TEST_F(ParamImageTest, HeaderFields) {
-    doc.operatingMode = 2; // break is stored as 4
-    doc.ringDuration = 1;
+// Values whose bytes are not simply the value (the hand-written layout is in ImageLayoutTest).
+TEST_F(ParamImageTest, HeaderSpecialValues) {
     doc.autoVolume = 7;
-    doc.operatorDayExt = "12";
-    doc.operatorNightExt = "";
     doc.faxExt = "1234";
     doc.supervisorMbox = "None";
-    doc.allowedExt[0] = "1234";
-    doc.allowedExt[19] = "65535";
-    doc.extNotifyStart = 0x1234;
-    doc.groupFirstDigit = "8";
-    doc.maxRecordTime = 2;
-    doc.flash1 = 1000;
-    doc.firstDtmfTimeout = 9980; // 499 steps: low byte 243, high byte 1
     Encode();
-
-    EXPECT_EQ(img[114], 50);
-    EXPECT_EQ(At(215, 2), (Bytes{243, 1}));
-    EXPECT_EQ(img[108], 4);
-    EXPECT_EQ(img[110], 255);
-    EXPECT_EQ(img[207], 5);
-    EXPECT_EQ(img[231], 1);
-    // 126-140 are cleared first: unused digits of the extensions hold 0, the fax's fourth
-    // digit included.
-    EXPECT_EQ(At(126, 15), (Bytes{1, 2, 0, 0, 2, 0, 0, 0, 0, 0, 1, 2, 3, 4, 4}));
+    EXPECT_EQ(img[231], 1) << "any set autoVolume is 1";
+    EXPECT_EQ(At(235, 5), (Bytes{255, 255, 255, 255, 0}));
+    // A shorter extension after a longer one: the cleared digits hold 0, the fourth included.
     doc.faxExt = "123";
     Encode();
     EXPECT_EQ(At(136, 5), (Bytes{1, 2, 3, 0, 3}));
 
-    EXPECT_EQ(At(235, 5), (Bytes{255, 255, 255, 255, 0}));
-    EXPECT_EQ(At(158, 2), (Bytes{0xD2, 0x04}));
-    EXPECT_EQ(At(200, 2), (Bytes{0xFF, 0xFF}));
-    EXPECT_EQ(At(244, 2), (Bytes{0x34, 0x12}));
-    EXPECT_EQ(img[255], 8);
-    // (30 x 512 / 4) x (3 x 2 + 1) - 1 = 26879, little-endian.
-    EXPECT_EQ(At(240, 2), (Bytes{0xFF, 0x68}));
-
     CQelDoc out(clock);
     out.supervisorMbox = "12";
     ASSERT_TRUE(DecodeParamImage(img, ctx, out));
-    EXPECT_EQ(out.flash1, 1000);
-    EXPECT_EQ(out.firstDtmfTimeout, 9980);
-    EXPECT_EQ(out.operatingMode, 2);
     EXPECT_EQ(out.supervisorMbox, "None");
     EXPECT_EQ(out.autoVolume, 1);
-    EXPECT_EQ(out.allowedExt[1], "") << "0 reads back as an empty text";
 }
 
 TEST_F(ParamImageTest, ComputedSizeNeedsUsableStatusBytes) {

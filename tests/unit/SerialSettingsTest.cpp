@@ -3,6 +3,8 @@
 #include "unit/MemorySerialPort.h"
 #include "unit/SerialLink.h"
 
+#include "support/TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,15 +19,7 @@ namespace {
 
 class SettingsFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("kiv_settings_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        path = SerialSettingsPath(dir.string());
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    void SetUp() override { path = SerialSettingsPath(dir.string()); }
 
     void WriteBytes(const std::vector<std::uint8_t>& bytes) {
         std::ofstream out(path, std::ios::binary);
@@ -36,7 +30,8 @@ class SettingsFile : public ::testing::Test {
         return {std::istreambuf_iterator<char>(in), {}};
     }
 
-    fs::path dir;
+    test::CTempDir tempDir{"kiv-settings"};
+    const fs::path& dir = tempDir.Path();
     std::string path;
 };
 
