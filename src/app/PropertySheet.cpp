@@ -2,6 +2,7 @@
 
 #include "app/Help.h"
 #include "app/PropertyPage.h"
+#include "app/ShellDialogs.h"
 #include "app/Texts.h"
 
 #include <QDialogButtonBox>
@@ -13,8 +14,8 @@
 
 namespace kiv {
 
-CPropertySheet::CPropertySheet(const QString& caption, MessageSink& sink, QWidget* parent)
-    : QDialog(parent), sink_(&sink) {
+CPropertySheet::CPropertySheet(const QString& caption, CShellDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), dialogs_(&dialogs) {
     setWindowTitle(caption);
     setModal(true);
     tabs_ = new QTabWidget(this);
@@ -52,6 +53,10 @@ void CPropertySheet::AddPage(CPropertyPage* page) {
         shown_ = 0;
         page->OnSetActive();
     }
+}
+
+MessageSink& CPropertySheet::Sink() const {
+    return dialogs_->Sink();
 }
 
 CPropertyPage* CPropertySheet::Page(int index) const {
@@ -114,7 +119,7 @@ void CPropertySheet::ShowHelp() {
     QString topic;
     if (CPropertyPage* page = ActivePage()) topic = page->HelpTopic();
     if (topic.isEmpty()) topic = helpTopic_;
-    kiv::ShowHelp(topic, *sink_);
+    kiv::ShowHelp(topic, Sink());
 }
 
 } // namespace kiv

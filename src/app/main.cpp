@@ -1,9 +1,8 @@
 // kiv: the configuration editor and programmer of the unit.
 #include "app/Icons.h"
+#include "app/Installers.h"
 #include "app/QelApp.h"
 #include "app/Texts.h"
-#include "editors/ui/EditorMenu.h"
-#include "unit/ui/UnitCommands.h"
 
 #include <QApplication>
 
@@ -14,13 +13,8 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("kiv");
 
     kiv::CQelApp app;
-    kiv::CUnitCommands unit(app);
-    unit.Install();
-    auto linkCommands = app.StartupHooks().frameCreated;
-    app.StartupHooks().frameCreated = [linkCommands](kiv::CQelApp& a) {
-        if (linkCommands) linkCommands(a);
-        kiv::InstallEditorCommands(*a.Frame());
-    };
+    // Every subsystem attaches its start-up steps and commands.
+    kiv::InstallSubsystems(app);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     if (!app.InitInstance(arguments)) return 1;

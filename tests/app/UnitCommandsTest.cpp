@@ -3,10 +3,10 @@
 // kept, and the editors' menu commands are attached.
 #include "AppTestSupport.h"
 
+#include "app/Installers.h"
 #include "app/MainFrame.h"
 #include "app/QelView.h"
 #include "document/QelDoc.h"
-#include "editors/ui/EditorMenu.h"
 #include "sim/SimSerialPort.h"
 #include "unit/SerialSettings.h"
 #include "unit/ui/PasswordDlg.h"
@@ -29,16 +29,13 @@ class UnitCommandsTest : public AppTest {
         // The unit answers on the device of "Porta Com 2".
         line = std::make_shared<sim::CSimSerialPort::Line>(config, CPortResolver::DefaultDevice(2));
         prepare = [this](CQelApp& app) {
-            unit = std::make_unique<CUnitCommands>(app);
-            unit->Install();
+            // Every subsystem, as main() installs them.
+            InstallSubsystems(app);
+            unit = app.FindPart<CUnitCommands>();
+            ASSERT_NE(unit, nullptr);
             unit->Context().timing = unit->Context().timing.Scaled(0.01);
             // The simulated unit answers on every port; the profile still names devices.
             unit->Context().portFactory = sim::CSimSerialPort::Factory(line);
-            auto frameCreated = app.StartupHooks().frameCreated;
-            app.StartupHooks().frameCreated = [frameCreated](CQelApp& a) {
-                if (frameCreated) frameCreated(a);
-                InstallEditorCommands(*a.Frame());
-            };
         };
         // The port dialog takes the preselected port; the transfer dialogs are
         // started as if OK was pressed and run to their end.
@@ -64,7 +61,7 @@ class UnitCommandsTest : public AppTest {
     }
 
     std::shared_ptr<sim::CSimSerialPort::Line> line;
-    std::unique_ptr<CUnitCommands> unit;
+    CUnitCommands* unit = nullptr;
     int transfers = 0;
     int choosePort = -1;
     // Answers of the password dialogs, in order; none left answers Annulla.

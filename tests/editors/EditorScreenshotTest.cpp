@@ -46,6 +46,7 @@ class EditorScreenshotTest : public ::testing::Test {
         }
     }
     RecordingSink sink;
+    CScriptedShell shell{sink};
 };
 
 TEST_F(EditorScreenshotTest, MailboxListShowsEveryColumnWhole) {
@@ -67,7 +68,7 @@ TEST_F(EditorScreenshotTest, MailboxListShowsEveryColumnWhole) {
         if (i % 5 == 2) r.password = "1234";
     }
     doc->supervisorMbox = "208";
-    CListMboxSheet sheet(*doc, sink, nullptr);
+    CListMboxSheet sheet(*doc, shell, nullptr);
     Show(sheet);
     ExpectNothingClipped(sheet);
     QTreeWidget* list = sheet.ListPage()->List();
@@ -93,7 +94,7 @@ TEST_F(EditorScreenshotTest, MailboxEditorGroupsAndSystemParameters) {
     r.allowed = r.phoneEnabled = 1;
     r.phone = "0612345678";
     r.localNotify = 3;
-    CEditMboxSheet edit(r, 3, false, sink);
+    CEditMboxSheet edit(r, 3, false, shell);
     Show(edit);
     ExpectNothingClipped(edit);
     Save(edit, "parametri_casella.png");
@@ -102,12 +103,12 @@ TEST_F(EditorScreenshotTest, MailboxEditorGroupsAndSystemParameters) {
     doc->groups[0].memberCount = 2;
     doc->groups[0].members[0] = 201;
     doc->groups[0].members[1] = 215;
-    CGroupMboxSheet groups(*doc, sink);
+    CGroupMboxSheet groups(*doc, shell);
     Show(groups);
     ExpectNothingClipped(groups);
     Save(groups, "gruppo_caselle.png");
 
-    CGeneralParamSheet system(*doc, sink);
+    CGeneralParamSheet system(*doc, shell);
     Show(system);
     ExpectNothingClipped(system);
     Save(system, "parametri_sistema.png");
