@@ -6,6 +6,7 @@
 #include "app/Texts.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QShortcut>
@@ -22,6 +23,8 @@ CPropertySheet::CPropertySheet(const QString& caption, CShellDialogs& dialogs, Q
     tabs_->setObjectName("sheetTabs");
     // Every tab stays in sight: the sheet grows to show all their titles.
     tabs_->setUsesScrollButtons(false);
+    // A screen reader names the row of tabs by the sheet's caption.
+    tabs_->setAccessibleName(caption);
 
     auto* buttons = new QDialogButtonBox(this);
     ok_ = buttons->addButton(ui::Ui(ui::kSheetOk), QDialogButtonBox::AcceptRole);
@@ -53,6 +56,12 @@ void CPropertySheet::AddPage(CPropertyPage* page) {
         shown_ = 0;
         page->OnSetActive();
     }
+}
+
+void CPropertySheet::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange && tabs_)
+        tabs_->setAccessibleName(windowTitle());
 }
 
 MessageSink& CPropertySheet::Sink() const {

@@ -59,12 +59,15 @@ class CPropertySheet : public QDialog {
     void reject() override;
     void ShowHelp();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void OnTabChanged(int index);
 
     CShellDialogs* dialogs_;
     QString helpTopic_;
-    QTabWidget* tabs_;
+    QTabWidget* tabs_ = nullptr;
     QPushButton* ok_;
     QPushButton* cancel_;
     QPushButton* help_;
