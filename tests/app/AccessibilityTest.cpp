@@ -132,7 +132,7 @@ TEST_F(AccessibilityTest, EveryWindowAndSheetNamesItsFocusableControls) {
     // from inside them.
     for (const char* name :
          {"productTypeDlg", "CPortSelectDlg", "listMboxSheet", "editMboxSheet", "groupMboxSheet",
-          "generalParamSheet", "optionsSheet", "CPasswordDlg", "aboutDlg"})
+          "generalParamSheet", "optionsSheet", "CPasswordDlg", "aboutDlg", "transferDlg"})
         EXPECT_TRUE(shell.opened.contains(name)) << name;
 }
 
