@@ -54,8 +54,8 @@ QStringList Unnamed(QWidget& window) {
 
 // The shell's own dialogs (product type, folders, file dialogs) are built as
 // the program builds them; every dialog run is inspected and cancelled. The
-// pages' buttons of each sheet are pressed, so that the dialogs they open
-// (the mailbox editor ...) are inspected too.
+// pages' buttons of each sheet are pressed, with a row chosen in each list,
+// so that the dialogs they open (the mailbox editor ...) are inspected too.
 class CInspectingDialogs : public CShellDialogs {
   public:
     using CShellDialogs::CShellDialogs;
@@ -70,6 +70,11 @@ class CInspectingDialogs : public CShellDialogs {
             ++depth;
             for (int i = 0; i < sheet->PageCount(); ++i) {
                 sheet->SetActivePage(i);
+                // A row chosen in each list, for the buttons that act on one.
+                for (QAbstractItemView* list : sheet->Page(i)->findChildren<QAbstractItemView*>())
+                    if (!InsideComposite(list, sheet) && list->model() &&
+                        list->model()->rowCount() > 0)
+                        list->setCurrentIndex(list->model()->index(0, 0));
                 for (QPushButton* button : sheet->Page(i)->findChildren<QPushButton*>())
                     if (button->isEnabled()) button->click();
             }
@@ -130,9 +135,9 @@ TEST_F(AccessibilityTest, EveryWindowAndSheetNamesItsFocusableControls) {
 
     // The walk reached the start-up dialogs, the sheets and the dialogs opened
     // from inside them.
-    for (const char* name :
-         {"productTypeDlg", "CPortSelectDlg", "listMboxSheet", "editMboxSheet", "groupMboxSheet",
-          "generalParamSheet", "optionsSheet", "CPasswordDlg", "aboutDlg", "transferDlg"})
+    for (const char* name : {"productTypeDlg", "CPortSelectDlg", "listMboxSheet", "editMboxSheet",
+                             "groupMboxSheet", "generalParamSheet", "optionsSheet", "CPasswordDlg",
+                             "aboutDlg", "transferDlg", "folderDlg"})
         EXPECT_TRUE(shell.opened.contains(name)) << name;
 }
 
