@@ -37,9 +37,8 @@ QString CFileLocPage::RowText(int row, const std::string& folder) {
     return ui::Ui(info.name) + QString(info.padding, ' ') + ToQString(folder);
 }
 
-CFileLocPage::CFileLocPage(const std::array<std::string, 5>& folders, CShellDialogs& dialogs,
-                           QWidget* parent)
-    : CPropertyPage(ui::Ui(ui::kFileLocPageTitle), parent), locations(folders), dialogs_(dialogs) {
+CFileLocPage::CFileLocPage(const std::array<std::string, 5>& folders, QWidget* parent)
+    : CPropertyPage(ui::Ui(ui::kFileLocPageTitle), parent), locations(folders) {
     SetHelpTopic("opzioni_file");
     list_ = new QListWidget(this);
     list_->setObjectName("fileLocList");
@@ -91,7 +90,7 @@ void CFileLocPage::Modify() {
     const RowInfo& info = kRows[row];
     FolderRequest request{ui::Ui(info.name), QString::fromLatin1(info.suffix),
                           QString::fromLatin1(info.filter), ToQString(locations[row + 1])};
-    const std::optional<QString> folder = dialogs_.PickFolder(this, request);
+    const std::optional<QString> folder = Dialogs().PickFolder(this, request);
     if (!folder) return;
     std::string text;
     if (!FromQString(*folder, text)) return; // a folder the document cannot name

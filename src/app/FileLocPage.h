@@ -12,15 +12,12 @@ class QPushButton;
 
 namespace kiv {
 
-class CShellDialogs;
-
 class CFileLocPage : public CPropertyPage {
     Q_OBJECT
   public:
     // `locations`: the document's five folder texts (code page 1252);
     // elements 1 to 4 are the rows.
-    CFileLocPage(const std::array<std::string, 5>& locations, CShellDialogs& dialogs,
-                 QWidget* parent = nullptr);
+    explicit CFileLocPage(const std::array<std::string, 5>& locations, QWidget* parent = nullptr);
 
     // The folder texts, kept up to date by the two buttons.
     std::array<std::string, 5> locations;
@@ -35,7 +32,6 @@ class CFileLocPage : public CPropertyPage {
   private:
     void Refresh(int row);
 
-    CShellDialogs& dialogs_;
     QListWidget* list_;
     QPushButton* modify_;
     QPushButton* clear_;

@@ -12,6 +12,7 @@ namespace kiv {
 CFolderDlg::CFolderDlg(const QString& folder, const QString& fileName, const QString& suffix,
                        const QString& filter, QWidget* parent)
     : QFileDialog(parent) {
+    setObjectName("folderDlg");
     // The extra field needs Qt's own dialog rather than the platform's.
     setOption(QFileDialog::DontUseNativeDialog);
     setWindowTitle(ui::Ui(ui::kFolderDlgTitle));

@@ -16,6 +16,7 @@
 #include "document/Texts.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -105,7 +106,12 @@ QAction* CMainFrame::MakeAction(const char* name, const char* text, const char* 
     actions_.push_back(action);
     connect(action, &QAction::triggered, this, [this, action] {
         auto it = commands_.find(action);
-        if (it != commands_.end() && it->second.run) it->second.run();
+        if (it == commands_.end() || !it->second.run) return;
+        // A copy: the command may attach other commands while it runs.
+        const Command command = it->second;
+        command.run();
+        // The check marks follow the state the command left, not the click.
+        if (command.checked) UpdateCommands();
     });
     return action;
 }
@@ -117,10 +123,11 @@ QAction* CMainFrame::Action(const QString& objectName) const {
 }
 
 void CMainFrame::SetCommand(const QString& objectName, std::function<void()> run,
-                            std::function<bool()> enabled) {
+                            std::function<bool()> enabled, std::function<bool()> checked) {
     QAction* action = Action(objectName);
     if (!action) return;
-    commands_[action] = Command{std::move(run), std::move(enabled)};
+    action->setCheckable(static_cast<bool>(checked) || action->actionGroup());
+    commands_[action] = Command{std::move(run), std::move(enabled), std::move(checked)};
     UpdateCommands();
 }
 
@@ -138,7 +145,20 @@ void CMainFrame::UpdateCommands() {
         if (on && action->objectName() == QLatin1String("actionSystemInit"))
             on = SystemInitAllowed(doc_.unitVersion);
         action->setEnabled(on);
+        if (it != commands_.end() && it->second.checked) action->setChecked(it->second.checked());
     }
+}
+
+QActionGroup* CMainFrame::GroupActions(const QStringList& objectNames) {
+    auto* group = new QActionGroup(this);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const QString& name : objectNames) {
+        if (QAction* action = Action(name)) {
+            action->setCheckable(true);
+            group->addAction(action);
+        }
+    }
+    return group;
 }
 
 void CMainFrame::CreateActions() {
@@ -289,9 +309,15 @@ void CMainFrame::CreateMenus() {
     QMenu* print = fileMenu_->addMenu(Ui(kMenuPrintSelection));
     print->setObjectName("menuPrintSelection");
     print->menuAction()->setObjectName("menuPrintSelectionAction");
-    add(print, {"actionPrintAll", "actionPrintPbx", "actionPrintSystem", "actionPrintInBand",
-                "actionPrintAutoAttendant", "actionPrintSchedule", "actionPrintNotification",
-                "actionPrintMailboxes", "actionPrintStatistics", "actionPrintMessages"});
+    const QStringList sections{"actionPrintAll",           "actionPrintPbx",
+                               "actionPrintSystem",        "actionPrintInBand",
+                               "actionPrintAutoAttendant", "actionPrintSchedule",
+                               "actionPrintNotification",  "actionPrintMailboxes",
+                               "actionPrintStatistics",    "actionPrintMessages"};
+    for (const QString& name : sections)
+        print->addAction(Action(name));
+    // The item of the section to print carries the check mark.
+    GroupActions(sections)->setObjectName("printSectionGroup");
     add(fileMenu_, {"actionFilePrint", "actionFilePrintPreview", "actionFilePrintSetup"});
     recentAnchor_ = fileMenu_->addSeparator();
     recentAnchor_->setObjectName("recentFilesSeparator");
@@ -627,7 +653,7 @@ void CMainFrame::OnOptions() {
     std::array<bool, 3> visible{};
     for (int i = 0; i < 3; ++i)
         visible[i] = !bars_[i]->isHidden();
-    CToolbarSheet sheet(visible, toolTips_, doc_.fileLocation, dialogs_, sink_, this);
+    CToolbarSheet sheet(visible, toolTips_, doc_.fileLocation, dialogs_, this);
     if (dialogs_.Exec(sheet) != QDialog::Accepted) return;
     const CToolbarPage* page = sheet.ToolbarPage();
     for (int i = 0; i < 3; ++i)

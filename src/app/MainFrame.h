@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+class QActionGroup;
 class QToolBar;
 
 namespace kiv {
@@ -51,12 +52,17 @@ class CMainFrame : public QMainWindow {
     QAction* Action(const QString& objectName) const;
     std::vector<QAction*> Actions() const { return actions_; }
     // Attaches a command to an action; `enabled`, when given, is asked each
-    // time the commands are brought up to date.
+    // time the commands are brought up to date. `checked`, when given, makes
+    // the action checkable: its check mark shows what `checked` answers,
+    // asked at the same times and after each run of the command.
     void SetCommand(const QString& objectName, std::function<void()> run,
-                    std::function<bool()> enabled = {});
+                    std::function<bool()> enabled = {}, std::function<bool()> checked = {});
     // Whether a command is attached to the action.
     bool HasCommand(const QString& objectName) const;
     void UpdateCommands();
+    // Puts actions in one exclusive group: one check mark among them (the
+    // print-section submenu). Returns the group (owned by the frame).
+    QActionGroup* GroupActions(const QStringList& objectNames);
 
     // --- The document after a change -----------------------------------------
     // Redraws the view and brings the caption and the commands up to date.
@@ -108,6 +114,7 @@ class CMainFrame : public QMainWindow {
     struct Command {
         std::function<void()> run;
         std::function<bool()> enabled;
+        std::function<bool()> checked;
     };
 
     QAction* MakeAction(const char* name, const char* text, const char* prompt);

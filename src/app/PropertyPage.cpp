@@ -37,6 +37,11 @@ void FocusAndSelectAll(QWidget* field) {
     }
 }
 
+CShellDialogs& CPropertyPage::Dialogs() const {
+    Q_ASSERT(sheet_);
+    return sheet_->Dialogs();
+}
+
 bool CPropertyPage::FailField(QWidget* field) {
     return FailField(field, ui::Ui(ui::kInputError));
 }

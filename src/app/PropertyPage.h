@@ -10,6 +10,7 @@
 namespace kiv {
 
 class CPropertySheet;
+class CShellDialogs;
 class MessageSink;
 
 class CPropertyPage : public QWidget {
@@ -32,8 +33,11 @@ class CPropertyPage : public QWidget {
     virtual void OnCancel() {}
 
     CPropertySheet* Sheet() const { return sheet_; }
-    // The sheet's message interface (a page must have been added to a sheet).
+    // The sheet's message interface and dialogs (a page must have been added
+    // to a sheet): nested dialogs run through Dialogs().Exec, file dialogs
+    // through Dialogs().OpenFileName ...
     MessageSink& Sink() const;
+    CShellDialogs& Dialogs() const;
 
     // Fails the check on `field`: focus, whole text selected, then the
     // message ("Errore inserimento" unless told otherwise). Always returns

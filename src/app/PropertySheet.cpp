@@ -2,9 +2,11 @@
 
 #include "app/Help.h"
 #include "app/PropertyPage.h"
+#include "app/ShellDialogs.h"
 #include "app/Texts.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QShortcut>
@@ -13,14 +15,16 @@
 
 namespace kiv {
 
-CPropertySheet::CPropertySheet(const QString& caption, MessageSink& sink, QWidget* parent)
-    : QDialog(parent), sink_(&sink) {
+CPropertySheet::CPropertySheet(const QString& caption, CShellDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), dialogs_(&dialogs) {
     setWindowTitle(caption);
     setModal(true);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("sheetTabs");
     // Every tab stays in sight: the sheet grows to show all their titles.
     tabs_->setUsesScrollButtons(false);
+    // A screen reader names the row of tabs by the sheet's caption.
+    tabs_->setAccessibleName(caption);
 
     auto* buttons = new QDialogButtonBox(this);
     ok_ = buttons->addButton(ui::Ui(ui::kSheetOk), QDialogButtonBox::AcceptRole);
@@ -52,6 +56,16 @@ void CPropertySheet::AddPage(CPropertyPage* page) {
         shown_ = 0;
         page->OnSetActive();
     }
+}
+
+void CPropertySheet::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange && tabs_)
+        tabs_->setAccessibleName(windowTitle());
+}
+
+MessageSink& CPropertySheet::Sink() const {
+    return dialogs_->Sink();
 }
 
 CPropertyPage* CPropertySheet::Page(int index) const {
@@ -114,7 +128,7 @@ void CPropertySheet::ShowHelp() {
     QString topic;
     if (CPropertyPage* page = ActivePage()) topic = page->HelpTopic();
     if (topic.isEmpty()) topic = helpTopic_;
-    kiv::ShowHelp(topic, *sink_);
+    kiv::ShowHelp(topic, Sink());
 }
 
 } // namespace kiv

@@ -4,8 +4,14 @@
 // OK) runs its leave check first; a failed check keeps the page. OK then
 // calls every page's OnOK and closes; Cancel calls OnCancel and closes.
 //
+// The sheet carries the shell's dialogs: its pages run nested dialogs (file
+// dialogs, sub-sheets, message lists) and show messages through them, so
+// tests answer every one of them in advance.
+//
 // The usual editor command: copy the document's members into the pages, run
-// the sheet, and only when it returns Accepted copy the values back.
+// the sheet, and only when it returns Accepted copy the values back (RunSheet).
+
+#include "app/ShellDialogs.h"
 
 #include <QDialog>
 #include <QString>
@@ -23,7 +29,7 @@ class MessageSink;
 class CPropertySheet : public QDialog {
     Q_OBJECT
   public:
-    CPropertySheet(const QString& caption, MessageSink& sink, QWidget* parent = nullptr);
+    CPropertySheet(const QString& caption, CShellDialogs& dialogs, QWidget* parent = nullptr);
 
     // Adds a page as the next tab; the sheet owns it.
     void AddPage(CPropertyPage* page);
@@ -36,8 +42,9 @@ class CPropertySheet : public QDialog {
     bool SetActivePage(int index);
     bool SetActivePage(CPropertyPage* page);
 
-    MessageSink& Sink() const { return *sink_; }
-    void SetSink(MessageSink& sink) { sink_ = &sink; }
+    // The shell's dialogs, and their message interface.
+    CShellDialogs& Dialogs() const { return *dialogs_; }
+    MessageSink& Sink() const;
 
     // Help topic used when the active page has none.
     void SetHelpTopic(const QString& topic) { helpTopic_ = topic; }
@@ -52,12 +59,15 @@ class CPropertySheet : public QDialog {
     void reject() override;
     void ShowHelp();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void OnTabChanged(int index);
 
-    MessageSink* sink_;
+    CShellDialogs* dialogs_;
     QString helpTopic_;
-    QTabWidget* tabs_;
+    QTabWidget* tabs_ = nullptr;
     QPushButton* ok_;
     QPushButton* cancel_;
     QPushButton* help_;
@@ -65,5 +75,17 @@ class CPropertySheet : public QDialog {
     int shown_ = -1; // the page whose OnSetActive ran last
     bool switching_ = false;
 };
+
+// Runs an editor sheet through its dialogs; on OK its values go back into the
+// document (`sheet.ApplyTo(doc)`) and the document is marked modified. True
+// when the document changed, so that the caller refreshes its views; Cancel
+// leaves the document as it was. (`Doc` is CQelDoc; a template parameter so
+// that this header needs none of the document's headers.)
+template <class Sheet, class Doc> bool RunSheet(Sheet& sheet, Doc& doc) {
+    if (sheet.Dialogs().Exec(sheet) != QDialog::Accepted) return false;
+    sheet.ApplyTo(doc);
+    doc.modified = true;
+    return true;
+}
 
 } // namespace kiv

@@ -3,6 +3,7 @@
 #include "app/MainFrame.h"
 #include "app/MessageBoxSink.h"
 #include "app/Profile.h"
+#include "app/QtSetup.h"
 #include "app/QtText.h"
 #include "app/ShellDialogs.h"
 #include "document/DocCommands.h"
@@ -14,6 +15,8 @@ namespace kiv {
 
 CQelApp::CQelApp(MessageSink* sink, CShellDialogs* dialogs)
     : firstRun_(!CProfile::Exists()), profile_(std::make_unique<CProfile>()) {
+    // Qt's own dialogs in Italian, and the accessibility interfaces.
+    PrepareQtApplication();
     if (!sink) {
         ownSink_ = std::make_unique<CMessageBoxSink>();
         sink = ownSink_.get();
@@ -64,7 +67,8 @@ bool CQelApp::InitInstance(const QStringList& arguments) {
 
     frame_ = std::make_unique<CMainFrame>(*doc_, *sink_, *dialogs_, *profile_);
     if (ownSink_) ownSink_->SetParent(frame_.get());
-    if (hooks_.frameCreated) hooks_.frameCreated(*this);
+    for (const auto& attach : hooks_.frameCreated)
+        attach(*this);
     frame_->ShowAtStart(!firstRun_);
 
     if (hooks_.selectPort) hooks_.selectPort(*this);

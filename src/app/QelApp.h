@@ -14,12 +14,16 @@
 //   8. when the document is not on line (and no file was named), "Apri
 //      &Default" runs.
 // At exit the folder settings go back to the profile.
+//
+// The subsystems attach their start-up steps and commands through the
+// installer list (app/Installers.h), which main() walks before InitInstance.
 
 #include "document/QelDoc.h"
 
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace kiv {
 
@@ -29,12 +33,20 @@ class CProfile;
 class CShellDialogs;
 class MessageSink;
 
+// A part of the program that lives as long as the application object: a
+// subsystem's commands and the state they keep between commands.
+class CAppPart {
+  public:
+    virtual ~CAppPart() = default;
+};
+
 class CQelApp {
   public:
     struct Hooks {
         std::function<void(CQelApp&)> openPort; // step 1
-        // After step 4: the frame exists; commands of other parts attach here.
-        std::function<void(CQelApp&)> frameCreated;
+        // After step 4: the frame exists; each subsystem's commands attach
+        // here, in the order they were added.
+        std::vector<std::function<void(CQelApp&)>> frameCreated;
         std::function<void(CQelApp&)> selectPort;   // step 6
         std::function<bool(CQelApp&)> readFromUnit; // step 7: true when read
     };
@@ -46,6 +58,19 @@ class CQelApp {
     CQelApp& operator=(const CQelApp&) = delete;
 
     Hooks& StartupHooks() { return hooks_; }
+
+    // Keeps a part alive as long as the application (destroyed after the frame).
+    template <class Part> Part& AddPart(std::unique_ptr<Part> part) {
+        Part& kept = *part;
+        parts_.push_back(std::move(part));
+        return kept;
+    }
+    // The first part of a type, or null.
+    template <class Part> Part* FindPart() const {
+        for (const auto& part : parts_)
+            if (auto* found = dynamic_cast<Part*>(part.get())) return found;
+        return nullptr;
+    }
 
     // Runs the start-up sequence with the program's arguments (without the
     // program name). False when the program must end.
@@ -70,6 +95,7 @@ class CQelApp {
     MessageSink* sink_;
     CShellDialogs* dialogs_;
     std::unique_ptr<CQelDoc> doc_;
+    std::vector<std::unique_ptr<CAppPart>> parts_;
     std::unique_ptr<CMainFrame> frame_;
     Hooks hooks_;
 };

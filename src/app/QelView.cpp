@@ -8,6 +8,7 @@
 #include "app/Texts.h"
 #include "document/QelDoc.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -19,6 +20,8 @@ CQelView::CQelView(CQelDoc& doc, QWidget* parent)
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(240, 280);
+    setAccessibleName(ui::Ui(ui::kPanelDeviceState));
+    announced_ = PanelTexts();
 }
 
 QFont CQelView::PanelFont() {
@@ -68,6 +71,15 @@ void CQelView::ApplyTitleExtension() {
 void CQelView::Redraw() {
     ApplyTitleExtension();
     update();
+    // A screen reader hears the texts that changed ("On Line", the type).
+    const std::vector<PanelText> texts = PanelTexts();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i < announced_.size() && announced_[i] == texts[i]) continue;
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        event.setChild(static_cast<int>(i));
+        QAccessible::updateAccessibility(&event);
+    }
+    announced_ = texts;
 }
 
 void CQelView::paintEvent(QPaintEvent*) {

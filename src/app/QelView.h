@@ -1,7 +1,8 @@
 #pragma once
 // CQelView: the main view. It shows the status panel of the unit: the
 // banner, and in a frame the product type and the link state. Editor
-// commands of later parts attach to the main frame's actions.
+// commands of later parts attach to the main frame's actions. The panel is
+// painted; its texts reach screen readers through app/Accessible.h.
 
 #include <QPixmap>
 #include <QPoint>
@@ -51,6 +52,7 @@ class CQelView : public QWidget {
 
     CQelDoc& doc_;
     QPixmap bitmap_;
+    std::vector<PanelText> announced_; // the texts screen readers were last told
 };
 
 } // namespace kiv

@@ -8,11 +8,11 @@ namespace kiv {
 
 CToolbarSheet::CToolbarSheet(const std::array<bool, 3>& visible, bool toolTips,
                              const std::array<std::string, 5>& locations, CShellDialogs& dialogs,
-                             MessageSink& sink, QWidget* parent)
-    : CPropertySheet(ui::Ui(ui::kOptionsCaption), sink, parent) {
+                             QWidget* parent)
+    : CPropertySheet(ui::Ui(ui::kOptionsCaption), dialogs, parent) {
     setObjectName("optionsSheet");
     toolbarPage_ = new CToolbarPage(visible, toolTips);
-    fileLocPage_ = new CFileLocPage(locations, dialogs);
+    fileLocPage_ = new CFileLocPage(locations);
     AddPage(toolbarPage_);
     AddPage(fileLocPage_);
 }

@@ -17,7 +17,7 @@ class CToolbarSheet : public CPropertySheet {
   public:
     CToolbarSheet(const std::array<bool, 3>& visible, bool toolTips,
                   const std::array<std::string, 5>& locations, CShellDialogs& dialogs,
-                  MessageSink& sink, QWidget* parent = nullptr);
+                  QWidget* parent = nullptr);
 
     CToolbarPage* ToolbarPage() const { return toolbarPage_; }
     CFileLocPage* FileLocPage() const { return fileLocPage_; }

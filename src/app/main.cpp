@@ -1,6 +1,6 @@
 // kiv: the configuration editor and programmer of the unit.
 #include "app/Icons.h"
-#include "app/ProgramCommands.h"
+#include "app/Installers.h"
 #include "app/QelApp.h"
 #include "app/Texts.h"
 
@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("kiv");
 
     kiv::CQelApp app;
-    kiv::CProgramCommands commands(app);
+    // Every subsystem attaches its start-up steps and commands.
+    kiv::InstallSubsystems(app);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     if (!app.InitInstance(arguments)) return 1;

@@ -52,7 +52,7 @@ class OptionsTest : public AppTest {
 };
 
 TEST_F(OptionsTest, SheetLayout) {
-    CToolbarSheet sheet({true, false, true}, false, {}, dialogs, sink);
+    CToolbarSheet sheet({true, false, true}, false, {}, dialogs);
     EXPECT_EQ(sheet.windowTitle(), "Opzioni");
     EXPECT_EQ(sheet.Tabs()->tabText(0), "Configurazione Barra Strumenti");
     EXPECT_EQ(sheet.Tabs()->tabText(1), "Destinazione File");

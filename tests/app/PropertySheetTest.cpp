@@ -44,7 +44,7 @@ class PropertySheetTest : public AppTest {
   protected:
     void SetUp() override {
         AppTest::SetUp();
-        sheet = std::make_unique<CPropertySheet>("Prova", sink);
+        sheet = std::make_unique<CPropertySheet>("Prova", dialogs);
         first = new DigitPage("Uno", "5");
         second = new DigitPage("Due", "7");
         sheet->AddPage(first);

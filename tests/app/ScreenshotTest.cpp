@@ -45,7 +45,7 @@ TEST_F(ScreenshotTest, MainWindow) {
 TEST_F(ScreenshotTest, OptionsSheet) {
     std::array<std::string, 5> folders;
     folders[1] = "/home/installatore/kiv";
-    CToolbarSheet sheet({true, true, true}, true, folders, dialogs, sink);
+    CToolbarSheet sheet({true, true, true}, true, folders, dialogs);
     sheet.show();
     QTest::qWait(50);
     ExpectNothingClipped(sheet);

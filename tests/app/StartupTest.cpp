@@ -81,10 +81,10 @@ TEST_F(StartupTest, StepsRunInOrderAndOpenDefaultRunsWhenTheUnitWasNotRead) {
         steps.push_back("port");
         EXPECT_EQ(a.Frame(), nullptr);
     };
-    app->StartupHooks().frameCreated = [&](CQelApp& a) {
+    app->StartupHooks().frameCreated.push_back([&](CQelApp& a) {
         steps.push_back("frame");
         EXPECT_FALSE(a.Frame()->isVisible());
-    };
+    });
     app->StartupHooks().selectPort = [&](CQelApp& a) {
         steps.push_back("select");
         EXPECT_TRUE(a.Frame()->isVisible());

@@ -3,8 +3,8 @@
 // kept, and the editors' menu commands are attached.
 #include "AppTestSupport.h"
 
+#include "app/Installers.h"
 #include "app/MainFrame.h"
-#include "app/ProgramCommands.h"
 #include "app/QelView.h"
 #include "document/QelDoc.h"
 #include "sim/SimSerialPort.h"
@@ -29,9 +29,10 @@ class UnitCommandsTest : public AppTest {
         // The unit answers on the device of "Porta Com 2".
         line = std::make_shared<sim::CSimSerialPort::Line>(config, CPortResolver::DefaultDevice(2));
         prepare = [this](CQelApp& app) {
-            // The commands as the program installs them.
-            commands = std::make_unique<CProgramCommands>(app);
-            unit = &commands->Unit();
+            // Every subsystem, as main() installs them.
+            InstallSubsystems(app);
+            unit = app.FindPart<CUnitCommands>();
+            ASSERT_NE(unit, nullptr);
             unit->Context().timing = unit->Context().timing.Scaled(0.01);
             // The simulated unit answers on every port; the profile still names devices.
             unit->Context().portFactory = sim::CSimSerialPort::Factory(line);
@@ -60,7 +61,6 @@ class UnitCommandsTest : public AppTest {
     }
 
     std::shared_ptr<sim::CSimSerialPort::Line> line;
-    std::unique_ptr<CProgramCommands> commands;
     CUnitCommands* unit = nullptr;
     int transfers = 0;
     int choosePort = -1;

@@ -37,6 +37,7 @@ class EditorScreenshotTest : public ::testing::Test {
         QTest::qWait(30);
     }
     RecordingSink sink;
+    CScriptedShell shell{sink};
 };
 
 TEST_F(EditorScreenshotTest, MailboxListShowsEveryColumnWhole) {
@@ -58,7 +59,7 @@ TEST_F(EditorScreenshotTest, MailboxListShowsEveryColumnWhole) {
         if (i % 5 == 2) r.password = "1234";
     }
     doc->supervisorMbox = "208";
-    CListMboxSheet sheet(*doc, sink, nullptr);
+    CListMboxSheet sheet(*doc, shell, nullptr);
     Show(sheet);
     ExpectNothingClipped(sheet);
     QTreeWidget* list = sheet.ListPage()->List();
@@ -84,7 +85,7 @@ TEST_F(EditorScreenshotTest, MailboxEditorGroupsAndSystemParameters) {
     r.allowed = r.phoneEnabled = 1;
     r.phone = "0612345678";
     r.localNotify = 3;
-    CEditMboxSheet edit(r, 3, false, sink);
+    CEditMboxSheet edit(r, 3, false, shell);
     Show(edit);
     ExpectNothingClipped(edit);
     Save(edit, "parametri_casella.png");
@@ -93,12 +94,12 @@ TEST_F(EditorScreenshotTest, MailboxEditorGroupsAndSystemParameters) {
     doc->groups[0].memberCount = 2;
     doc->groups[0].members[0] = 201;
     doc->groups[0].members[1] = 215;
-    CGroupMboxSheet groups(*doc, sink);
+    CGroupMboxSheet groups(*doc, shell);
     Show(groups);
     ExpectNothingClipped(groups);
     Save(groups, "gruppo_caselle.png");
 
-    CGeneralParamSheet system(*doc, sink);
+    CGeneralParamSheet system(*doc, shell);
     Show(system);
     ExpectNothingClipped(system);
     Save(system, "parametri_sistema.png");

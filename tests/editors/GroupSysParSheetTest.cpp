@@ -47,7 +47,8 @@ TEST_F(GroupSysParSheetTest, AnAdditionBeyondTwentyMembersIsRefusedAsAWhole) {
     doc->groups[0].memberCount = 18;
     for (int m = 0; m < 18; ++m)
         doc->groups[0].members[static_cast<std::size_t>(m)] = 100 + m;
-    CGroupMboxSheet sheet(*doc, sink);
+    CScriptedShell shell(sink);
+    CGroupMboxSheet sheet(*doc, shell);
     CGroupMboxPage* page = sheet.GroupPage();
     QListWidget* all = page->List(4);
     QListWidget* group = page->List(0);

@@ -37,29 +37,25 @@ Texts Column(const QTreeWidget& list, int column) {
 class ListMboxSheetTest : public ::testing::Test {
   protected:
     RecordingSink sink;
+    CScriptedShell shell{sink};
 };
 
 TEST_F(ListMboxSheetTest, AddOnAFullUnitShowsTheLimitAndOpensNoEditor) {
     auto doc = MakeDoc(3, {"101", "102"}); // "RZ 2 Mbx"
-    CListMboxSheet sheet(*doc, sink, nullptr);
-    int editors = 0;
-    sheet.SetDialogRunner([&editors](QDialog&) {
-        ++editors;
-        return int(QDialog::Accepted);
-    });
+    CListMboxSheet sheet(*doc, shell, nullptr);
     Find<QPushButton>(sheet, "mboxAdd")->click();
     Find<QPushButton>(sheet, "mboxCopy")->click();
-    EXPECT_EQ(editors, 0);
+    EXPECT_TRUE(shell.opened.empty());
     EXPECT_EQ(sink.Texts(), Texts(2, t::kLimit2));
     EXPECT_EQ(sheet.ListPage()->List()->topLevelItemCount(), 2);
 }
 
 TEST_F(ListMboxSheetTest, AddRefusesNumbersThatAreNotFourDigitsThenRefusesADuplicate) {
     auto doc = MakeDoc(0, {"2000"}, 4);
-    CListMboxSheet sheet(*doc, sink, nullptr);
+    CListMboxSheet sheet(*doc, shell, nullptr);
     std::vector<QString> typedNumbers{"1234", "2000"};
-    sheet.SetDialogRunner([&](QDialog& dialog) {
-        ShowActive(dialog);
+    // The mailbox editor runs through the sheet's dialogs, twice.
+    const CScriptedShell::Handler typeNumber = [&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Nuova Casella");
         auto* number = Find<QLineEdit>(dialog, "mboxNumber");
         EXPECT_TRUE(number->isEnabled());
@@ -72,7 +68,8 @@ TEST_F(ListMboxSheetTest, AddRefusesNumbersThatAreNotFourDigitsThenRefusesADupli
         number->setText(typedNumbers.front());
         typedNumbers.erase(typedNumbers.begin());
         return PressOk(dialog);
-    });
+    };
+    shell.handlers = {typeNumber, typeNumber};
     QTreeWidget* list = sheet.ListPage()->List();
     Find<QPushButton>(sheet, "mboxAdd")->click();
     EXPECT_EQ(Column(*list, 0), (Texts{"1234", "2000"}));
@@ -87,7 +84,7 @@ TEST_F(ListMboxSheetTest, AddRefusesNumbersThatAreNotFourDigitsThenRefusesADupli
 }
 
 TEST_F(ListMboxSheetTest, VirtualMailboxIsAlwaysDoNotDisturbAndHasNoLocalNotification) {
-    CEditMboxSheet sheet(editors::NewMboxTemplate(), 3, true, sink);
+    CEditMboxSheet sheet(editors::NewMboxTemplate(), 3, true, shell);
     ShowActive(sheet);
     Find<QLineEdit>(sheet, "mboxNumber")->setText("200");
     auto* type = Find<QComboBox>(sheet, "mboxType");
@@ -114,7 +111,7 @@ TEST_F(ListMboxSheetTest, VirtualMailboxIsAlwaysDoNotDisturbAndHasNoLocalNotific
 }
 
 TEST_F(ListMboxSheetTest, AllowedBoxAndNumbersLeftWithoutIt) {
-    CEditMboxSheet sheet(editors::NewMboxTemplate(), 3, true, sink);
+    CEditMboxSheet sheet(editors::NewMboxTemplate(), 3, true, shell);
     ShowActive(sheet);
     Find<QLineEdit>(sheet, "mboxNumber")->setText("200");
     auto* allowed = Find<QCheckBox>(sheet, "mboxAllowed");
@@ -151,11 +148,11 @@ TEST_F(ListMboxSheetTest, ChangeKeepsTheNumberAndResetRestoresTheDefaultPassword
     auto doc = MakeDoc(0, {"100", "300"});
     doc->mailboxes[1].password = "9876";
     doc->mailboxes[1].slot = 7;
-    CListMboxSheet sheet(*doc, sink, nullptr);
+    CListMboxSheet sheet(*doc, shell, nullptr);
     QTreeWidget* list = sheet.ListPage()->List();
     EXPECT_EQ(Column(*list, 3), (Texts{"6071", "****"}));
 
-    sheet.SetDialogRunner([](QDialog& dialog) {
+    shell.handlers.push_back([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Modifica una Casella");
         EXPECT_FALSE(Find<QLineEdit>(dialog, "mboxNumber")->isEnabled());
         auto* password = Find<QLineEdit>(dialog, "mboxPassword");
@@ -278,7 +275,7 @@ TEST_F(ListMboxCommandTest, OkTakesEveryEditOverAndKeepsTheReferencesOnTheirMail
 TEST_F(ListMboxSheetTest, RetrievalKeyMustDifferFromTheOperatorKey) {
     auto doc = MakeDoc(0, {"100"});
     doc->operatorKey = 0;
-    CListMboxSheet sheet(*doc, sink, nullptr);
+    CListMboxSheet sheet(*doc, shell, nullptr);
     ShowActive(sheet);
     ASSERT_TRUE(sheet.SetActivePage(1));
     auto* key = Find<CSpinEdit>(sheet, "listenKey");

@@ -6,8 +6,8 @@
 namespace kiv {
 
 CEditMboxSheet::CEditMboxSheet(const MboxRecord& record, int extDigits, bool isNew,
-                               MessageSink& sink, QWidget* parent)
-    : CPropertySheet(QString(), sink, parent) {
+                               CShellDialogs& dialogs, QWidget* parent)
+    : CPropertySheet(QString(), dialogs, parent) {
     setObjectName("editMboxSheet");
     page_ = new CEditMboxPage(record, extDigits, isNew);
     setWindowTitle(ToQString(page_->Model().Caption()));

@@ -12,7 +12,7 @@ class CEditMboxPage;
 class CEditMboxSheet : public CPropertySheet {
     Q_OBJECT
   public:
-    CEditMboxSheet(const MboxRecord& record, int extDigits, bool isNew, MessageSink& sink,
+    CEditMboxSheet(const MboxRecord& record, int extDigits, bool isNew, CShellDialogs& dialogs,
                    QWidget* parent = nullptr);
 
     CEditMboxPage* EditPage() const { return page_; }

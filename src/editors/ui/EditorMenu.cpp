@@ -2,11 +2,14 @@
 
 #include "app/MainFrame.h"
 #include "app/Profile.h"
+#include "app/QelApp.h"
 #include "editors/ui/EditorCommands.h"
 
 namespace kiv {
 
-void InstallEditorCommands(CMainFrame& frame) {
+namespace {
+
+void AttachEditorCommands(CMainFrame& frame) {
     CMainFrame* f = &frame;
     frame.SetCommand("actionMailboxList", [f] {
         if (RunListMboxCommand(f->Doc(), f->Dialogs(), f, &f->Profile().Settings()))
@@ -18,6 +21,12 @@ void InstallEditorCommands(CMainFrame& frame) {
     frame.SetCommand("actionSystemParameters", [f] {
         if (RunGeneralParamCommand(f->Doc(), f->Dialogs(), f)) f->DocumentChanged();
     });
+}
+
+} // namespace
+
+void InstallEditorCommands(CQelApp& app) {
+    app.StartupHooks().frameCreated.push_back([](CQelApp& a) { AttachEditorCommands(*a.Frame()); });
 }
 
 } // namespace kiv

@@ -1,10 +1,11 @@
 #pragma once
-// Attaches the editor sheets to their menu commands in the main frame.
+// The editors' installer: attaches the editor sheets to their menu commands
+// once the main frame exists.
 
 namespace kiv {
 
-class CMainFrame;
+class CQelApp;
 
-void InstallEditorCommands(CMainFrame& frame);
+void InstallEditorCommands(CQelApp& app);
 
 } // namespace kiv

@@ -6,8 +6,8 @@
 
 namespace kiv {
 
-CGeneralParamSheet::CGeneralParamSheet(const CQelDoc& doc, MessageSink& sink, QWidget* parent)
-    : CPropertySheet(ToQString(editors::texts::kSysParCaption), sink, parent) {
+CGeneralParamSheet::CGeneralParamSheet(const CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent)
+    : CPropertySheet(ToQString(editors::texts::kSysParCaption), dialogs, parent) {
     setObjectName("generalParamSheet");
     page_ = new CSysParPage(doc);
     AddPage(page_);

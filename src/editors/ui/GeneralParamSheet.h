@@ -11,7 +11,7 @@ class CSysParPage;
 class CGeneralParamSheet : public CPropertySheet {
     Q_OBJECT
   public:
-    CGeneralParamSheet(const CQelDoc& doc, MessageSink& sink, QWidget* parent = nullptr);
+    CGeneralParamSheet(const CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent = nullptr);
 
     CSysParPage* SysParPage() const { return page_; }
     void ApplyTo(CQelDoc& doc) const;

@@ -6,8 +6,8 @@
 
 namespace kiv {
 
-CGroupMboxSheet::CGroupMboxSheet(const CQelDoc& doc, MessageSink& sink, QWidget* parent)
-    : CPropertySheet(ToQString(editors::texts::kGroupCaption), sink, parent) {
+CGroupMboxSheet::CGroupMboxSheet(const CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent)
+    : CPropertySheet(ToQString(editors::texts::kGroupCaption), dialogs, parent) {
     setObjectName("groupMboxSheet");
     page_ = new CGroupMboxPage(doc);
     AddPage(page_);

@@ -11,7 +11,7 @@ class CQelDoc;
 class CGroupMboxSheet : public CPropertySheet {
     Q_OBJECT
   public:
-    CGroupMboxSheet(const CQelDoc& doc, MessageSink& sink, QWidget* parent = nullptr);
+    CGroupMboxSheet(const CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent = nullptr);
 
     CGroupMboxPage* GroupPage() const { return page_; }
     // The first digit and groups 0-3.

@@ -44,8 +44,7 @@ QString ProfileKey(int column) {
 } // namespace
 
 CListMboxPage::CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* parent)
-    : CPropertyPage(ToQString(t::kListTab), parent), list_(doc), profile_(profile),
-      run_([](QDialog& dialog) { return dialog.exec(); }) {
+    : CPropertyPage(ToQString(t::kListTab), parent), list_(doc), profile_(profile) {
     SetHelpTopic("lista_caselle");
 
     tree_ = new QTreeWidget(this);
@@ -220,8 +219,8 @@ void CListMboxPage::Refuse(const std::string& message) {
 
 void CListMboxPage::Add() {
     if (const std::string full = list_.CheckCanAdd(); !full.empty()) return Refuse(full);
-    CEditMboxSheet sheet(editors::NewMboxTemplate(), list_.extDigits, true, Sink(), window());
-    if (run_(sheet) != QDialog::Accepted) return;
+    CEditMboxSheet sheet(editors::NewMboxTemplate(), list_.extDigits, true, Dialogs(), window());
+    if (Dialogs().Exec(sheet) != QDialog::Accepted) return;
     if (const std::string refused = list_.Add(sheet.Result()); !refused.empty())
         return Refuse(refused);
     Refresh();
@@ -244,8 +243,8 @@ void CListMboxPage::Delete() {
 void CListMboxPage::Change() {
     const int row = SelectedRow();
     if (row < 0) return;
-    CEditMboxSheet sheet(list_.Record(row), list_.extDigits, false, Sink(), window());
-    if (run_(sheet) != QDialog::Accepted) return;
+    CEditMboxSheet sheet(list_.Record(row), list_.extDigits, false, Dialogs(), window());
+    if (Dialogs().Exec(sheet) != QDialog::Accepted) return;
     list_.Change(row, sheet.Result());
     Refresh();
 }

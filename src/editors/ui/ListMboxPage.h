@@ -7,10 +7,7 @@
 #include "app/PropertyPage.h"
 #include "editors/MboxList.h"
 
-#include <functional>
-
 class QComboBox;
-class QDialog;
 class QLineEdit;
 class QPushButton;
 class QSettings;
@@ -23,15 +20,10 @@ class CQelDoc;
 class CListMboxPage : public CPropertyPage {
     Q_OBJECT
   public:
-    // Runs the mailbox editor ("Parametri Casella") and returns
-    // QDialog::Accepted or Rejected.
-    using DialogRunner = std::function<int(QDialog&)>;
-
     // `profile`: where the column widths are kept (section "ListMbox"); may be
     // null, then the defaults are used and nothing is written.
     CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* parent = nullptr);
 
-    void SetDialogRunner(DialogRunner run) { run_ = std::move(run); }
     bool OnKillActive() override;
 
     const editors::CMboxList& Model() const { return list_; }
@@ -56,7 +48,6 @@ class CListMboxPage : public CPropertyPage {
 
     editors::CMboxList list_;
     QSettings* profile_;
-    DialogRunner run_;
     QTreeWidget* tree_;
     QPushButton* add_;
     QPushButton* copy_;

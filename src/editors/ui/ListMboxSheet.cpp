@@ -6,18 +6,14 @@
 
 namespace kiv {
 
-CListMboxSheet::CListMboxSheet(const CQelDoc& doc, MessageSink& sink, QSettings* profile,
+CListMboxSheet::CListMboxSheet(const CQelDoc& doc, CShellDialogs& dialogs, QSettings* profile,
                                QWidget* parent)
-    : CPropertySheet(ToQString(editors::texts::kListMboxCaption), sink, parent) {
+    : CPropertySheet(ToQString(editors::texts::kListMboxCaption), dialogs, parent) {
     setObjectName("listMboxSheet");
     list_ = new CListMboxPage(doc, profile);
     param_ = new CMboxParamPage(doc);
     AddPage(list_);
     AddPage(param_);
-}
-
-void CListMboxSheet::SetDialogRunner(CListMboxPage::DialogRunner run) {
-    list_->SetDialogRunner(std::move(run));
 }
 
 void CListMboxSheet::ApplyTo(CQelDoc& doc) const {

@@ -15,12 +15,11 @@ class CQelDoc;
 class CListMboxSheet : public CPropertySheet {
     Q_OBJECT
   public:
-    CListMboxSheet(const CQelDoc& doc, MessageSink& sink, QSettings* profile,
+    CListMboxSheet(const CQelDoc& doc, CShellDialogs& dialogs, QSettings* profile,
                    QWidget* parent = nullptr);
 
     CListMboxPage* ListPage() const { return list_; }
     CMboxParamPage* ParamPage() const { return param_; }
-    void SetDialogRunner(CListMboxPage::DialogRunner run);
 
     // The mailboxes with their count, the supervisor, the targets of the
     // auto-attendant keys and in-band entries, and the mailbox parameters.

@@ -29,10 +29,36 @@ int CSpinEdit::Value() const {
     return editors::LeadingNumber(cp1252);
 }
 
+void CSpinEdit::SetStep(int step) {
+    step_ = std::max(step, 1);
+}
+
+int CSpinEdit::Stepped(int value, int steps) const {
+    // Each click goes to the next multiple of the step in its direction; the
+    // arithmetic is wide so that a huge typed number cannot overflow.
+    const long long step = step_;
+    const auto floorDiv = [](long long a, long long b) { return a / b - (a % b < 0 ? 1 : 0); };
+    long long v = value;
+    for (; steps > 0; --steps)
+        v = (floorDiv(v, step) + 1) * step;
+    for (; steps < 0; ++steps)
+        v = -(floorDiv(-v, step) + 1) * step;
+    return static_cast<int>(std::clamp<long long>(v, minimum_, maximum_));
+}
+
 void CSpinEdit::stepBy(int steps) {
-    const int value = std::clamp(Value() + steps, minimum_, maximum_);
-    SetText(QString::number(value));
+    SetText(QString::number(Stepped(Value(), steps)));
     selectAll();
+}
+
+void CSpinEdit::focusInEvent(QFocusEvent* event) {
+    QAbstractSpinBox::focusInEvent(event);
+    emit FocusGained();
+}
+
+void CSpinEdit::focusOutEvent(QFocusEvent* event) {
+    QAbstractSpinBox::focusOutEvent(event);
+    emit FocusLost();
 }
 
 QAbstractSpinBox::StepEnabled CSpinEdit::stepEnabled() const {

@@ -22,6 +22,7 @@ namespace kiv {
 CTransferDlg::CTransferDlg(const QString& caption, const QString& helpTopic, MessageSink& sink,
                            QWidget* parent)
     : QDialog(parent), sink_(sink) {
+    setObjectName("transferDlg");
     setWindowTitle(caption);
     first_ = new QLabel(ToQString(texts::checkConnection), this);
     second_ = new QLabel(ToQString(texts::pressOkToContinue), this);

@@ -49,14 +49,16 @@ void CUnitCommands::Install() {
     hooks.openPort = [this](CQelApp&) { OpenPort(); };
     hooks.selectPort = [this](CQelApp&) { SelectPort(); };
     hooks.readFromUnit = [this](CQelApp&) { return ReadParameters(); };
-    auto previous = hooks.frameCreated;
-    hooks.frameCreated = [this, previous](CQelApp& app) {
-        if (previous) previous(app);
+    hooks.frameCreated.push_back([this](CQelApp& app) {
         app.Frame()->SetCommand("actionSerialPort", [this] { SelectPort(); });
         app.Frame()->SetCommand("actionPassword", [this] { ChangePassword(); });
         app.Frame()->SetCommand("actionReadParameters", [this] { ReadParameters(); });
         app.Frame()->SetCommand("actionSendParameters", [this] { SendParameters(); });
-    };
+    });
+}
+
+void InstallUnitCommands(CQelApp& app) {
+    app.AddPart(std::make_unique<CUnitCommands>(app)).Install();
 }
 
 void CUnitCommands::OpenPort() {

@@ -4,6 +4,7 @@
 // and the optional serial trace named in the profile ("Settings" /
 // "SerialTrace": a file that receives every byte and time-out).
 
+#include "app/QelApp.h"
 #include "unit/LinkContext.h"
 #include "unit/SerialTrace.h"
 #include "unit/TransferUi.h"
@@ -15,8 +16,6 @@
 class QWidget;
 
 namespace kiv {
-
-class CQelApp;
 
 // The transfer window side of the core routines: the wait cursor and the
 // "Attesa linea libera" dialog.
@@ -32,10 +31,10 @@ class CWindowTransferUi : public TransferUi {
     CBusyCursor cursor_;
 };
 
-class CUnitCommands {
+class CUnitCommands : public CAppPart {
   public:
     explicit CUnitCommands(CQelApp& app);
-    ~CUnitCommands();
+    ~CUnitCommands() override;
 
     // Attaches the start-up steps and the commands to the application.
     void Install();
@@ -59,5 +58,8 @@ class CUnitCommands {
     CLinkContext context_;
     std::unique_ptr<CSerialTrace> trace_;
 };
+
+// The link's installer: a CUnitCommands kept by the application, installed.
+void InstallUnitCommands(CQelApp& app);
 
 } // namespace kiv

@@ -1,0 +1,22 @@
+#include "app/Installers.h"
+
+#include "editors/ui/EditorMenu.h"
+#include "unit/ui/UnitCommands.h"
+
+namespace kiv {
+
+std::span<const Installer> Installers() {
+    // The link first: its start-up steps open the port and read the unit.
+    static constexpr Installer kInstallers[] = {
+        &InstallUnitCommands,
+        &InstallEditorCommands,
+    };
+    return kInstallers;
+}
+
+void InstallSubsystems(CQelApp& app) {
+    for (Installer install : Installers())
+        install(app);
+}
+
+} // namespace kiv
