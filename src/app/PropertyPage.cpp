@@ -2,8 +2,8 @@
 
 #include "app/PropertySheet.h"
 #include "app/QtText.h"
-#include "app/Texts.h"
 #include "document/MessageSink.h"
+#include "document/Texts.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -38,7 +38,7 @@ void FocusAndSelectAll(QWidget* field) {
 }
 
 bool CPropertyPage::FailField(QWidget* field) {
-    return FailField(field, ui::Ui(ui::kInputError));
+    return FailField(field, ToQString(texts::kInputError));
 }
 
 bool CPropertyPage::FailField(QWidget* field, const QString& message) {
