@@ -57,6 +57,12 @@ QString Cp1252(const std::string& text) {
     return ToQString(text);
 }
 
+// The main window's caption: the document's title (its file's name, shown as
+// the file system spells it) and the program's name.
+QString Caption(const CQelDoc& doc) {
+    return FromNativePath(doc.title) + " - " + Ui(ui::kAppName);
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(CQelDoc& doc, MessageSink& sink, CShellDialogs& dialogs, CProfile& profile,
@@ -71,8 +77,7 @@ CMainFrame::CMainFrame(CQelDoc& doc, MessageSink& sink, CShellDialogs& dialogs, 
 
     view_ = new CQelView(doc_, this);
     setCentralWidget(view_);
-    connect(view_, &CQelView::TitleChanged, this,
-            [this] { setWindowTitle(Cp1252(doc_.title) + " - " + Ui(ui::kAppName)); });
+    connect(view_, &CQelView::TitleChanged, this, [this] { setWindowTitle(Caption(doc_)); });
 
     CreateActions();
     CreateMenus();
@@ -471,8 +476,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 bool CMainFrame::SaveModified() {
     if (!doc_.modified) return true;
-    switch (
-        sink_.Ask(SaveChangesQuestion(doc_.title), MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    const std::string title = ToCp1252Shown(FromNativePath(doc_.title));
+    switch (sink_.Ask(SaveChangesQuestion(title), MsgButtons::YesNoCancel, MsgIcon::Question)) {
     case MsgAnswer::Yes:
         return OnFileSave();
     case MsgAnswer::No:
@@ -486,7 +491,7 @@ bool CMainFrame::SaveModified() {
 
 void CMainFrame::DocumentChanged() {
     view_->Redraw();
-    setWindowTitle(Cp1252(doc_.title) + " - " + Ui(ui::kAppName));
+    setWindowTitle(Caption(doc_));
     UpdateCommands();
 }
 
@@ -500,29 +505,23 @@ void CMainFrame::OnFileNew() {
 
 void CMainFrame::OnFileOpen() {
     if (!SaveModified()) return;
-    const std::optional<int> choice = dialogs_.AskProductType(this, doc_.productType);
-    ApplyProductTypeChoice(doc_, choice);
-    doc_.readFromUnit = 0;
-    DocumentChanged();
-    const std::optional<QString> name = dialogs_.OpenFileName(
-        this, Cp1252(FileDialogFilter(doc_.productType)), FromNativePath(doc_.currentDir));
+    // The type chosen only picks the files offered; it reaches the document
+    // when a file is opened, so a cancelled command changes nothing.
+    const int type = ChosenProductType(dialogs_.AskProductType(this, doc_.productType));
+    const std::optional<QString> name = dialogs_.OpenFileName(this, Cp1252(FileDialogFilter(type)),
+                                                              FromNativePath(doc_.currentDir));
     if (!name) return;
-    OpenPath(*name);
+    OpenPath(*name, type);
 }
 
-bool CMainFrame::OpenPath(const QString& name) {
+bool CMainFrame::OpenPath(const QString& name, std::optional<int> chosenType) {
     const std::string path = WithDefaultExtension(NativePath(name));
     bool accepted;
     {
         WaitCursor wait;
-        accepted = OpenConfiguration(doc_, path, sink_);
+        accepted = OpenConfiguration(doc_, path, sink_, chosenType);
     }
-    if (accepted) {
-        // The title is a document text: the file's name in code page 1252.
-        std::string title;
-        if (FromQString(QFileInfo(FromNativePath(path)).fileName(), title)) doc_.title = title;
-        AddRecent(FromNativePath(path));
-    }
+    if (accepted) AddRecent(FromNativePath(path));
     DocumentChanged();
     return accepted;
 }
@@ -558,14 +557,12 @@ void CMainFrame::OnFileOpenDefault() {
 bool CMainFrame::OnFileSave() {
     const std::optional<std::string> target = SaveTarget(doc_);
     if (!target) return OnFileSaveAs();
-    // The title is a document text; the file system wants its own bytes.
-    const std::string path = JoinPath(doc_.currentDir, NativePath(Cp1252(FileNameOf(*target))));
     bool saved;
     {
         WaitCursor wait;
-        saved = SaveConfiguration(doc_, path, false, sink_);
+        saved = SaveConfiguration(doc_, *target, false, sink_);
     }
-    if (saved) AddRecent(FromNativePath(path));
+    if (saved) AddRecent(FromNativePath(*target));
     DocumentChanged();
     return saved;
 }
@@ -575,18 +572,14 @@ bool CMainFrame::OnFileSaveAs() {
                                                          : FromNativePath(doc_.currentDir);
     const std::optional<QString> name =
         dialogs_.SaveFileName(this, Cp1252(FileDialogFilter(doc_.productType)), folder,
-                              Cp1252(SaveAsInitialName(doc_.title, doc_.productType)));
+                              FromNativePath(SaveAsInitialName(doc_.title, doc_.productType)));
     if (!name) return false;
     std::optional<std::string> written;
     {
         WaitCursor wait;
         written = SaveConfigurationAs(doc_, NativePath(*name), sink_);
     }
-    if (written) {
-        std::string title;
-        if (FromQString(QFileInfo(FromNativePath(*written)).fileName(), title)) doc_.title = title;
-        AddRecent(FromNativePath(*written));
-    }
+    if (written) AddRecent(FromNativePath(*written));
     DocumentChanged();
     return written.has_value();
 }

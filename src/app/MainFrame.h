@@ -15,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -116,7 +117,9 @@ class CMainFrame : public QMainWindow {
     CWindowPlacement CurrentPlacement() const;
     void RebuildRecentMenu();
     void AddRecent(const QString& path);
-    bool OpenPath(const QString& path);
+    // Opens a file; `chosenType` is the answer of "Tipo Prodotto" when the
+    // command asked it.
+    bool OpenPath(const QString& path, std::optional<int> chosenType = std::nullopt);
     void StopMonitor();
 
     CQelDoc& doc_;

@@ -9,7 +9,6 @@
 #include "document/Texts.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace kiv {
 
@@ -42,20 +41,19 @@ bool CQelApp::InitInstance(const QStringList& arguments) {
 
     bool fileNamed = false;
     if (!arguments.isEmpty()) {
-        const QString name = arguments.front();
-        const std::string path = NativePath(name);
+        // A name without extension means that name with the extension of the
+        // product type, so the title, the file and its type agree.
+        const std::string path =
+            WithDefaultExtension(NativePath(arguments.front()), doc_->productType);
         std::vector<uint8_t> bytes;
         // Only a file that cannot be read ends the program; a refused load
         // has shown its message and the start-up goes on.
-        if (!ReadWholeFile(WithDefaultExtension(path), bytes)) {
+        if (!ReadWholeFile(path, bytes)) {
             sink_->Show(texts::kCannotOpenInput);
             return false;
         }
         fileNamed = OpenConfiguration(*doc_, path, *sink_);
-        if (fileNamed) {
-            std::string title;
-            if (FromQString(QFileInfo(name).fileName(), title)) doc_->title = title;
-        } else {
+        if (!fileNamed) {
             // Nothing the user made is lost: the default file takes its place
             // without the save question.
             doc_->modified = false;

@@ -16,6 +16,15 @@ bool FromQString(const QString& text, std::string& cp1252) {
     return Utf8ToCp1252(text.toUtf8().toStdString(), cp1252);
 }
 
+std::string ToCp1252Shown(const QString& text) {
+    std::string out;
+    for (const char32_t c : text.toUcs4()) {
+        std::string one;
+        out += FromQString(QString::fromUcs4(&c, 1), one) ? one : std::string("?");
+    }
+    return out;
+}
+
 std::string NativePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }

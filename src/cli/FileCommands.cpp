@@ -5,6 +5,7 @@
 #include "document/DocCommands.h"
 #include "document/ProductType.h"
 #include "document/QelFile.h"
+#include "unit/CodedFields.h"
 
 #include <cstdio>
 #include <optional>
@@ -187,7 +188,8 @@ int RunImport(const std::vector<std::string>& args, const Context& ctx) {
         std::puts("usage: kivtool import FILE.json -o FILE\n\n"
                   "Builds a configuration from JSON as \"kivtool dump\" prints it and saves\n"
                   "it. Keys that are missing keep the values of a new configuration; unknown\n"
-                  "keys, wrong types and values out of range are refused.");
+                  "keys, wrong types, values out of range and texts the unit cannot take\n"
+                  "as codes (a dial string with \"$\", say) are refused.");
         return kOk;
     }
     const Args a = Parse(args, false, false);
@@ -206,6 +208,8 @@ int RunImport(const std::vector<std::string>& args, const Context& ctx) {
     doc.startDir = ctx.startDir;
     NewConfiguration(doc, 0);
     if (!ConfigurationFromJson(root, doc, error)) return Fail(a.positional[0] + ": " + error);
+    if (const auto bad = FindUncodableText(doc))
+        return Fail(a.positional[0] + ": " + bad->member + ": " + bad->Reason());
     return Save(doc, *a.output);
 }
 

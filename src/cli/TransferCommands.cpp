@@ -278,6 +278,8 @@ int RunSendCommand(const std::vector<std::string>& args, const CLinkTiming& timi
     COncePrompt prompt(o.password);
     CSendParamEngine engine(tool.context, sink, tool.ui, prompt, doc);
     engine.Run();
+    if (const UncodableText* bad = engine.Uncodable())
+        std::fprintf(stderr, "kivtool send: %s: %s\n", bad->member.c_str(), bad->Reason().c_str());
     return ExitStatus(engine.End());
 }
 

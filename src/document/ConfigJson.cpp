@@ -14,28 +14,28 @@ using json::Value;
 // dial strings) are appended to one array.
 class JsonWriter {
   public:
-    void Int(const char* name, int32_t& v, Range = kAny) { Target().Set(name, Value(v)); }
-    void Byte(const char* name, uint8_t& v, Range = kAny) { Target().Set(name, Value(v)); }
+    void Int(const char* name, int32_t& v, Range = kAny) { Target()[name] = v; }
+    void Byte(const char* name, uint8_t& v, Range = kAny) { Target()[name] = v; }
     void Text(const char* name, std::string& s, int = kMaxTextLen) {
-        Target().Set(name, Value(Cp1252ToUtf8(s)));
+        Target()[name] = Cp1252ToUtf8(s);
     }
     template <size_t N> void Ints(const char* name, std::array<int32_t, N>& a, Range = kAny) {
-        Value arr = Value::Array();
+        Value arr = Value::array();
         for (auto v : a)
-            arr.Push(Value(v));
-        Target().Set(name, std::move(arr));
+            arr.push_back(v);
+        Target()[name] = std::move(arr);
     }
     template <size_t N> void Bytes(const char* name, std::array<uint8_t, N>& a) {
-        Value arr = Value::Array();
+        Value arr = Value::array();
         for (auto v : a)
-            arr.Push(Value(v));
-        Target().Set(name, std::move(arr));
+            arr.push_back(v);
+        Target()[name] = std::move(arr);
     }
     template <size_t N>
     void Texts(const char* name, std::array<std::string, N>& a, size_t first, size_t count) {
         Value& arr = ArrayOf(name);
         for (size_t i = first; i < std::min(N, first + count); ++i)
-            arr.Push(Value(Cp1252ToUtf8(a[i])));
+            arr.push_back(Cp1252ToUtf8(a[i]));
     }
     template <class R, size_t N>
     void Records(const char* name, std::array<R, N>& a, size_t first, int64_t count) {
@@ -43,31 +43,32 @@ class JsonWriter {
         const size_t last =
             std::min<size_t>(N, first + static_cast<size_t>(std::max<int64_t>(count, 0)));
         for (size_t i = first; i < last; ++i)
-            arr.Push(Record(a[i]));
+            arr.push_back(Record(a[i]));
     }
     template <class R, size_t M, size_t N>
     void Grid(const char* name, std::array<std::array<R, M>, N>& g) {
-        Value rows = Value::Array();
+        Value rows = Value::array();
         for (auto& row : g) {
-            Value r = Value::Array();
+            Value r = Value::array();
             for (auto& e : row)
-                r.Push(Element(e));
-            rows.Push(std::move(r));
+                r.push_back(Element(e));
+            rows.push_back(std::move(r));
         }
-        Target().Set(name, std::move(rows));
+        Target()[name] = std::move(rows);
     }
     void Gate(FileGate) {}
 
-    Value root = Value::Object();
+    Value root = Value::object();
 
   private:
     Value& Target() { return stack_.empty() ? root : *stack_.back(); }
     Value& ArrayOf(const char* name) {
-        if (Value* v = Target().Find(name)) return *v;
-        return Target().Set(name, Value::Array());
+        Value& target = Target();
+        if (const auto it = target.find(name); it != target.end()) return *it;
+        return target[name] = Value::array();
     }
     template <class R> Value Record(R& r) {
-        Value obj = Value::Object();
+        Value obj = Value::object();
         stack_.push_back(&obj);
         WalkRecord(*this, r);
         stack_.pop_back();
@@ -133,7 +134,7 @@ class JsonReader {
         const size_t last =
             std::min<size_t>(N, first + static_cast<size_t>(std::max<int64_t>(count, 0)));
         for (size_t i = first; i < last; ++i) {
-            if (!items[i].IsObject()) Fail(Index(name, i), "expected an object");
+            if (!items[i].is_object()) Fail(Index(name, i), "expected an object");
             stack_.push_back({&items[i], Index(name, i)});
             WalkRecord(*this, a[i]);
             CheckAllTaken();
@@ -155,13 +156,14 @@ class JsonReader {
 
     // Keys of the current object not read by the walk and not in `extra`.
     void CheckAllTaken(const std::set<std::string>& extra = {}) {
-        for (const auto& [key, value] : stack_.back().value->AsObject()) {
+        for (const auto& member : stack_.back().value->items()) {
+            const std::string& key = member.key();
             if (!taken_.count(Path(key.c_str())) && !extra.count(key))
                 Fail(Path(key.c_str()), "unknown key");
         }
     }
     const Value* Take(const char* name) {
-        const Value* v = stack_.back().value->Find(name);
+        const Value* v = json::Find(*stack_.back().value, name);
         if (v) taken_.insert(Path(name));
         return v;
     }
@@ -169,10 +171,14 @@ class JsonReader {
         throw ImportError{path + ": " + why};
     }
     static int64_t Number(const Value& v, const std::string& path, Range range) {
-        if (!v.IsInteger())
+        if (!v.is_number_integer())
             Fail(path, std::string("expected an integer, found ") +
-                           (v.IsNumber() ? "a fraction" : v.TypeName()));
-        const int64_t n = v.AsInt64();
+                           (v.is_number() ? "a fraction" : v.type_name()));
+        // The reader gives int64 only; a built value may hold a larger unsigned one.
+        const int64_t n =
+            v.is_number_unsigned()
+                ? static_cast<int64_t>(std::min<uint64_t>(v.get<uint64_t>(), INT64_MAX))
+                : v.get<int64_t>();
         if (!range.Contains(n) || n < INT32_MIN || n > INT32_MAX) {
             std::string why = "value " + std::to_string(n) + " outside " +
                               std::to_string(range.lo) + "-" + std::to_string(range.hi);
@@ -182,20 +188,20 @@ class JsonReader {
         return n;
     }
     static std::string TextOf(const Value& v, const std::string& path, int maxLen) {
-        if (!v.IsString()) Fail(path, std::string("expected a string, found ") + v.TypeName());
+        if (!v.is_string()) Fail(path, std::string("expected a string, found ") + v.type_name());
         std::string out;
-        if (!Utf8ToCp1252(v.AsString(), out))
+        if (!Utf8ToCp1252(v.get_ref<const std::string&>(), out))
             Fail(path, "text holds characters that code page 1252 cannot hold");
         if (out.size() > static_cast<size_t>(maxLen))
             Fail(path, "text longer than " + std::to_string(maxLen) + " characters");
         return out;
     }
-    static const Value::Items& ArrayOf(const Value& v, const std::string& path, size_t size) {
-        if (!v.IsArray()) Fail(path, std::string("expected an array, found ") + v.TypeName());
-        if (v.AsArray().size() != size)
+    static const Value& ArrayOf(const Value& v, const std::string& path, size_t size) {
+        if (!v.is_array()) Fail(path, std::string("expected an array, found ") + v.type_name());
+        if (v.size() != size)
             Fail(path, "expected " + std::to_string(size) + " elements, found " +
-                           std::to_string(v.AsArray().size()));
-        return v.AsArray();
+                           std::to_string(v.size()));
+        return v;
     }
 
   private:
@@ -213,7 +219,7 @@ class JsonReader {
         out = static_cast<int32_t>(Number(v, path, kAny));
     }
     template <class R> void Element(const Value& v, const std::string& path, R& out) {
-        if (!v.IsObject()) Fail(path, "expected an object");
+        if (!v.is_object()) Fail(path, "expected an object");
         stack_.push_back({&v, path});
         WalkRecord(*this, out);
         CheckAllTaken();
@@ -229,23 +235,20 @@ class JsonReader {
 json::Value ConfigurationToJson(CQelDoc& doc, const std::vector<std::string>& loadMessages) {
     JsonWriter w;
     WalkFileLayout(w, doc);
-    w.root.Set("clockSecond", Value(doc.clockSecond));
-    Value state = Value::Array();
-    for (auto v : doc.pageState)
-        state.Push(Value(v));
-    w.root.Set("pageState", std::move(state));
-    w.root.Set("productType", Value(doc.productType));
-    w.root.Set("slotLimit", Value(doc.slotLimit));
-    w.root.Set("fileValid", Value(doc.fileValid));
-    Value messages = Value::Array();
+    w.root["clockSecond"] = doc.clockSecond;
+    w.root["pageState"] = doc.pageState;
+    w.root["productType"] = doc.productType;
+    w.root["slotLimit"] = doc.slotLimit;
+    w.root["fileValid"] = doc.fileValid;
+    Value messages = Value::array();
     for (const auto& m : loadMessages)
-        messages.Push(Value(Cp1252ToUtf8(m)));
-    w.root.Set("loadMessages", std::move(messages));
+        messages.push_back(Cp1252ToUtf8(m));
+    w.root["loadMessages"] = std::move(messages);
     return w.root;
 }
 
 bool ConfigurationFromJson(const json::Value& root, CQelDoc& doc, std::string& error) {
-    if (!root.IsObject()) {
+    if (!root.is_object()) {
         error = "the configuration must be a JSON object";
         return false;
     }
@@ -253,11 +256,10 @@ bool ConfigurationFromJson(const json::Value& root, CQelDoc& doc, std::string& e
     try {
         JsonReader r(root);
         // The mailbox list may be given without its count.
-        const Value* boxes = root.Find("mailboxes");
-        if (boxes && boxes->IsArray() && !root.Find("mboxCount")) {
-            if (boxes->AsArray().size() > 128)
-                JsonReader::Fail("mailboxes", "more than 128 mailboxes");
-            copy.mboxCount = static_cast<int32_t>(boxes->AsArray().size());
+        const Value* boxes = json::Find(root, "mailboxes");
+        if (boxes && boxes->is_array() && !json::Find(root, "mboxCount")) {
+            if (boxes->size() > 128) JsonReader::Fail("mailboxes", "more than 128 mailboxes");
+            copy.mboxCount = static_cast<int32_t>(boxes->size());
         }
         WalkFileLayout(r, copy);
         if (const Value* v = r.Take("clockSecond"))
@@ -275,11 +277,11 @@ bool ConfigurationFromJson(const json::Value& root, CQelDoc& doc, std::string& e
         if (const Value* v = r.Take("slotLimit")) JsonReader::Number(*v, "slotLimit", kAny);
         if (const Value* v = r.Take("fileValid")) JsonReader::Number(*v, "fileValid", kYesNo);
         if (const Value* v = r.Take("loadMessages")) {
-            if (!v->IsArray())
+            if (!v->is_array())
                 JsonReader::Fail("loadMessages",
-                                 std::string("expected an array, found ") + v->TypeName());
-            for (size_t i = 0; i < v->AsArray().size(); ++i)
-                if (!v->AsArray()[i].IsString())
+                                 std::string("expected an array, found ") + v->type_name());
+            for (size_t i = 0; i < v->size(); ++i)
+                if (!(*v)[i].is_string())
                     JsonReader::Fail("loadMessages[" + std::to_string(i) + "]",
                                      "expected a string");
         }

@@ -4,11 +4,18 @@
 #include "document/QelFile.h"
 #include "document/Texts.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <system_error>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace kiv {
 namespace fs = std::filesystem;
@@ -31,9 +38,10 @@ std::string JoinPath(const std::string& dir, const std::string& name) {
     return dir + "/" + name;
 }
 
-std::string WithDefaultExtension(const std::string& path) {
-    if (FileNameOf(path).find('.') == std::string::npos) return path + ".qel";
-    return path;
+std::string WithDefaultExtension(const std::string& path, int productType) {
+    if (FileNameOf(path).find('.') != std::string::npos) return path;
+    const ProductTypeInfo* info = FindProductType(productType);
+    return path + "." + (info ? info->extension : "qel");
 }
 
 std::string FileDialogPattern(int productType) {
@@ -71,38 +79,169 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out, size_t ma
     return !in.bad();
 }
 
-bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
-    const fs::path target(path);
+namespace {
+
+// The file a path names, following symbolic links (a relative link from the
+// link's own folder). nullopt for a link that cannot be read or a loop.
+std::optional<fs::path> ResolveLinks(fs::path p) {
     std::error_code ec;
-    if (fs::is_directory(target, ec)) return false;
-    std::random_device rd;
+    for (int hops = 0; hops < 40; ++hops) {
+        if (!fs::is_symlink(fs::symlink_status(p, ec))) return p;
+        const fs::path next = fs::read_symlink(p, ec);
+        if (ec) return std::nullopt;
+        p = next.is_absolute() ? next : p.parent_path() / next;
+    }
+    return std::nullopt;
+}
+
+// Whether the process may open an existing file for writing.
+bool MayWrite(const fs::path& file) {
+#ifdef _WIN32
+    std::error_code ec;
+    const fs::perms perms = fs::status(file, ec).permissions();
+    return !ec && (perms & fs::perms::owner_write) != fs::perms::none;
+#else
+    return ::access(file.c_str(), W_OK) == 0;
+#endif
+}
+
+fs::path TemporaryName(const fs::path& target) {
+    static std::random_device rd;
     fs::path temp = target;
     temp += ".tmp" + std::to_string(rd() % 1000000);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
+    return temp;
+}
+
+#ifndef _WIN32
+bool WriteAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
             return false;
         }
-    }
-    // Keep the permissions of the file being replaced.
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::exists(old)) fs::permissions(temp, old.permissions(), ec);
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
+        data += n;
+        size -= static_cast<size_t>(n);
     }
     return true;
 }
+#endif
+
+enum class TempResult { Written, NotCreated, Failed };
+
+// Writes the bytes to a new file beside `target` and moves it into its place.
+// NotCreated when no file can be made in the folder (nothing was touched).
+TempResult WriteThroughTemporary(const fs::path& target, const std::string& bytes, bool exists) {
+    std::error_code ec;
+    fs::path temp;
+    bool ok = false;
+#ifndef _WIN32
+    // Created exclusively: never through a link or over a file planted there.
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temp = TemporaryName(target);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return TempResult::NotCreated;
+    }
+    if (fd < 0) return TempResult::NotCreated;
+    ok = WriteAll(fd, bytes.data(), bytes.size());
+    struct stat old {};
+    if (ok && exists && ::stat(target.c_str(), &old) == 0) {
+        // The replaced file's owner and group where the process may give them
+        // (root, or a group of its own), and always its permission bits.
+        const int owned = ::fchown(fd, old.st_uid, old.st_gid);
+        (void)owned;
+        ok = ::fchmod(fd, old.st_mode & 0777) == 0;
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+#else
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temp = TemporaryName(target);
+        if (!fs::exists(temp, ec)) break;
+    }
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return TempResult::NotCreated;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        ok = static_cast<bool>(out);
+    }
+    if (ok && exists) {
+        fs::permissions(temp, fs::status(target, ec).permissions(), ec);
+        ok = !ec;
+    }
+#endif
+    if (ok) {
+        fs::rename(temp, target, ec);
+        ok = !ec;
+    }
+    if (!ok) {
+        fs::remove(temp, ec);
+        return TempResult::Failed;
+    }
+    return TempResult::Written;
+}
+
+// Overwrites `size` bytes at the start of an existing file and cuts it there.
+bool OverwriteFile(const fs::path& target, const char* data, size_t size) {
+    {
+        std::fstream out(target, std::ios::in | std::ios::out | std::ios::binary);
+        if (!out) return false;
+        out.write(data, static_cast<std::streamsize>(size));
+        out.flush();
+        if (!out) return false;
+    }
+    std::error_code ec;
+    fs::resize_file(target, size, ec);
+    return !ec;
+}
+
+// Rewrites the file itself (same file, same mode, same links). When that
+// fails half-way the previous contents go back, as far as the system lets.
+bool WriteInPlace(const fs::path& target, const std::string& bytes) {
+    std::vector<uint8_t> previous;
+    const bool kept = ReadWholeFile(target.string(), previous);
+    if (OverwriteFile(target, bytes.data(), bytes.size())) return true;
+    if (kept)
+        OverwriteFile(target, reinterpret_cast<const char*>(previous.data()), previous.size());
+    return false;
+}
+
+} // namespace
+
+bool WriteFileReplacing(const std::string& path, const std::string& bytes,
+                        const WriteProbe& probe) {
+    const std::optional<fs::path> resolved = ResolveLinks(fs::path(path));
+    if (!resolved) return false;
+    const fs::path& target = *resolved;
+    std::error_code ec;
+    const fs::file_status status = fs::status(target, ec);
+    const bool exists = fs::exists(status);
+    // Only a plain file is replaced: never a folder, a device or a pipe.
+    if (exists && !fs::is_regular_file(status)) return false;
+    if (exists && !(probe.fileWritable ? *probe.fileWritable : MayWrite(target))) return false;
+    if (probe.folderWritable.value_or(true)) {
+        switch (WriteThroughTemporary(target, bytes, exists)) {
+        case TempResult::Written:
+            return true;
+        case TempResult::Failed:
+            return false;
+        case TempResult::NotCreated:
+            break;
+        }
+    }
+    // Nothing can be created in the folder: the file itself is rewritten.
+    return exists && WriteInPlace(target, bytes);
+}
+
+int ChosenProductType(std::optional<int> choice) {
+    const int type = choice.value_or(0);
+    return FindProductType(type) ? type : 0;
+}
 
 void ApplyProductTypeChoice(CQelDoc& doc, std::optional<int> choice) {
-    const int type = choice.value_or(0);
-    doc.SetProductType(FindProductType(type) ? type : 0);
+    doc.SetProductType(ChosenProductType(choice));
 }
 
 void NewConfiguration(CQelDoc& doc, std::optional<int> choice) {
@@ -140,7 +279,8 @@ void OpenDefaultConfiguration(CQelDoc& doc, std::optional<int> choice,
     if (LoadDefaultConfiguration(doc, data, sink) == DefaultLoad::ResetAgain) doc.ResetToDefaults();
 }
 
-bool OpenConfiguration(CQelDoc& doc, const std::string& chosen, MessageSink& sink) {
+bool OpenConfiguration(CQelDoc& doc, const std::string& chosen, MessageSink& sink,
+                       std::optional<int> chosenType) {
     const std::string path = WithDefaultExtension(chosen);
     if (!DirectoryOf(path).empty()) doc.currentDir = DirectoryOf(path);
     std::vector<uint8_t> data;
@@ -148,6 +288,9 @@ bool OpenConfiguration(CQelDoc& doc, const std::string& chosen, MessageSink& sin
         sink.Show(texts::kCannotOpenInput);
         return false;
     }
+    // Only now that a file is being loaded does the choice count; the
+    // extension then decides (a foreign one keeps the chosen type).
+    if (chosenType) ApplyProductTypeChoice(doc, chosenType);
     doc.readFromUnit = 0;
     const bool accepted = LoadConfiguration(doc, data, FileNameOf(path), sink) == 1;
     if (accepted) {
@@ -189,7 +332,7 @@ bool SaveConfiguration(CQelDoc& doc, const std::string& path, bool rename, Messa
 
 std::optional<std::string> SaveConfigurationAs(CQelDoc& doc, const std::string& chosen,
                                                MessageSink& sink) {
-    const std::string path = WithDefaultExtension(chosen);
+    const std::string path = WithDefaultExtension(chosen, doc.productType);
     if (!DirectoryOf(path).empty()) doc.currentDir = DirectoryOf(path);
     if (!SaveConfiguration(doc, path, true, sink)) return std::nullopt;
     return path;

@@ -169,7 +169,9 @@ class CQelDoc {
     int32_t serialPortNumber = 2;
 
     // Framework state: title, modified flag, first-save state and the folder
-    // last used in a file dialog (where "&Salva" writes).
+    // last used in a file dialog (where "&Salva" writes). The title (the
+    // file's name), the path and the folder are the file system's own bytes,
+    // not code page 1252 texts.
     std::string title = "Untitled.qel";
     std::string pathName;
     bool modified = false;

@@ -32,19 +32,26 @@ CGroupEdit::CGroupEdit(std::string digit, std::vector<std::string> mailboxNumber
                        const std::array<MboxGroup, 5>& groups)
     : firstDigit(std::move(digit)), all_(std::move(mailboxNumbers)) {
     for (int g = 0; g < kEditableGroups; ++g) {
-        const MboxGroup& group = groups[static_cast<std::size_t>(g)];
-        const int count = group.memberCount > kMaxGroupMembers ? 0 : group.memberCount;
-        auto& list = members_[static_cast<std::size_t>(g)];
+        const auto i = static_cast<std::size_t>(g);
+        const MboxGroup& group = groups[i];
+        const bool countReadable = group.memberCount <= kMaxGroupMembers;
+        const int count = countReadable ? group.memberCount : 0;
+        auto& list = members_[i];
+        bool whole = countReadable;
         for (int m = 0; m < count; ++m) {
             const int member = group.members[static_cast<std::size_t>(m)];
-            for (const auto& number : all_) {
-                if (LeadingNumber(number) == member) {
-                    list.push_back(number);
-                    break;
-                }
-            }
+            const auto found = std::find_if(all_.begin(), all_.end(), [member](const auto& n) {
+                return LeadingNumber(n) == member;
+            });
+            if (found == all_.end())
+                whole = false;
+            else
+                list.push_back(*found);
         }
         SortUnique(list);
+        stored_[i] = group;
+        opened_[i] = list;
+        shownWhole_[i] = whole;
     }
     std::sort(all_.begin(), all_.end());
 }
@@ -88,8 +95,13 @@ FieldCheck<GroupField> CGroupEdit::Check() const {
 void CGroupEdit::ApplyTo(std::string& groupFirstDigit, std::array<MboxGroup, 5>& groups) const {
     groupFirstDigit = firstDigit;
     for (int g = 0; g < kEditableGroups; ++g) {
-        const auto& list = members_[static_cast<std::size_t>(g)];
-        MboxGroup& out = groups[static_cast<std::size_t>(g)];
+        const auto i = static_cast<std::size_t>(g);
+        const auto& list = members_[i];
+        MboxGroup& out = groups[i];
+        if (shownWhole_[i] && list == opened_[i]) {
+            out = stored_[i];
+            continue;
+        }
         out = MboxGroup{};
         out.memberCount = static_cast<std::uint8_t>(list.size());
         for (std::size_t m = 0; m < list.size(); ++m)

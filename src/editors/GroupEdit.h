@@ -48,8 +48,11 @@ class CGroupEdit {
     void Remove(int group, const std::vector<std::string>& selected);
 
     FieldCheck<GroupField> Check() const;
-    // After Check passed: the first digit and groups 0-3 (members as numbers,
-    // in list order, unused entries cleared).
+    // After Check passed: the first digit and groups 0-3. A group whose list
+    // is as it opened, and which showed every stored member, goes back exactly
+    // as it was stored (its order, repeated members and the values beyond its
+    // count included); any other is rebuilt from its list: members as
+    // numbers, in list order, unused entries cleared.
     void ApplyTo(std::string& groupFirstDigit, std::array<MboxGroup, 5>& groups) const;
     void ApplyTo(CQelDoc& doc) const;
 
@@ -58,6 +61,11 @@ class CGroupEdit {
   private:
     std::vector<std::string> all_;
     std::array<std::vector<std::string>, kEditableGroups> members_;
+    // As the groups were given, the lists they opened with, and whether each
+    // list showed every stored member (none dropped, the count read as is).
+    std::array<MboxGroup, kEditableGroups> stored_{};
+    std::array<std::vector<std::string>, kEditableGroups> opened_;
+    std::array<bool, kEditableGroups> shownWhole_{};
 };
 
 } // namespace kiv::editors

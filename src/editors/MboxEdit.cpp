@@ -98,9 +98,10 @@ MboxRecord CMboxEdit::Result() const {
     r.localNotify = localNotify;
     r.allowed = allowed ? 1 : 0;
     r.phoneEnabled = phoneEnabled ? 1 : 0;
-    r.phone = phone;
+    // A number shown as it was loaded keeps its stored text (a blank one stays blank).
+    r.phone = phone == Shown(original_.phone) ? original_.phone : phone;
     r.pagerEnabled = pagerEnabled ? 1 : 0;
-    r.pager = pager;
+    r.pager = pager == Shown(original_.pager) ? original_.pager : pager;
     r.dnd = dnd ? 1 : 0;
     r.timeStamp = timeStamp ? 1 : 0;
     return r;

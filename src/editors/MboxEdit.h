@@ -54,7 +54,8 @@ class CMboxEdit {
     FieldCheck<MboxField> Check() const;
     // The edited record: the fields over the original, whose slot and hidden
     // fields stay; the password becomes the default only when the field
-    // shows it.
+    // shows it; a telephone or pager number left as shown keeps its stored
+    // text (an all-blank one, shown empty, stays as it was).
     MboxRecord Result() const;
 
     std::string number;

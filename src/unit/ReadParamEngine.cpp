@@ -1,6 +1,7 @@
 #include "unit/ReadParamEngine.h"
 
 #include "document/ProductType.h"
+#include "editors/MboxList.h"
 #include "unit/ImageTexts.h"
 #include "unit/MailboxSection.h"
 #include "unit/ParamImage.h"
@@ -75,10 +76,11 @@ TransferEnd CReadParamEngine::Read() {
         }
         if (!ReadUnitSections(session, link, texts::readingSectionFormat, sections))
             return TransferEnd::Failed;
-        // More mailboxes than the product holds would not fit its editors.
+        // More mailboxes than the product holds would not fit its editors: the
+        // mailbox list's own limit message says why.
         if (static_cast<int>(sections.mailboxes.MailboxCount()) >
             MaxMailboxes(config_.productType)) {
-            messages_.Show(texts::sectionLengthError);
+            messages_.Show(editors::MboxLimitMessage(MaxMailboxes(config_.productType) + 1));
             return TransferEnd::Failed;
         }
     }

@@ -6,6 +6,7 @@
 #include "unit/ParamImage.h"
 #include "unit/SerialLink.h"
 #include "unit/SerialTrace.h"
+#include "unit/Texts.h"
 #include "unit/UnitSections.h"
 #include "unit/UnitSession.h"
 
@@ -94,6 +95,15 @@ TransferEnd CSendParamEngine::PasswordLoop(CUnitSession& session) {
 }
 
 TransferEnd CSendParamEngine::Send() {
+    // A text the unit cannot take would arrive as an empty field: refuse before the
+    // password is asked, so that nothing goes on the line.
+    uncodable_ = FindUncodableText(config_);
+    if (uncodable_) {
+        messages_.Show(std::string(texts::inputError) + ": " + uncodable_->Caption(),
+                       MsgIcon::Warning);
+        return TransferEnd::Failed;
+    }
+
     CUnitSession session(context_, messages_, ui_, timeout_, config_.productType);
     if (const TransferEnd end = PasswordLoop(session); end != TransferEnd::Completed) return end;
 

@@ -1,5 +1,7 @@
 #pragma once
-// "Spedizione Parametri" without its dialog: the password loop, the
+// "Spedizione Parametri" without its dialog: the check that every coded text
+// can be coded (before anything else: a text that cannot ends the send with
+// "Errore inserimento" and the field's caption), the password loop, the
 // identification with the product and language checks, the read-back of the
 // unit's image and mailboxes, the reconciliation of the mailboxes (asking
 // before any is deleted), and the sending of the image, the mailbox stream,
@@ -11,6 +13,7 @@
 
 #include "document/MessageSink.h"
 #include "document/QelDoc.h"
+#include "unit/CodedFields.h"
 #include "unit/LinkContext.h"
 #include "unit/MailboxSection.h"
 #include "unit/PasswordCommand.h"
@@ -18,6 +21,7 @@
 #include "unit/TransferEnd.h"
 #include "unit/TransferUi.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +51,9 @@ class CSendParamEngine {
     const MailboxSend& Mailboxes() const { return mailboxes_; }
     // The last password typed (presets the prompt the next time).
     const std::string& TypedPassword() const { return typed_; }
+    // The text that stopped the send before it began because it cannot be
+    // coded for the unit; nullptr when none did.
+    const UncodableText* Uncodable() const { return uncodable_ ? &*uncodable_ : nullptr; }
 
   private:
     TransferEnd Send();
@@ -70,6 +77,7 @@ class CSendParamEngine {
     std::vector<std::uint8_t> section1_, image_;
     MailboxSection unitMailboxes_;
     MailboxSend mailboxes_;
+    std::optional<UncodableText> uncodable_;
 };
 
 } // namespace kiv

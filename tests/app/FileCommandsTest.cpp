@@ -4,6 +4,7 @@
 
 #include "app/MainFrame.h"
 #include "app/Profile.h"
+#include "app/QelView.h"
 #include "document/QelDoc.h"
 #include "document/Texts.h"
 
@@ -98,6 +99,96 @@ TEST_F(FileCommandsTest, OpenWithoutExtensionAddsQelAndReportsAMissingFile) {
     EXPECT_EQ(doc->title, "conf.qel");
 }
 
+TEST_F(FileCommandsTest, ACancelledOpenChangesNothing) {
+    MakeConfigFile("big.qel", 0, 50);
+    dialogs.productTypes = {0};
+    dialogs.openNames = {WorkPath("big.qel")};
+    frame->OnFileOpen();
+    ASSERT_EQ(doc->mboxCount, 50);
+    doc->readFromUnit = 1;
+    doc->neverSaved = false;
+
+    // "RZ 2 Mbx" chosen, then the file dialog cancelled.
+    dialogs.productTypes = {3};
+    frame->OnFileOpen();
+    EXPECT_EQ(dialogs.openCalls.back().filter, "Files QEL (qel)(*.ri2)");
+    EXPECT_EQ(doc->productType, 0);
+    EXPECT_EQ(doc->slotLimit, 129);
+    EXPECT_EQ(doc->readFromUnit, 1);
+    EXPECT_EQ(doc->title, "big.qel");
+    EXPECT_EQ(frame->windowTitle(), "big.qel - KIV");
+    EXPECT_EQ(frame->View()->PanelTexts()[2].text, "RZ 128 Mbx");
+
+    // Chosen again, with a file that cannot be read: nothing either.
+    dialogs.productTypes = {3};
+    dialogs.openNames = {WorkPath("absent.ri2")};
+    frame->OnFileOpen();
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{texts::kCannotOpenInput});
+    EXPECT_EQ(doc->productType, 0);
+    EXPECT_EQ(doc->title, "big.qel");
+
+    // So the next save writes a file that opens again with every mailbox.
+    doc->modified = true;
+    ASSERT_TRUE(frame->OnFileSave());
+    EXPECT_EQ(QDir(workDir.path()).entryList(QDir::Files), QStringList{"big.qel"});
+    sink.messages.clear();
+    dialogs.productTypes = {0};
+    dialogs.openNames = {WorkPath("big.qel")};
+    frame->OnFileOpen();
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(doc->mboxCount, 50);
+}
+
+TEST_F(FileCommandsTest, FileNamesOutsideTheCodePageAreKeptAsTheyAre) {
+    QStringList made;
+    for (const QString& name :
+         {QStringLiteral(u"Città-ß-Ωmega.qel"), QStringLiteral(u"配置.qel")}) {
+        SCOPED_TRACE(name.toStdString());
+        MakeConfigFile(name, 0, 3);
+        made << name;
+        dialogs.productTypes = {0};
+        dialogs.openNames = {WorkPath(name)};
+        frame->OnFileOpen();
+        ASSERT_EQ(doc->mboxCount, 3);
+        EXPECT_EQ(frame->windowTitle(), name + " - KIV");
+        EXPECT_EQ(frame->RecentFiles().front(), WorkPath(name));
+
+        // "&Salva" writes that very file, and no other.
+        doc->neverSaved = false;
+        doc->mboxCount = 2;
+        doc->modified = true;
+        ASSERT_TRUE(frame->OnFileSave());
+        EXPECT_FALSE(doc->modified);
+        EXPECT_EQ(frame->windowTitle(), name + " - KIV");
+        made.sort();
+        EXPECT_EQ(QDir(workDir.path()).entryList(QDir::Files, QDir::Name), made);
+        doc->mboxCount = 0;
+        dialogs.productTypes = {0};
+        dialogs.openNames = {WorkPath(name)};
+        frame->OnFileOpen();
+        EXPECT_EQ(doc->mboxCount, 2);
+    }
+    EXPECT_TRUE(sink.messages.empty());
+
+    // The save question shows what code page 1252 can of the name.
+    doc->modified = true;
+    sink.answers = {MsgAnswer::Cancel};
+    frame->OnFileNew();
+    EXPECT_EQ(sink.Texts().back(), "Volete salvare le modifiche che avete fatto in ??.qel ?");
+
+    // "Salva &come..." with such a name, typed without extension.
+    doc->SetProductType(2);
+    dialogs.saveNames = {WorkPath(QStringLiteral(u"Città-ß-Ωmega"))};
+    ASSERT_TRUE(frame->OnFileSaveAs());
+    EXPECT_TRUE(QFile::exists(WorkPath(QStringLiteral(u"Città-ß-Ωmega.ri8"))));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral(u"Città-ß-Ωmega.ri8 - KIV"));
+    doc->modified = true;
+    sink.answers = {MsgAnswer::Cancel};
+    frame->OnFileNew();
+    EXPECT_EQ(sink.Texts().back(),
+              "Volete salvare le modifiche che avete fatto in Citt\xE0-\xDF-?mega.ri8 ?");
+}
+
 TEST_F(FileCommandsTest, OpenOffersTheSaveQuestionAndCancelKeepsTheWork) {
     doc->modified = true;
     sink.answers = {MsgAnswer::Cancel};
@@ -157,11 +248,21 @@ TEST_F(FileCommandsTest, SaveAsNamesTheFileAndStartsInTheKivFolder) {
     ASSERT_EQ(dialogs.saveCalls.size(), 1u);
     EXPECT_EQ(dialogs.saveCalls[0].folder, WorkPath("kiv"));
     EXPECT_EQ(dialogs.saveCalls[0].name, "Untitled.ri8");
-    EXPECT_TRUE(QFile::exists(WorkPath("kiv/conf.qel")));
-    // The status panel then gives the title the product type's extension.
+    // A bare name takes the extension of the product type, so the file, the
+    // caption and the next "&Salva" agree.
+    EXPECT_EQ(QDir(WorkPath("kiv")).entryList(QDir::Files), QStringList{"conf.ri8"});
     EXPECT_EQ(doc->title, "conf.ri8");
     EXPECT_EQ(frame->windowTitle(), "conf.ri8 - KIV");
-    EXPECT_EQ(frame->RecentFiles().front(), WorkPath("kiv/conf.qel"));
+    EXPECT_EQ(frame->RecentFiles().front(), WorkPath("kiv/conf.ri8"));
+    doc->neverSaved = false;
+    doc->modified = true;
+    EXPECT_TRUE(frame->OnFileSave());
+    EXPECT_EQ(QDir(WorkPath("kiv")).entryList(QDir::Files), QStringList{"conf.ri8"});
+    dialogs.productTypes = {0};
+    dialogs.openNames = {WorkPath("kiv/conf.ri8")};
+    frame->OnFileOpen();
+    EXPECT_EQ(doc->productType, 2);
+    EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST_F(FileCommandsTest, SaveIntoAFolderThatCannotBeWrittenKeepsTheModifiedFlag) {
@@ -191,6 +292,41 @@ TEST_F(FileCommandsTest, RecentFilesKeepFourAndPersist) {
     EXPECT_EQ(frame->RecentFiles().size(), 3);
     frame->OnOpenRecent(2);
     EXPECT_EQ(doc->title, "b.qel");
+}
+
+using FileCommandLineTest = AppTest;
+
+TEST_F(FileCommandLineTest, ANameWithoutExtensionIsTheFileOfTheProductType) {
+    MakeConfigFile("conf.qel", 0, 2);
+    auto app = Start({WorkPath("conf")});
+    ASSERT_TRUE(app);
+    CQelDoc& doc = app->Doc();
+    EXPECT_EQ(doc.title, "conf.qel");
+    EXPECT_EQ(app->Frame()->windowTitle(), "conf.qel - KIV");
+    EXPECT_EQ(doc.mboxCount, 2);
+
+    // When the configuration becomes an "RZ 8 Mbx" (as a read from such a
+    // unit makes it), "&Salva" writes conf.ri8, not a conf.qel that would
+    // reopen as "RZ 128 Mbx".
+    doc.SetProductType(2);
+    app->Frame()->DocumentChanged();
+    EXPECT_EQ(doc.title, "conf.ri8");
+    doc.neverSaved = false;
+    doc.modified = true;
+    ASSERT_TRUE(app->Frame()->OnFileSave());
+    EXPECT_EQ(QDir(workDir.path()).entryList(QDir::Files), (QStringList{"conf.qel", "conf.ri8"}));
+}
+
+TEST_F(FileCommandLineTest, ANameOutsideTheCodePageShowsAsItIs) {
+    const QString name = QStringLiteral(u"Città-ß-Ωmega.qel");
+    MakeConfigFile(name, 0, 1);
+    auto app = Start({WorkPath(QStringLiteral(u"Città-ß-Ωmega"))});
+    ASSERT_TRUE(app);
+    EXPECT_EQ(app->Frame()->windowTitle(), name + " - KIV");
+    app->Doc().neverSaved = false;
+    app->Doc().modified = true;
+    ASSERT_TRUE(app->Frame()->OnFileSave());
+    EXPECT_EQ(QDir(workDir.path()).entryList(QDir::Files), QStringList{name});
 }
 
 } // namespace

@@ -56,9 +56,9 @@ class KivtoolTest : public ::testing::Test {
     }
     // A dump without the members that a load takes from the computer's clock.
     static Value Stable(Value v) {
-        Value out = Value::Object();
-        for (const auto& [key, value] : v.AsObject())
-            if (key.rfind("clock", 0) != 0) out.Set(key, value);
+        Value out = Value::object();
+        for (const auto& [key, value] : v.items())
+            if (key.rfind("clock", 0) != 0) out[key] = value;
         return out;
     }
 
@@ -70,24 +70,15 @@ TEST_F(KivtoolTest, NewDumpImportConvertRoundTrip) {
     Result dumped = Run("dump base.qel");
     ASSERT_EQ(dumped.status, 0) << dumped.err;
     Value config = Json(dumped.out);
-    EXPECT_EQ(config.Find("productType")->AsInt64(), 0);
-    EXPECT_EQ(config.Find("fileValid")->AsInt64(), 1);
-    EXPECT_EQ(config.Find("unitPassword")->AsString(), "6071");
+    EXPECT_EQ(config["productType"], 0);
+    EXPECT_EQ(config["fileValid"], 1);
+    EXPECT_EQ(config["unitPassword"], "6071");
 
     // Change a few members through JSON, including mailboxes and an accented text.
-    config.Set("mboxCount", Value(2));
-    Value boxes = Value::Array();
-    Value a = Value::Object();
-    a.Set("number", Value("101"));
-    a.Set("slot", Value(0));
-    Value b = Value::Object();
-    b.Set("number", Value("102"));
-    b.Set("phone", Value("0123P45"));
-    b.Set("slot", Value(1));
-    boxes.Push(a);
-    boxes.Push(b);
-    config.Set("mailboxes", boxes);
-    config.Set("faxExt", Value("Città"));
+    config["mboxCount"] = 2;
+    config["mailboxes"] = Value::array(
+        {{{"number", "101"}, {"slot", 0}}, {{"number", "102"}, {"phone", "0123P45"}, {"slot", 1}}});
+    config["faxExt"] = "Città";
     Write("edited.json", kiv::json::Write(config));
     Result imported = Run("import edited.json -o edited.qel");
     ASSERT_EQ(imported.status, 0) << imported.err;
@@ -95,11 +86,11 @@ TEST_F(KivtoolTest, NewDumpImportConvertRoundTrip) {
     Result again = Run("dump edited.qel");
     ASSERT_EQ(again.status, 0) << again.err;
     Value back = Json(again.out);
-    EXPECT_EQ(back.Find("faxExt")->AsString(), "Città");
-    EXPECT_EQ(back.Find("mailboxes")->AsArray().size(), 2u);
-    EXPECT_EQ(back.Find("mailboxes")->AsArray()[1].Find("password")->AsString(), " ");
-    EXPECT_EQ(back.Find("mailboxes")->AsArray()[1].Find("phone")->AsString(), "0123P45");
-    EXPECT_EQ(back.Find("operatorKey")->AsInt64(), 0);
+    EXPECT_EQ(back["faxExt"], "Città");
+    ASSERT_EQ(back["mailboxes"].size(), 2u);
+    EXPECT_EQ(back["mailboxes"][1]["password"], " ");
+    EXPECT_EQ(back["mailboxes"][1]["phone"], "0123P45");
+    EXPECT_EQ(back["operatorKey"], 0);
 
     // Dump then import gives back the same file, byte for byte outside the clock.
     Write("again.json", again.out);
@@ -108,7 +99,7 @@ TEST_F(KivtoolTest, NewDumpImportConvertRoundTrip) {
 
     // Two mailboxes fit a "RZ 2 Mbx" file; the converted file loads as that type.
     ASSERT_EQ(Run("convert edited.qel -o small.ri2").status, 0);
-    EXPECT_EQ(Json(Run("dump small.ri2").out).Find("productType")->AsInt64(), 3);
+    EXPECT_EQ(Json(Run("dump small.ri2").out)["productType"], 3);
 }
 
 TEST_F(KivtoolTest, RefusedAndBrokenFiles) {
@@ -117,10 +108,9 @@ TEST_F(KivtoolTest, RefusedAndBrokenFiles) {
     Result refused = Run("dump a.txt");
     EXPECT_EQ(refused.status, 2);
     Value v = Json(refused.out);
-    EXPECT_EQ(v.Find("fileValid")->AsInt64(), 0);
-    ASSERT_EQ(v.Find("loadMessages")->AsArray().size(), 1u);
-    EXPECT_EQ(v.Find("loadMessages")->AsArray()[0].AsString(),
-              "Il file selezionato non è compatibile con l'unità");
+    EXPECT_EQ(v["fileValid"], 0);
+    ASSERT_EQ(v["loadMessages"].size(), 1u);
+    EXPECT_EQ(v["loadMessages"][0], "Il file selezionato non è compatibile con l'unità");
     EXPECT_NE(refused.err.find("compatibile"), std::string::npos);
 
     // An older (shorter) file loads with the warning.
@@ -128,7 +118,7 @@ TEST_F(KivtoolTest, RefusedAndBrokenFiles) {
     Write("short.qel", full.substr(0, full.size() / 2));
     Result older = Run("dump short.qel");
     EXPECT_EQ(older.status, 0);
-    EXPECT_EQ(Json(older.out).Find("loadMessages")->AsArray()[0].AsString(),
+    EXPECT_EQ(Json(older.out)["loadMessages"][0],
               "Questo file è stato creato con una versione precedente, ci potrebbero essere dati "
               "mancanti !");
 
@@ -144,8 +134,33 @@ TEST_F(KivtoolTest, ImportRefusesWithTheKeyName) {
     EXPECT_NE(r.err.find("ledMode: value 7 outside 0-1"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(dir_ / "x.qel"));
 
+    // Texts the unit cannot take as codes, named by their members.
+    Write("codes.json", R"({"lineSeizeCode": "12345"})");
+    Result codes = Run("import codes.json -o x.qel");
+    EXPECT_EQ(codes.status, 1);
+    EXPECT_NE(codes.err.find("codes.json: lineSeizeCode: cannot be coded for the unit: at most 4 "
+                             "dial codes"),
+              std::string::npos)
+        << codes.err;
+    Write("phone.json", R"({"mailboxes": [{"number": "101"}, {"number": "102", "phone": "12&"}]})");
+    Result phone = Run("import phone.json -o x.qel");
+    EXPECT_EQ(phone.status, 1);
+    EXPECT_NE(phone.err.find("mailboxes[1].phone: cannot be coded"), std::string::npos)
+        << phone.err;
+    EXPECT_FALSE(fs::exists(dir_ / "x.qel"));
+
+    // Faults of the JSON text are placed by line and column, a repeated key included.
     Write("syntax.json", "{\"operatorKey\": 3,,}");
-    EXPECT_EQ(Run("import syntax.json -o x.qel").status, 1);
+    Result syntax = Run("import syntax.json -o x.qel");
+    EXPECT_EQ(syntax.status, 1);
+    EXPECT_NE(syntax.err.find("syntax.json: line 1, column 19: "), std::string::npos) << syntax.err;
+    Write("twice.json", "{\"operatorKey\": 3,\n \"operatorKey\": 4}");
+    Result twice = Run("import twice.json -o x.qel");
+    EXPECT_EQ(twice.status, 1);
+    EXPECT_NE(twice.err.find("twice.json: line 2, column 2: duplicate key \"operatorKey\""),
+              std::string::npos)
+        << twice.err;
+    EXPECT_FALSE(fs::exists(dir_ / "x.qel"));
 
     Write("many.json", R"({"mailboxes": [{"number": "1"}, {"number": "2"}, {"number": "3"}]})");
     Result tooMany = Run("import many.json -o x.ri2");
@@ -158,7 +173,7 @@ TEST_F(KivtoolTest, DefaultsComeFromTheStartFolderFirst) {
     // No default file here: the installed one beside kivtool is used.
     Result installed = Run("dump --default 2");
     EXPECT_EQ(installed.status, 0) << installed.err;
-    EXPECT_EQ(Json(installed.out).Find("productType")->AsInt64(), 2);
+    EXPECT_EQ(Json(installed.out)["productType"], 2);
 
     // A default file in the start folder wins; one with too many mailboxes is refused.
     ASSERT_EQ(Run("new --type 0 -o big.qel").status, 0);
@@ -168,9 +183,8 @@ TEST_F(KivtoolTest, DefaultsComeFromTheStartFolderFirst) {
     Result refused = Run("dump --default 3");
     EXPECT_EQ(refused.status, 2);
     Value v = Json(refused.out);
-    EXPECT_EQ(v.Find("mboxCount")->AsInt64(), 0);
-    EXPECT_EQ(v.Find("loadMessages")->AsArray()[0].AsString(),
-              "Il file selezionato non è compatibile con l'unità");
+    EXPECT_EQ(v["mboxCount"], 0);
+    EXPECT_EQ(v["loadMessages"][0], "Il file selezionato non è compatibile con l'unità");
 
     EXPECT_EQ(Run("new --type 2 -o wrong.qel").status, 1);
     EXPECT_EQ(Run("dump --default 7").status, 1);

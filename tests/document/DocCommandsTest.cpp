@@ -6,11 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,6 +39,20 @@ struct CommandsTest : ::testing::Test {
     void Write(const std::string& name, const std::string& bytes) const {
         std::ofstream(dir / name, std::ios::binary) << bytes;
     }
+    ino_t Inode(const std::string& name) const {
+        struct stat st {};
+        return ::stat(Path(name).c_str(), &st) == 0 ? st.st_ino : 0;
+    }
+    fs::perms Mode(const std::string& name) const {
+        return fs::status(dir / name).permissions() & fs::perms::all;
+    }
+    std::vector<std::string> Files(const fs::path& folder) const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     fs::path dir;
     CQelDoc doc;
@@ -47,6 +63,9 @@ TEST_F(CommandsTest, NamesAndFilters) {
     EXPECT_EQ(WithDefaultExtension("conf"), "conf.qel");
     EXPECT_EQ(WithDefaultExtension("/a.b/conf"), "/a.b/conf.qel");
     EXPECT_EQ(WithDefaultExtension("conf.ri2"), "conf.ri2");
+    EXPECT_EQ(WithDefaultExtension("conf", 2), "conf.ri8");
+    EXPECT_EQ(WithDefaultExtension("/a.b/conf", 3), "/a.b/conf.ri2");
+    EXPECT_EQ(WithDefaultExtension("conf.qel", 1), "conf.qel");
     EXPECT_EQ(FileDialogFilter(2), "Files QEL (qel)(*.ri8)");
     EXPECT_EQ(FileDialogPattern(3), "*.ri2");
     EXPECT_EQ(SaveAsInitialName("Untitled", 1), "Untitled.dax");
@@ -86,6 +105,49 @@ TEST_F(CommandsTest, OpenTakesTheTypeFromTheFileNotTheChoice) {
     EXPECT_FALSE(OpenConfiguration(doc, Path("missing.qel"), sink));
     EXPECT_EQ(sink.Texts(), std::vector<std::string>{texts::kCannotOpenInput});
     EXPECT_EQ(doc.title, "x.qel");
+}
+
+TEST_F(CommandsTest, OpenAppliesTheChosenTypeOnlyToAFileItReads) {
+    doc.mboxCount = 50;
+    doc.readFromUnit = 1;
+    doc.title = "big.qel";
+    // "RZ 2 Mbx" chosen, but the file cannot be read: nothing changes.
+    EXPECT_FALSE(OpenConfiguration(doc, Path("absent.ri2"), sink, 3));
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{texts::kCannotOpenInput});
+    EXPECT_EQ(doc.productType, 0);
+    EXPECT_EQ(doc.slotLimit, 129);
+    EXPECT_EQ(doc.readFromUnit, 1);
+    EXPECT_EQ(doc.mboxCount, 50);
+    EXPECT_EQ(doc.title, "big.qel");
+
+    // A file that is read takes the choice, and a foreign extension keeps it.
+    CQelDoc source;
+    Write("copy.txt", StoreConfiguration(source));
+    RecordingSink refused;
+    EXPECT_FALSE(OpenConfiguration(doc, Path("copy.txt"), refused, 2));
+    EXPECT_EQ(refused.Texts(), std::vector<std::string>{texts::kFileIncompatible});
+    EXPECT_EQ(doc.productType, 2);
+    EXPECT_EQ(doc.readFromUnit, 0);
+}
+
+TEST_F(CommandsTest, SaveAsWithABareNameTakesTheExtensionOfTheProductType) {
+    doc.SetProductType(2);
+    doc.mboxCount = 8;
+    for (int i = 0; i < 8; ++i)
+        doc.mailboxes[i].number = std::to_string(200 + i);
+    const auto written = SaveConfigurationAs(doc, Path("conf"), sink);
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(*written, Path("conf.ri8"));
+    EXPECT_EQ(doc.title, "conf.ri8");
+    EXPECT_EQ(Files(dir), std::vector<std::string>{"conf.ri8"});
+    // The next save goes to the same file, which reopens as the same type.
+    doc.neverSaved = false;
+    EXPECT_EQ(SaveTarget(doc), Path("conf.ri8"));
+    CQelDoc reopened;
+    EXPECT_TRUE(OpenConfiguration(reopened, Path("conf.ri8"), sink));
+    EXPECT_EQ(reopened.productType, 2);
+    EXPECT_EQ(reopened.mboxCount, 8);
+    EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST_F(CommandsTest, FirstSaveAsksForANameEvenOnce) {
@@ -136,6 +198,102 @@ TEST_F(CommandsTest, SaveFailingHalfWayKeepsThePreviousFile) {
     EXPECT_EQ(Read("keep.qel"), "previous contents");
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(CommandsTest, SaveThroughALinkReplacesTheFileItNamesAndKeepsItsMode) {
+    fs::create_directories(dir / "real");
+    Write("real/site.qel", "previous contents");
+    fs::permissions(dir / "real/site.qel", fs::perms(0604));
+    fs::create_symlink("real/site.qel", dir / "site.qel");   // relative
+    fs::create_symlink(dir / "site.qel", dir / "again.qel"); // absolute, to a link
+    ASSERT_TRUE(WriteFileReplacing(Path("again.qel"), "new"));
+    EXPECT_TRUE(fs::is_symlink(dir / "again.qel"));
+    EXPECT_TRUE(fs::is_symlink(dir / "site.qel"));
+    EXPECT_EQ(Read("real/site.qel"), "new");
+    EXPECT_EQ(Mode("real/site.qel"), fs::perms(0604));
+
+    // A link to a file not there yet makes that file.
+    fs::create_symlink("real/fresh.qel", dir / "fresh.qel");
+    ASSERT_TRUE(WriteFileReplacing(Path("fresh.qel"), "fresh"));
+    EXPECT_TRUE(fs::is_symlink(dir / "fresh.qel"));
+    EXPECT_EQ(Read("real/fresh.qel"), "fresh");
+
+    // Links in a loop name no file.
+    fs::create_symlink("loop2", dir / "loop1");
+    fs::create_symlink("loop1", dir / "loop2");
+    EXPECT_FALSE(WriteFileReplacing(Path("loop1"), "x"));
+    EXPECT_EQ((std::vector<std::string>{"fresh.qel", "site.qel"}), Files(dir / "real"));
+    EXPECT_EQ(
+        (std::vector<std::string>{"again.qel", "fresh.qel", "loop1", "loop2", "real", "site.qel"}),
+        Files(dir));
+}
+
+TEST_F(CommandsTest, AFolderWithoutRoomForANewFileGetsTheFileRewrittenInPlace) {
+    // The probe stands in for a folder the process may not write in (root
+    // may write anywhere, so the modes alone cannot show it here).
+    Write("site.qel", std::string(5000, 'o'));
+    fs::permissions(dir / "site.qel", fs::perms(0640));
+    const ino_t inode = Inode("site.qel");
+    ASSERT_TRUE(WriteFileReplacing(Path("site.qel"), "short", WriteProbe{std::nullopt, false}));
+    EXPECT_EQ(Read("site.qel"), "short");
+    EXPECT_EQ(Inode("site.qel"), inode) << "the same file, not a replacement";
+    EXPECT_EQ(Mode("site.qel"), fs::perms(0640));
+    // With no file to rewrite there is nothing to do.
+    EXPECT_FALSE(WriteFileReplacing(Path("absent.qel"), "x", WriteProbe{std::nullopt, false}));
+    EXPECT_EQ(Files(dir), std::vector<std::string>{"site.qel"});
+
+    // A file that may not be written is left alone, whatever the folder.
+    EXPECT_FALSE(WriteFileReplacing(Path("site.qel"), "other", WriteProbe{false, std::nullopt}));
+    EXPECT_FALSE(WriteFileReplacing(Path("site.qel"), "other", WriteProbe{false, false}));
+    EXPECT_EQ(Read("site.qel"), "short");
+
+    // Through the save command the refusal is the usual message.
+    doc.modified = true;
+    fs::permissions(dir / "site.qel", fs::perms(0444));
+    if (::geteuid() != 0) {
+        EXPECT_FALSE(SaveConfiguration(doc, Path("site.qel"), false, sink));
+        EXPECT_EQ(sink.Texts(), std::vector<std::string>{texts::kCannotOpenOutput});
+        EXPECT_TRUE(doc.modified);
+        EXPECT_EQ(Read("site.qel"), "short");
+    }
+}
+
+TEST_F(CommandsTest, AReadOnlyFolderWithAWritableFile) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "running as root, which writes in a read-only folder anyway; "
+                        "AFolderWithoutRoomForANewFileGetsTheFileRewrittenInPlace covers the "
+                        "route through its probe";
+    Write("site.qel", "previous");
+    fs::permissions(dir, fs::perms(0555));
+    const bool saved = SaveConfiguration(doc, Path("site.qel"), false, sink);
+    fs::permissions(dir, fs::perms(0755));
+    EXPECT_TRUE(saved);
+    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(Files(dir), std::vector<std::string>{"site.qel"});
+    CQelDoc reopened;
+    EXPECT_TRUE(OpenConfiguration(reopened, Path("site.qel"), sink));
+}
+
+TEST_F(CommandsTest, AnInPlaceRewriteFailingHalfWayPutsThePreviousContentsBack) {
+    const std::string previous(600, 'p');
+    Write("keep.qel", previous);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Files may not grow past 1000 bytes: the rewrite of 20000 fails after
+        // it has overwritten the old contents.
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1000, 1000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool written = WriteFileReplacing(Path("keep.qel"), std::string(20000, 'n'),
+                                                WriteProbe{std::nullopt, false});
+        _exit(written ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(Read("keep.qel"), previous);
 }
 
 TEST_F(CommandsTest, SaveIntoAFolderThatDoesNotExistFails) {

@@ -49,6 +49,37 @@ TEST(GroupEditTest, MembersWithoutAMailboxAreDroppedOnOpening) {
     EXPECT_EQ(doc->groups[4], Group({1, 2, 3})); // the fifth group is not this editor's
 }
 
+TEST(GroupEditTest, UntouchedGroupsGoBackAsStored) {
+    auto doc = std::make_unique<CQelDoc>();
+    doc->mboxCount = 3;
+    doc->mailboxes[0].number = "101";
+    doc->mailboxes[1].number = "102";
+    doc->mailboxes[2].number = "103";
+    // Repeated members, an order that is not the list's, values past the count.
+    MboxGroup repeated = Group({103, 101, 103});
+    repeated.members[3] = 777;
+    repeated.members[19] = -5;
+    MboxGroup tail = Group({102});
+    tail.members[1] = 4242;
+    doc->groups[0] = repeated;
+    doc->groups[1] = tail;
+    doc->groups[2] = tail;
+    doc->groups[3] = repeated;
+
+    CGroupEdit edit(*doc);
+    EXPECT_EQ(edit.Members(0), (Numbers{"101", "103"}));
+    // Group 2 changes and changes back: its list is as it opened.
+    EXPECT_EQ(edit.Add(2, {"101"}), "");
+    edit.Remove(2, {"101"});
+    // Group 3 changes: rebuilt from its list by the editor's rules.
+    EXPECT_EQ(edit.Add(3, {"102"}), "");
+    edit.ApplyTo(*doc);
+    EXPECT_EQ(doc->groups[0], repeated);
+    EXPECT_EQ(doc->groups[1], tail);
+    EXPECT_EQ(doc->groups[2], tail);
+    EXPECT_EQ(doc->groups[3], Group({101, 102, 103}));
+}
+
 TEST(GroupEditTest, TooManyIsRefusedAsAWholeAndDuplicatesCollapse) {
     std::array<MboxGroup, 5> groups{};
     for (int n = 100; n < 118; ++n)

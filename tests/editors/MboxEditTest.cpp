@@ -115,6 +115,34 @@ TEST(MboxEditTest, NotificationNumbers) {
     EXPECT_EQ(Outcome(CMboxEdit(stored, 3, false)), "ok");
 }
 
+TEST(MboxEditTest, NumbersLeftAsShownKeepTheirStoredText) {
+    MboxRecord stored = NewMboxTemplate();
+    stored.number = "300";
+    stored.phone = " ";
+    stored.pager = " ";
+    CMboxEdit untouched(stored, 3, false);
+    EXPECT_EQ(untouched.phone, "");
+    EXPECT_EQ(untouched.pager, "");
+    EXPECT_EQ(untouched.Result().phone, " ");
+    EXPECT_EQ(untouched.Result().pager, " ");
+    EXPECT_EQ(untouched.Result(), stored);
+
+    // Typed over: the new text; emptied, when the stored one was blank: still blank.
+    CMboxEdit typed(stored, 3, false);
+    typed.SetAllowed(true);
+    typed.phone = "0612";
+    typed.pager = "x";
+    typed.pager.clear();
+    const MboxRecord result = typed.Result();
+    EXPECT_EQ(result.phone, "0612");
+    EXPECT_EQ(result.pager, " ");
+
+    stored.phone = "0612";
+    CMboxEdit emptied(stored, 3, false);
+    emptied.phone.clear();
+    EXPECT_EQ(emptied.Result().phone, "");
+}
+
 TEST(MboxEditTest, PasswordCanOnlyBeResetToTheDefault) {
     MboxRecord stored = NewMboxTemplate();
     stored.number = "300";

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <set>
@@ -187,13 +188,15 @@ TEST_F(Transfer, FailedReadLeavesTheDocumentAlone) {
     };
     CSimConfig badFirst = UnitWith({"101"}), badSecond = UnitWith({"101"}),
                oneByte = UnitWith({"101"}), longer = UnitWith({"101"}), silent = UnitWith({"101"}),
-               tooMany = UnitWith({"1", "2", "3"});
+               tooMany = UnitWith({"1", "2", "3"}),
+               tooManyOf8 = UnitWith({"11", "12", "13", "14", "15", "16", "17", "18", "19"});
     badFirst.badChecksumSection = 1;
     badSecond.badChecksumSection = 2;
     oneByte.mailboxSectionLength = 1;
     longer.mailboxSectionLength = 7 + 233 + 2 + 1 + 4 * 21 + 8 + 1;
     silent.faults = {{SimFault::Kind::Silence, 'C', 0, -1}};
-    tooMany.productCode = 18; // a 2-mailbox unit holding three
+    tooMany.productCode = 18;    // a 2-mailbox unit holding three
+    tooManyOf8.productCode = 17; // an 8-mailbox unit holding nine
     const std::string tooShort = "La lunghezza dei dati letti \xE8 troppo breve: ";
     Case cases[] = {
         {"checksum 1", badFirst, "Errore di Check Sum"},
@@ -201,12 +204,15 @@ TEST_F(Transfer, FailedReadLeavesTheDocumentAlone) {
         {"section of one byte", oneByte, tooShort},
         {"bytes after the counters", longer, tooShort},
         {"no mailbox section", silent, "Time-out Comunicazione"},
-        {"more mailboxes than the product holds", tooMany, tooShort},
+        {"more mailboxes than the product holds", tooMany,
+         "Non si possono definire pi\xF9 di 2 Caselle Vocali"},
+        {"nine mailboxes in an 8-mailbox unit", tooManyOf8,
+         "Non si possono definire pi\xF9 di 8 Caselle Vocali"},
     };
     for (auto& c : cases) {
         SCOPED_TRACE(c.name);
         Start(c.config);
-        CQelDoc doc = Doc(c.config.productCode == 18 ? 3 : 0);
+        CQelDoc doc = Doc(c.config.productCode == 18 ? 3 : c.config.productCode == 17 ? 2 : 0);
         AddMailbox(doc, "555", 0);
         doc.operatorKey = 7;
         const std::string before = Stored(doc);
@@ -314,6 +320,58 @@ TEST_F(Transfer, LanguagesTheUnitLacksAreRefused) {
         EXPECT_EQ(Count("E$$S"), 0u);
         EXPECT_EQ(doc.readFromUnit, 0);
     }
+}
+
+TEST_F(Transfer, TextsTheUnitCannotTakeStopTheSendBeforeAnythingMoves) {
+    struct Case {
+        const char* name;
+        void (*set)(CQelDoc&);
+        std::string message;
+    } cases[] = {
+        {"five codes in a four-code field", [](CQelDoc& d) { d.lineSeizeCode = "12345"; },
+         "Errore inserimento: Codice Impegno Linea Esterna"},
+        {"a dial string with $", [](CQelDoc& d) { d.dialStrings[4] = "0$"; },
+         "Errore inserimento: Stringa da comporre (N. 4)"},
+        {"a telephone number with @", [](CQelDoc& d) { d.mailboxes[0].phone = "0@1"; },
+         "Errore inserimento: Telefono (Casella 101)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start(UnitWith({"101"}));
+        CQelDoc doc = Doc();
+        AddMailbox(doc, "101");
+        c.set(doc);
+        EXPECT_EQ(Send(doc), TransferEnd::Failed);
+        ASSERT_EQ(sink.Texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(sink.messages[0].icon, MsgIcon::Warning);
+        EXPECT_TRUE(prompt.presets.empty()); // not even the password was asked
+        std::this_thread::sleep_for(milliseconds(50));
+        EXPECT_TRUE(Log().empty());
+        EXPECT_EQ(doc.readFromUnit, 0);
+    }
+
+    // kivtool: exit status 1, the member named.
+    std::string folder = (fs::temp_directory_path() / "kiv_transfer_uncodable_XXXXXX").string();
+    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+    const fs::path dir = folder;
+    CQelDoc doc = Doc();
+    AddMailbox(doc, "101");
+    doc.dialStrings[2] = "9$";
+    const std::string file = (dir / "bad.qel").string();
+    RecordingSink saveSink;
+    ASSERT_TRUE(SaveConfiguration(doc, file, false, saveSink));
+    ::testing::internal::CaptureStderr();
+    const int status = RunSendCommand(
+        {file, "--device", server->SlavePath(), "--password", "1234", "--timeout", "2"},
+        context.timing);
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(err, "Errore inserimento: Stringa da comporre (N. 2)\n"
+                   "kivtool send: dialStrings[2]: cannot be coded for the unit: at most 20 dial "
+                   "codes (0-9 * # A-D X P & @ ! Q)\n");
+    std::this_thread::sleep_for(milliseconds(50));
+    EXPECT_TRUE(Log().empty());
+    fs::remove_all(dir);
 }
 
 TEST_F(Transfer, SameMailboxesNeitherAskNorDelete) {
@@ -586,9 +644,9 @@ TEST_F(Transfer, SendThenReadGivesTheConfigurationBack) {
     EXPECT_EQ(Read(back), TransferEnd::Completed);
     const json::Value a = ConfigurationToJson(sent, {});
     const json::Value b = ConfigurationToJson(back, {});
-    for (const auto& [key, value] : a.AsObject()) {
+    for (const auto& [key, value] : a.items()) {
         if (kNotCarried.count(key)) continue;
-        const json::Value* other = b.Find(key);
+        const json::Value* other = json::Find(b, key);
         ASSERT_NE(other, nullptr) << key;
         EXPECT_EQ(json::Write(value, 0), json::Write(*other, 0)) << key;
     }
