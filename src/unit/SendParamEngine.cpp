@@ -99,7 +99,7 @@ TransferEnd CSendParamEngine::Send() {
     // password is asked, so that nothing goes on the line.
     uncodable_ = FindUncodableText(config_);
     if (uncodable_) {
-        messages_.Show(std::string(texts::inputError) + ": " + uncodable_->Caption(),
+        messages_.Show(std::string(texts::kInputError) + ": " + uncodable_->Caption(),
                        MsgIcon::Warning);
         return TransferEnd::Failed;
     }
