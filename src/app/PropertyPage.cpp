@@ -2,8 +2,8 @@
 
 #include "app/PropertySheet.h"
 #include "app/QtText.h"
-#include "app/Texts.h"
 #include "document/MessageSink.h"
+#include "document/Texts.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -43,7 +43,7 @@ CShellDialogs& CPropertyPage::Dialogs() const {
 }
 
 bool CPropertyPage::FailField(QWidget* field) {
-    return FailField(field, ui::Ui(ui::kInputError));
+    return FailField(field, ToQString(texts::kInputError));
 }
 
 bool CPropertyPage::FailField(QWidget* field, const QString& message) {

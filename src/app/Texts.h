@@ -15,7 +15,6 @@ inline QString Ui(const char* utf8) {
 inline constexpr const char* kAppName = "KIV";
 inline constexpr const char* kAboutVersion = "KIV Version 7.01.00";
 inline constexpr const char* kIdlePrompt = "Per l'Aiuto, premere F1";
-inline constexpr const char* kInputError = "Errore inserimento";
 inline constexpr const char* kNoHelpPage =
     "Per questa finestra non è ancora disponibile una pagina di aiuto.";
 inline constexpr const char* kMonitorNotFound =

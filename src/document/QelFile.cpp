@@ -2,6 +2,7 @@
 
 #include "document/Archive.h"
 #include "document/FileLayout.h"
+#include "document/PageOps.h"
 #include "document/ProductType.h"
 #include "document/Texts.h"
 
@@ -149,7 +150,7 @@ void FileReader::Gate(FileGate gate) {
         if (mode_ == LoadMode::Default) {
             for (auto& page : doc_.pages)
                 for (auto& key : page)
-                    if (key.op == 0) {
+                    if (key.op == kPageOpNotUsed) {
                         key.target = {};
                         key.targetInfo = 0;
                     }

@@ -1,7 +1,11 @@
 #pragma once
-// Texts the document layer shows, in code page 1252.
+// Texts the document layer shows, in code page 1252, and the messages that
+// every part of the program shares.
 
 namespace kiv::texts {
+
+// The refusal of a field that does not hold an acceptable value.
+inline constexpr const char* kInputError = "Errore inserimento";
 
 inline constexpr const char* kFileIncompatible =
     "Il file selezionato non \xE8 compatibile con l'unit\xE0";

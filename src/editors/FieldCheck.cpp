@@ -28,6 +28,64 @@ bool IsAllDigits(std::string_view text) {
     return true;
 }
 
+bool OnlyChars(std::string_view text, std::string_view allowed) {
+    return text.find_first_not_of(allowed) == std::string_view::npos;
+}
+
+bool OnlyChars(std::string_view text, std::string_view allowed, std::size_t maxLength) {
+    return text.size() <= maxLength && OnlyChars(text, allowed);
+}
+
+std::optional<int> FieldNumber(std::string_view text, EmptyField empty) {
+    if (text.empty()) return empty == EmptyField::ReadsZero ? std::optional<int>(0) : std::nullopt;
+    if (!IsAllDigits(text)) return std::nullopt;
+    return LeadingNumber(text);
+}
+
+bool IsNumberIn(std::string_view text, int lo, int hi, EmptyField empty) {
+    const auto value = FieldNumber(text, empty);
+    return value && *value >= lo && *value <= hi;
+}
+
+bool IsMultipleIn(std::string_view text, int lo, int hi, int step, EmptyField empty) {
+    const auto value = FieldNumber(text, empty);
+    return value && *value >= lo && *value <= hi && step > 0 && *value % step == 0;
+}
+
+bool IsInBandCode(std::string_view code, int extDigits) {
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto isDtmf = [](char c) {
+        return std::string_view(chars::kDtmf).find(c) != std::string_view::npos;
+    };
+    std::size_t i = 0;
+    while (i < code.size()) {
+        const char c = code[i];
+        if (isDtmf(c)) {
+            ++i;
+        } else if (c == 'I' || c == 'i') {
+            if (code.size() - i < 3 || !isDigit(code[i + 1]) || !isDigit(code[i + 2]) ||
+                (code[i + 1] == '0' && code[i + 2] == '0'))
+                return false;
+            i += 3;
+        } else if (c == 'J' || c == 'j') {
+            if (code.size() - i < 2 || !isDtmf(code[i + 1])) return false;
+            i += 2;
+        } else if (c == 'S' || c == 's') {
+            ++i;
+        } else if (c == 'T' || c == 't') {
+            std::size_t run = 0;
+            while (i < code.size() && (code[i] == 'T' || code[i] == 't')) {
+                ++run;
+                ++i;
+            }
+            if (static_cast<int>(run) != extDigits) return false;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 int LowestNumber(int digits) {
     if (digits < 1 || digits > 9) return 1;
     int v = 1;

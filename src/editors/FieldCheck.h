@@ -2,8 +2,10 @@
 // The one way an editor check fails: the field that is wrong and the message
 // to show. A Qt page maps the field to its widget, puts the caret there with
 // the text selected and shows the message; the core never touches a widget.
-// Also the small number rules the editors share.
+// Also the small text and number rules the editors share, and the character
+// sets their fields accept.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +28,54 @@ int LeadingNumber(std::string_view text);
 
 // True when the text is not empty and holds only the digits 0-9.
 bool IsAllDigits(std::string_view text);
+
+// True when every character of the text is in `allowed` (an empty text
+// passes); with `maxLength`, also when it is no longer than that.
+bool OnlyChars(std::string_view text, std::string_view allowed);
+bool OnlyChars(std::string_view text, std::string_view allowed, std::size_t maxLength);
+
+// What an emptied numeric field means: some fields refuse it, others read it
+// as 0 and check that.
+enum class EmptyField { Fails, ReadsZero };
+
+// The value of a numeric field of digits only; none when a character is not a
+// digit, or the field is empty and `empty` is Fails. A value too large for an
+// int saturates, so it fails every range.
+std::optional<int> FieldNumber(std::string_view text, EmptyField empty = EmptyField::Fails);
+// A numeric field whose value lies in lo..hi.
+bool IsNumberIn(std::string_view text, int lo, int hi, EmptyField empty = EmptyField::Fails);
+// A numeric field whose value lies in lo..hi and is a multiple of `step`
+// (the millisecond times go in steps of 20).
+bool IsMultipleIn(std::string_view text, int lo, int hi, int step = 20,
+                  EmptyField empty = EmptyField::Fails);
+
+// The characters each kind of field accepts.
+namespace chars {
+inline constexpr const char* kDigits = "1234567890";
+// DTMF digits: the PBX's in-band signals, the disconnect code.
+inline constexpr const char* kDtmf = "1234567890AaBbCcDd*#";
+// An extension a page key or an in-band event transfers to.
+inline constexpr const char* kExtension = "1234567890PpAaBbCcDd*#";
+// The strings "Compone una Stringa" dials.
+inline constexpr const char* kDialString = "1234567890PpAaBbCcDd*#&@";
+// Transfer and recall codes.
+inline constexpr const char* kTransferCode = "1234567890PpXxAaBbCcDd*#&@";
+// The codes that switch the message lamps.
+inline constexpr const char* kLedCode = "1234567890PpXxAaBbCcDd*#&@!";
+// The code that seizes an outside line.
+inline constexpr const char* kLineSeize = "1234567890*#ABCDp";
+// A mailbox's notification telephone and pager numbers.
+inline constexpr const char* kPhone = "1234567890PpAaBbCcDd*#Qq";
+inline constexpr const char* kPager = "1234567890PpXxAaBbCcDd*#$Qq";
+// The letters of an in-band code besides its DTMF digits: I and two digits,
+// J and one DTMF digit, S, and a run of T as long as an extension number.
+inline constexpr const char* kInBandLetters = "IiJjSsTt";
+} // namespace chars
+
+// An in-band code as the PBX sends it: empty, or DTMF digits, "I" with two
+// digits not both 0, "J" with one DTMF digit, "S", and runs of "T" exactly
+// `extDigits` long (either case for every letter).
+bool IsInBandCode(std::string_view code, int extDigits);
 
 // Smallest and largest mailbox / extension number with `digits` digits
 // (10-99, 100-999, 1000-9999). A digit count outside 1-9 has no valid numbers.

@@ -15,17 +15,13 @@ std::string Shown(const std::string& text) {
     return text.find_first_not_of(' ') == std::string::npos ? std::string() : text;
 }
 
-bool OnlyChars(std::string_view text, std::string_view allowed) {
-    return text.find_first_not_of(allowed) == std::string_view::npos;
-}
-
 FieldCheck<MboxField> CheckNotifyNumber(MboxField field, const std::string& number, bool enabled,
-                                        bool allowed, std::string_view chars,
+                                        bool allowed, std::string_view accepted,
                                         std::size_t maxLength) {
     using E = FieldError<MboxField>;
     if (enabled && number.empty()) return E{field, texts::kNumberRequired};
     if (!allowed && !number.empty()) return E{field, texts::kInputError};
-    if (!OnlyChars(number, chars) || number.size() > maxLength) return E{field, texts::kInputError};
+    if (!OnlyChars(number, accepted, maxLength)) return E{field, texts::kInputError};
     return std::nullopt;
 }
 
@@ -85,10 +81,10 @@ FieldCheck<MboxField> CMboxEdit::Check() const {
         if (localNotify != 0) return E{MboxField::LocalNotify, texts::kVirtualNoLocalNotify};
         if (!dnd) return E{MboxField::Dnd, texts::kVirtualMustBeDnd};
     }
-    if (auto failed = CheckNotifyNumber(MboxField::Phone, phone, phoneEnabled, allowed, kPhoneChars,
-                                        kPhoneMaxLength))
+    if (auto failed = CheckNotifyNumber(MboxField::Phone, phone, phoneEnabled, allowed,
+                                        chars::kPhone, kPhoneMaxLength))
         return failed;
-    return CheckNotifyNumber(MboxField::Pager, pager, pagerEnabled, allowed, kPagerChars,
+    return CheckNotifyNumber(MboxField::Pager, pager, pagerEnabled, allowed, chars::kPager,
                              kPagerMaxLength);
 }
 

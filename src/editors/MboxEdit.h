@@ -27,8 +27,6 @@ enum class MboxField {
     TimeStamp,
 };
 
-inline constexpr const char* kPhoneChars = "1234567890PpAaBbCcDd*#Qq";
-inline constexpr const char* kPagerChars = "1234567890PpXxAaBbCcDd*#$Qq";
 inline constexpr int kMboxNumberMaxLength = 4;
 inline constexpr int kPhoneMaxLength = 20;
 inline constexpr int kPagerMaxLength = 40;

@@ -1,6 +1,7 @@
 #include "editors/MboxList.h"
 
 #include "document/QelDoc.h"
+#include "document/ValueNames.h"
 #include "editors/Texts.h"
 
 #include <algorithm>
@@ -66,30 +67,19 @@ int DefaultColumnWidth(int column, int listWidth) {
     return listWidth * c.widthNum / c.widthDen;
 }
 
-namespace {
-
-const char* YesNo(int value) {
-    return value ? texts::kYes : texts::kNo;
-}
-
-template <std::size_t N> const char* Pick(const char* const (&names)[N], int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < N ? names[index] : "";
-}
-
-} // namespace
-
 std::string MboxCellText(const MboxRecord& r, int column) {
+    using names::YesNo;
     switch (column) {
     case 0:
         return r.number;
     case 1:
-        return r.type == 1 ? texts::kTypeVirtualShort : texts::kTypeRealShort;
+        return names::kMboxType[r.type == 1 ? 1 : 0];
     case 2:
         return YesNo(r.announcer);
     case 3:
         return r.password == kDefaultMboxPassword ? r.password : texts::kHiddenPassword;
     case 4:
-        return Pick(texts::kLocalNotify, r.localNotify);
+        return names::Name(names::kLocalNotify, r.localNotify);
     case 5:
         return YesNo(r.allowed);
     case 6:
@@ -105,7 +95,7 @@ std::string MboxCellText(const MboxRecord& r, int column) {
     case 11:
         return YesNo(r.timeStamp);
     case 12:
-        return Pick(texts::kLanguageColumn, r.language);
+        return names::Name(names::kLanguage, r.language);
     default:
         return {};
     }
@@ -334,7 +324,7 @@ void CMboxList::Refresh() {
 }
 
 std::vector<std::string> CMboxList::SupervisorChoices() const {
-    std::vector<std::string> choices{texts::kNone};
+    std::vector<std::string> choices{names::kNoMailbox};
     for (int i = 0; i < mboxCount; ++i)
         choices.push_back(Record(i).number);
     return choices;
@@ -347,8 +337,8 @@ int CMboxList::SupervisorIndex() const {
 }
 
 void CMboxList::SelectSupervisor(int index) {
-    supervisorMbox =
-        index >= 1 && index <= mboxCount ? Record(index - 1).number : std::string(texts::kNone);
+    supervisorMbox = index >= 1 && index <= mboxCount ? Record(index - 1).number
+                                                      : std::string(names::kNoMailbox);
 }
 
 FieldCheck<int> CMboxList::Leave() {

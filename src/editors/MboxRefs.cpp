@@ -1,19 +1,39 @@
 #include "editors/MboxRefs.h"
 
+#include "document/QelDoc.h"
 #include "editors/FieldCheck.h"
 #include "editors/Texts.h"
 
+#include <algorithm>
+
 namespace kiv::editors {
 
-int PageNumber(int pageIndex) {
-    if (pageIndex >= 33) return pageIndex + 8;
-    if (pageIndex >= 27) return pageIndex + 4;
-    return pageIndex;
+std::span<const MboxRecord> MailboxesInUse(const CQelDoc& doc) {
+    const auto count = static_cast<std::size_t>(
+        std::clamp<int>(doc.mboxCount, 0, static_cast<int>(doc.mailboxes.size())));
+    return std::span<const MboxRecord>(doc.mailboxes).first(count);
+}
+
+std::optional<std::string> NumberOfSlot(std::span<const MboxRecord> mailboxes, std::uint8_t slot,
+                                        int slotLimit) {
+    if (slot >= slotLimit) return std::nullopt;
+    for (const MboxRecord& m : mailboxes)
+        if (m.slot == slot) return m.number;
+    return std::nullopt;
+}
+
+std::optional<std::uint8_t> SlotOfNumber(std::span<const MboxRecord> mailboxes,
+                                         std::string_view typed, int extDigits) {
+    if (static_cast<int>(typed.size()) != extDigits || !IsAllDigits(typed)) return std::nullopt;
+    const int value = LeadingNumber(typed);
+    for (const MboxRecord& m : mailboxes)
+        if (IsAllDigits(m.number) && LeadingNumber(m.number) == value) return m.slot;
+    return std::nullopt;
 }
 
 namespace {
 bool RoutesTo(const PageEntry& row, std::uint8_t slot) {
-    return row.op == kPageOpToMbox && row.target[0] == slot;
+    return row.op == kPageOpToMailbox && row.target[0] == slot;
 }
 } // namespace
 
@@ -27,7 +47,7 @@ int FindPageUsingSlot(const PageTable& pages, int operatorKey, std::uint8_t slot
 
 bool InBandUsesSlot(const InBandTable& inBand, std::uint8_t slot) {
     for (const auto& e : inBand)
-        if (e.operation == kInBandOpToMbox && e.target[0] == slot) return true;
+        if (e.operation == kInBandOpToMailbox && e.target[0] == slot) return true;
     return false;
 }
 
@@ -42,13 +62,13 @@ std::string SlotInUseMessage(const PageTable& pages, const InBandTable& inBand, 
 void RewritePageRefs(PageTable& pages, int operatorKey, const CSlotMap& map) {
     for (auto& page : pages)
         for (std::size_t k = 0; k < page.size(); ++k)
-            if (static_cast<int>(k) != operatorKey && page[k].op == kPageOpToMbox)
+            if (static_cast<int>(k) != operatorKey && page[k].op == kPageOpToMailbox)
                 page[k].target[0] = map.Map(page[k].target[0]);
 }
 
 void RewriteInBandRefs(InBandTable& inBand, const CSlotMap& map) {
     for (auto& e : inBand)
-        if (e.operation == kInBandOpToMbox) e.target[0] = map.Map(e.target[0]);
+        if (e.operation == kInBandOpToMailbox) e.target[0] = map.Map(e.target[0]);
 }
 
 } // namespace kiv::editors

@@ -19,10 +19,7 @@ std::string CSysParEdit::OnRecordTimeChanged(std::string_view text) {
 }
 
 FieldCheck<SysParField> CSysParEdit::Check() const {
-    if (!IsAllDigits(recordTime)) // also refuses an empty field
-        return FieldError<SysParField>{SysParField::MaxRecordTime, texts::kInputError};
-    const int minutes = LeadingNumber(recordTime);
-    if (minutes < kMinRecordTime || minutes > kMaxRecordTime)
+    if (!IsNumberIn(recordTime, kMinRecordTime, kMaxRecordTime))
         return FieldError<SysParField>{SysParField::MaxRecordTime, texts::kInputError};
     return std::nullopt;
 }

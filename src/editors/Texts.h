@@ -1,13 +1,14 @@
 #pragma once
-// Texts of the mailbox, group and parameter editors, in code page 1252.
+// Texts of the mailbox, group and parameter editors, in code page 1252. The
+// names of coded values are the model's (document/ValueNames.h); the messages
+// every part of the program shows are in document/Texts.h.
+
+#include "document/Texts.h"
 
 namespace kiv::editors::texts {
 
 // --- Shared ------------------------------------------------------------------
-inline constexpr const char* kInputError = "Errore inserimento";
-inline constexpr const char* kNone = "Nessuna";
-inline constexpr const char* kNo = "No";
-inline constexpr const char* kYes = "Si";
+using kiv::texts::kInputError;
 inline constexpr const char* kParameters = "Parametri";
 
 // --- "Lista Caselle" ---------------------------------------------------------
@@ -36,12 +37,7 @@ inline constexpr const char* kLimit128 = "Non si possono definire piu' di 128 Ca
 inline constexpr const char* kLimitFormat = "Non si possono definire pi\xF9 di %d Caselle Vocali";
 
 // Cells of the list.
-inline constexpr const char* kTypeRealShort = "Reale";
-inline constexpr const char* kTypeVirtualShort = "Virt.";
 inline constexpr const char* kHiddenPassword = "****";
-inline constexpr const char* kLanguageColumn[3] = {"Primo", "Secondo", "Terzo"};
-inline constexpr const char* kLocalNotify[5] = {"Nessuna", "Led Messaggio 1", "Led Messaggio 2",
-                                                "Squilli Avviso", "Squilli"};
 
 // --- Wizard range panel ------------------------------------------------------
 inline constexpr const char* kRangeHint =
@@ -68,8 +64,6 @@ inline constexpr const char* kEnabled = "Abilitata";
 inline constexpr const char* kDnd = "Non Disturbare";
 inline constexpr const char* kAllowed = "Autorizzata";
 inline constexpr const char* kAnnouncer = "Risponditore";
-inline constexpr const char* kMboxTypes[2] = {"Reale", "Virtuale"};
-inline constexpr const char* kLanguages[3] = {"Prima Lingua", "Seconda Lingua", "Terza Lingua"};
 
 inline constexpr const char* kVirtualNoLocalNotify =
     "Le Caselle Virtuali non supportano la Notifica Interna";
@@ -94,7 +88,6 @@ inline constexpr const char* kDefaultLanguage = "Lingua Sistema di Default";
 inline constexpr const char* kAutoVolume = "Controllo Volume Automatico";
 inline constexpr const char* kNameOrder = "Elenco Nomi";
 inline constexpr const char* kEnabledMasc = "Abilitato";
-inline constexpr const char* kNameOrders[2] = {"Cognome", "Nome"};
 inline constexpr const char* kRecordTimeWarning =
     "La modifica del parametro potr\xE0 influire sulle operazioni dell'unit\xE0";
 

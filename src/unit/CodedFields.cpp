@@ -1,7 +1,7 @@
 #include "unit/CodedFields.h"
 
 #include "document/DialCode.h"
-#include "editors/MboxRefs.h"
+#include "document/PageOps.h"
 
 #include <algorithm>
 #include <array>
@@ -33,11 +33,9 @@ constexpr std::array<CodedField, 17> kFields{{
     {"mailboxes[].pager", "Pager", CodeKind::Number, 40},
 }};
 
-// Auto-attendant keys that transfer to an extension, and in-band entries that do: their
-// destination bytes are the extension's characters.
-constexpr int kKeyOpExtension = 6;
-constexpr int kInBandOpExtension = 8;
-constexpr std::size_t kTimeoutRow = 10;
+// Auto-attendant keys that transfer to an extension, and in-band entries that do, hold the
+// extension's characters in their destination bytes.
+constexpr std::size_t kTimeoutRow = kTimeoutKey;
 
 const CodedField& Row(std::string_view member) {
     return *FindCodedField(member);
@@ -134,8 +132,8 @@ std::optional<UncodableText> FindUncodableText(const CQelDoc& d) {
     for (std::size_t p = 0; p < d.pages.size(); ++p)
         for (std::size_t k = 0; k < d.pages[p].size(); ++k) {
             const PageEntry& key = d.pages[p][k];
-            if (key.op != kKeyOpExtension) continue;
-            const int page = editors::PageNumber(static_cast<int>(p));
+            if (key.op != kPageOpToExtension) continue;
+            const int page = PageNumber(static_cast<int>(p));
             w.Check("pages[][].target",
                     "pages[" + std::to_string(p) + "][" + std::to_string(k) + "].target",
                     k == kTimeoutRow ? Format("Pagina %02d, Timeout", page)
@@ -154,7 +152,7 @@ std::optional<UncodableText> FindUncodableText(const CQelDoc& d) {
         const std::string at = "inBand[" + std::to_string(e) + "]";
         const std::string where = Format("Evento %d", static_cast<int>(e));
         w.Check("inBand[].code", at + ".code", where, Bytes(entry.code.data(), length));
-        if (entry.operation == kInBandOpExtension)
+        if (entry.operation == kInBandOpToExtension)
             w.Check("inBand[].target", at + ".target", where,
                     Bytes(entry.target.data(),
                           static_cast<std::size_t>(std::clamp(entry.targetLength, 0, 4))));

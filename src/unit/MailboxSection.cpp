@@ -1,6 +1,7 @@
 #include "unit/MailboxSection.h"
 
 #include "document/DialCode.h"
+#include "editors/MboxRefs.h"
 #include "unit/ImageTexts.h"
 
 #include <algorithm>
@@ -496,26 +497,25 @@ MailboxSend PrepareMailboxSend(CQelDoc& config, const MailboxSection& unit,
         place(i, static_cast<std::size_t>(freeSlot - used.begin()), false);
     }
 
-    // References: old slot -> mailbox number -> its slot in the unit.
-    const auto unitPosition = [&](std::uint8_t oldSlot) -> std::optional<std::uint8_t> {
-        if (oldSlot == 255) return std::nullopt;
-        for (std::size_t i = 0; i < count; ++i) {
-            if (oldSlots[i] != oldSlot) continue;
-            const std::string& number = config.mailboxes[i].number;
-            for (std::size_t pos = 0; pos < send.length; ++pos)
-                if (!send.staging[pos].IsFree() && send.staging[pos].NumberText() == number)
-                    return static_cast<std::uint8_t>(pos);
-            return std::nullopt;
-        }
-        return std::nullopt;
-    };
-    for (auto& page : config.pages)
-        for (PageEntry& key : page)
-            if (key.op == 7)
-                if (const auto pos = unitPosition(key.target[0])) key.target[0] = *pos;
-    for (InBandEntry& entry : config.inBand)
-        if (entry.operation == 9)
-            if (const auto pos = unitPosition(entry.target[0])) entry.target[0] = *pos;
+    // References: old slot -> mailbox number -> its position among the staging slots. The
+    // first mailbox that held an old slot decides it; a number the staging slots lack leaves
+    // the references to that slot as they are. Every key row is rewritten, the operator
+    // key's included: the unit gets the table as it is stored.
+    editors::CSlotMap map;
+    std::array<bool, 256> decided{};
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint8_t oldSlot = oldSlots[i];
+        if (oldSlot == kAbsent || decided[oldSlot]) continue;
+        decided[oldSlot] = true;
+        const std::string& number = config.mailboxes[i].number;
+        for (std::size_t pos = 0; pos < send.length; ++pos)
+            if (!send.staging[pos].IsFree() && send.staging[pos].NumberText() == number) {
+                map.Set(oldSlot, static_cast<std::uint8_t>(pos));
+                break;
+            }
+    }
+    editors::RewritePageRefs(config.pages, -1, map);
+    editors::RewriteInBandRefs(config.inBand, map);
 
     send.stream = BuildMailboxStream(config, send.staging, send.length);
     send.deletionList = DeletionListBytes(plan.deletions);

@@ -1,11 +1,11 @@
 #include "unit/ParamImage.h"
 
 #include "document/DialCode.h"
+#include "document/PageOps.h"
+#include "document/TimeText.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <cstdio>
 #include <optional>
 #include <string_view>
 
@@ -56,25 +56,22 @@ constexpr std::size_t kPagesPerArgPage = 5;
 // Page 31: page time-outs, 16-bit little-endian.
 constexpr std::size_t kPageTimeouts = 15872;
 
-constexpr std::size_t kPageCount = 39;
-constexpr std::size_t kKeyCount = 11;
-constexpr std::size_t kExtent = kPageTimeouts + 2 * kPageCount;
+constexpr std::size_t kPages = kPageCount;
+constexpr std::size_t kKeys = kPageKeys;
+constexpr std::size_t kExtent = kPageTimeouts + 2 * kPages;
 
-// Operation codes. Index: the document's value; element: the image's byte.
+// Operation codes. Index: the document's value (PageOps.h for the operations); element: the
+// image's byte.
 constexpr std::array<std::uint8_t, 5> kOperatingModeCodes{0, 1, 4, 2, 3};
 constexpr std::array<std::uint8_t, 2> kRingDurationCodes{2, 5};
-constexpr std::array<std::uint8_t, 16> kInBandOpCodes{0,  3,  9,  10, 11, 4, 5, 6,
-                                                      14, 13, 15, 12, 8,  1, 2, 7};
-constexpr std::array<std::uint8_t, 19> kKeyOpCodes{255, 0,  11, 11, 11, 13, 1, 2,  6, 9,
-                                                   7,   12, 4,  5,  3,  3,  8, 10, 14};
-// Key operations that share an image code and tell themselves apart by the parameter byte.
-constexpr int kKeyOpFirstLanguage = 2; // 2, 3, 4: parameter 0, 1, 2
-constexpr int kKeyOpDisconnect = 14;   // 14, 15: parameter 0, 1
+constexpr std::array<std::uint8_t, kInBandOpCount> kInBandOpCodes{0,  3,  9,  10, 11, 4, 5, 6,
+                                                                  14, 13, 15, 12, 8,  1, 2, 7};
+constexpr std::array<std::uint8_t, kPageOpCount> kKeyOpCodes{255, 0,  11, 11, 11, 13, 1, 2,  6, 9,
+                                                             7,   12, 4,  5,  3,  3,  8, 10, 14};
+// Key operations that share an image code and tell themselves apart by the parameter byte:
+// the three languages (parameter 0, 1, 2) and the two disconnections (parameter 0, 1).
 constexpr std::uint8_t kKeyCodeLanguage = 11;
 constexpr std::uint8_t kKeyCodeDisconnect = 3;
-constexpr int kKeyOpExtension = 6;
-constexpr int kInBandOpExtension = 8;
-constexpr int kInBandOpMailbox = 9;
 
 // --- Byte helpers --------------------------------------------------------------------------------
 
@@ -95,15 +92,6 @@ int GetLe16(ConstImage img, std::size_t off) {
 }
 int GetBe16(ConstImage img, std::size_t off) {
     return img[off] << 8 | img[off + 1];
-}
-
-std::optional<int> ParseNumber(std::string_view text) {
-    int value = 0;
-    if (text.empty() || text.size() > 9) return std::nullopt;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size() || text[0] == '-')
-        return std::nullopt;
-    return value;
 }
 
 // Digit values of a text of '0'-'9' only, at most `width` of them.
@@ -158,23 +146,6 @@ std::optional<std::vector<std::uint8_t>> InBandCodes(const InBandEntry& entry) {
         !EncodeSignalText(text, static_cast<int>(kInBandCodeWidth), codes))
         return std::nullopt;
     return codes;
-}
-
-// "hh:mm" as minutes of the day; an empty text is 0.
-std::optional<int> TimeMinutes(std::string_view text) {
-    if (text.empty()) return 0;
-    const std::size_t colon = text.find(':');
-    if (colon == std::string_view::npos) return std::nullopt;
-    const auto h = ParseNumber(text.substr(0, colon));
-    const auto m = ParseNumber(text.substr(colon + 1));
-    if (!h || !m || *h > 99 || *m > 59) return std::nullopt;
-    return *h * 60 + *m;
-}
-
-std::string TimeText(int minutes) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d:%02d", minutes / 60, minutes % 60);
-    return buf;
 }
 
 class CUncoded {
@@ -340,7 +311,7 @@ class CHeaderWriter {
         WriteDigits(off, width, lengthOff, *digits, kAbsent);
     }
     void ExtRange(std::size_t off, const char* name, const std::string& text) {
-        std::optional<int> value = text.empty() ? 0 : ParseNumber(text);
+        std::optional<int> value = text.empty() ? 0 : StoredNumber(text);
         if (!value || *value > 0xFFFF) {
             uncoded_.Add(name);
             value = 0;
@@ -489,11 +460,11 @@ void EncodeInBand(const CQelDoc& d, Image img, CUncoded& uncoded) {
         if (hasCode) {
             operation = kInBandOpCodes[static_cast<std::size_t>(entry.operation)];
             const int op = entry.operation;
-            if (op >= 1 && op <= 4) {
+            if (IsInBandOpToPage(op)) {
                 target[0] = PageDigit(entry.target[0]);
                 target[1] = PageDigit(entry.target[1]);
                 extra = Low8(entry.targetLength);
-            } else if (op == kInBandOpExtension) {
+            } else if (op == kInBandOpToExtension) {
                 const std::size_t n =
                     static_cast<std::size_t>(std::clamp(entry.targetLength, 0, 4));
                 const std::string_view ext(reinterpret_cast<const char*>(entry.target.data()), n);
@@ -503,7 +474,7 @@ void EncodeInBand(const CQelDoc& d, Image img, CUncoded& uncoded) {
                 else
                     uncoded.Add("inBand");
                 extra = Low8(entry.targetLength);
-            } else if (op == kInBandOpMailbox) {
+            } else if (op == kInBandOpToMailbox) {
                 target[0] = entry.target[0];
                 extra = Low8(entry.targetLength);
             }
@@ -536,17 +507,17 @@ void DecodeInBand(ConstImage img, CQelDoc& d) {
         entry.target.fill(0);
         entry.targetLength = 0;
         const std::size_t t = kInBandTarget + 4 * e;
-        if (op >= 1 && op <= 4) {
+        if (IsInBandOpToPage(op)) {
             for (std::size_t i = 0; i < 2; ++i)
                 entry.target[i] = img[t + i] <= 9 ? static_cast<std::uint8_t>('0' + img[t + i]) : 0;
             entry.targetLength = 2;
-        } else if (op == kInBandOpExtension) {
+        } else if (op == kInBandOpToExtension) {
             const std::size_t n =
                 std::min<std::size_t>(img[kInBandTargetExtra + e], CodesBeforeAbsent(img, t, 4));
             const std::string ext = DialText(img, t, n);
             std::copy(ext.begin(), ext.end(), entry.target.begin());
             entry.targetLength = static_cast<std::int32_t>(ext.size());
-        } else if (op == kInBandOpMailbox) {
+        } else if (op == kInBandOpToMailbox) {
             entry.target[0] = img[t];
             entry.targetLength = 1;
         }
@@ -613,7 +584,7 @@ std::size_t BreakOffset(std::size_t day, std::size_t slot) {
 }
 
 int MinutesOrZero(const std::string& text, const char* name, CUncoded& uncoded) {
-    const auto minutes = TimeMinutes(text);
+    const auto minutes = StoredTimeMinutes(text);
     if (!minutes) uncoded.Add(name);
     return minutes.value_or(0);
 }
@@ -631,17 +602,10 @@ void EncodeSchedule(const CQelDoc& d, Image img, CUncoded& uncoded) {
     for (std::size_t i = 0; i < d.holidayDate.size(); ++i) {
         std::array<std::uint8_t, kHolidayEntry> entry{};
         if (i < count) {
-            const std::string_view date = d.holidayDate[i];
-            const std::size_t slash = date.find('/');
-            std::optional<int> day, month;
-            if (slash != std::string_view::npos) {
-                day = ParseNumber(date.substr(0, slash));
-                month = ParseNumber(date.substr(slash + 1));
-            }
-            if (!date.empty() && (!day || !month || *day > 255 || *month > 255))
-                uncoded.Add("holidayDate");
-            entry[0] = day && month && *day <= 255 && *month <= 255 ? Low8(*day) : 0;
-            entry[1] = day && month && *day <= 255 && *month <= 255 ? Low8(*month) : 0;
+            const auto date = StoredDayMonth(d.holidayDate[i]);
+            if (!date && !d.holidayDate[i].empty()) uncoded.Add("holidayDate");
+            entry[0] = date ? Low8(date->day) : 0;
+            entry[1] = date ? Low8(date->month) : 0;
             const int start = MinutesOrZero(d.holidayStart[i], "holidayStart", uncoded);
             const int end = MinutesOrZero(d.holidayEnd[i], "holidayEnd", uncoded);
             entry[2] = Low8(start >> 8);
@@ -686,9 +650,7 @@ void DecodeSchedule(ConstImage img, CQelDoc& d) {
             continue;
         }
         const std::size_t off = HolidayOffset(i);
-        char date[16];
-        std::snprintf(date, sizeof date, "%02d/%02d", img[off], img[off + 1]);
-        d.holidayDate[i] = date;
+        d.holidayDate[i] = DayMonthText(img[off], img[off + 1]);
         d.holidayStart[i] = TimeText(GetBe16(img, off + 2));
         d.holidayEnd[i] = TimeText(GetBe16(img, off + 4));
     }
@@ -706,18 +668,18 @@ void DecodeSchedule(ConstImage img, CQelDoc& d) {
 // --- Auto-attendant keys, pages 16-28, and page time-outs, page 31 -------------------------------
 
 std::size_t KeyByteOffset(std::size_t first, std::size_t more, std::size_t page, std::size_t key) {
-    return page < kPagesOnFirstKeyPage ? first + kKeyCount * page + key
-                                       : more + kKeyCount * (page - kPagesOnFirstKeyPage) + key;
+    return page < kPagesOnFirstKeyPage ? first + kKeys * page + key
+                                       : more + kKeys * (page - kPagesOnFirstKeyPage) + key;
 }
 
 std::size_t KeyArgOffset(std::size_t page, std::size_t key) {
     return kKeyArgs + kImagePageSize * (page / kPagesPerArgPage) +
-           4 * kKeyCount * (page % kPagesPerArgPage) + 4 * key;
+           4 * kKeys * (page % kPagesPerArgPage) + 4 * key;
 }
 
 void EncodeKeys(const CQelDoc& d, Image img, CUncoded& uncoded) {
     for (std::size_t p = 0; p < kPageCount; ++p) {
-        for (std::size_t k = 0; k < kKeyCount; ++k) {
+        for (std::size_t k = 0; k < kKeys; ++k) {
             const PageEntry& entry = d.pages[p][k];
             int op = entry.op;
             if (op < 0 || static_cast<std::size_t>(op) >= kKeyOpCodes.size()) {
@@ -726,15 +688,15 @@ void EncodeKeys(const CQelDoc& d, Image img, CUncoded& uncoded) {
             }
             img[KeyByteOffset(kKeyOps, kKeyOpsMore, p, k)] =
                 kKeyOpCodes[static_cast<std::size_t>(op)];
-            if (op >= kKeyOpFirstLanguage && op <= kKeyOpFirstLanguage + 2)
+            if (const int language = PageOpLanguage(op); language >= 0)
                 img[KeyByteOffset(kKeyParams, kKeyParamsMore, p, k)] =
-                    static_cast<std::uint8_t>(op - kKeyOpFirstLanguage);
-            else if (op == kKeyOpDisconnect || op == kKeyOpDisconnect + 1)
+                    static_cast<std::uint8_t>(language);
+            else if (op == kPageOpDisconnect || op == kPageOpDisconnectAfterMessage)
                 img[KeyByteOffset(kKeyParams, kKeyParamsMore, p, k)] =
-                    static_cast<std::uint8_t>(op - kKeyOpDisconnect);
+                    static_cast<std::uint8_t>(op - kPageOpDisconnect);
 
             std::array<std::uint8_t, 4> args = entry.target;
-            if (op == kKeyOpExtension) {
+            if (op == kPageOpToExtension) {
                 const std::size_t n = std::min<std::size_t>(entry.targetInfo, 4);
                 const std::string_view ext(reinterpret_cast<const char*>(entry.target.data()), n);
                 std::vector<std::uint8_t> dial;
@@ -753,21 +715,23 @@ void EncodeKeys(const CQelDoc& d, Image img, CUncoded& uncoded) {
 }
 
 int KeyOperation(std::uint8_t code, std::uint8_t parameter) {
-    if (code == kKeyCodeLanguage) return kKeyOpFirstLanguage + (parameter <= 2 ? parameter : 0);
-    if (code == kKeyCodeDisconnect) return kKeyOpDisconnect + (parameter == 1 ? 1 : 0);
+    if (code == kKeyCodeLanguage)
+        return kPageOpGoToPageFirstLanguage + (parameter <= 2 ? parameter : 0);
+    if (code == kKeyCodeDisconnect)
+        return parameter == 1 ? kPageOpDisconnectAfterMessage : kPageOpDisconnect;
     const auto it = std::find(kKeyOpCodes.begin(), kKeyOpCodes.end(), code);
     return it == kKeyOpCodes.end() ? 0 : static_cast<int>(it - kKeyOpCodes.begin());
 }
 
 void DecodeKeys(ConstImage img, CQelDoc& d) {
     for (std::size_t p = 0; p < kPageCount; ++p) {
-        for (std::size_t k = 0; k < kKeyCount; ++k) {
+        for (std::size_t k = 0; k < kKeys; ++k) {
             PageEntry& entry = d.pages[p][k];
             const int op = KeyOperation(img[KeyByteOffset(kKeyOps, kKeyOpsMore, p, k)],
                                         img[KeyByteOffset(kKeyParams, kKeyParamsMore, p, k)]);
             entry.op = op;
             const std::size_t off = KeyArgOffset(p, k);
-            if (op == kKeyOpExtension) {
+            if (op == kPageOpToExtension) {
                 const std::string ext = DialText(img, off, CodesBeforeAbsent(img, off, 4));
                 entry.target.fill(0);
                 std::copy(ext.begin(), ext.end(), entry.target.begin());
@@ -775,11 +739,11 @@ void DecodeKeys(ConstImage img, CQelDoc& d) {
                 continue;
             }
             std::copy_n(img.begin() + static_cast<std::ptrdiff_t>(off), 4, entry.target.begin());
-            if (op == 1 || op == 7 || op == 18) {
+            if (op == kPageOpGoToPage || op == kPageOpToMailbox || op == kPageOpDialString) {
                 entry.targetInfo = 1;
-            } else if (op >= kKeyOpFirstLanguage && op <= kKeyOpFirstLanguage + 2) {
+            } else if (const int language = PageOpLanguage(op); language >= 0) {
                 entry.targetInfo = 2;
-                entry.target[1] = static_cast<std::uint8_t>(op - kKeyOpFirstLanguage);
+                entry.target[1] = static_cast<std::uint8_t>(language);
             } else {
                 entry.targetInfo = 0;
             }

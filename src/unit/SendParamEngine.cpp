@@ -1,5 +1,6 @@
 #include "unit/SendParamEngine.h"
 
+#include "document/PageOps.h"
 #include "document/ProductType.h"
 #include "unit/ImageTexts.h"
 #include "unit/ParamImage.h"
@@ -25,16 +26,6 @@ std::string SectionText(int section) {
 
 // Header of the parameter image in the "$$S" exchange.
 constexpr std::uint8_t kImageHeader[5] = {0x04, 0x01, 0x00, 0x01, 0x00};
-
-// Document operations that pick the first, second or third language: 2, 3, 4 for
-// auto-attendant keys and for in-band entries alike.
-constexpr int kFirstLanguageOp = 2;
-
-bool LanguageOp(int op, int& language) {
-    if (op < kFirstLanguageOp || op > kFirstLanguageOp + 2) return false;
-    language = op - kFirstLanguageOp;
-    return true;
-}
 
 } // namespace
 
@@ -62,19 +53,16 @@ std::string CSendParamEngine::MissingLanguage(const proto::IdentReply& ident) co
     const auto missing = [&ident](int language) {
         return language >= 0 && language <= 2 && !ident.HasLanguage(language + 1);
     };
-    int language = 0;
     for (const auto& page : config_.pages)
         for (const PageEntry& key : page)
-            if (LanguageOp(key.op, language) && missing(language))
-                return texts::pageLanguageMissing;
+            if (missing(PageOpLanguage(key.op))) return texts::pageLanguageMissing;
     if (missing(config_.defaultLanguage)) return texts::defaultLanguageMissing;
     const std::size_t count =
         static_cast<std::size_t>(std::clamp<std::int32_t>(config_.mboxCount, 0, kMaxSlots));
     for (std::size_t i = 0; i < count; ++i)
         if (missing(config_.mailboxes[i].language)) return texts::mailboxLanguageMissing;
     for (const InBandEntry& entry : config_.inBand)
-        if (LanguageOp(entry.operation, language) && missing(language))
-            return texts::pageLanguageMissing;
+        if (missing(InBandOpLanguage(entry.operation))) return texts::pageLanguageMissing;
     return {};
 }
 
@@ -111,7 +99,7 @@ TransferEnd CSendParamEngine::Send() {
     // password is asked, so that nothing goes on the line.
     uncodable_ = FindUncodableText(config_);
     if (uncodable_) {
-        messages_.Show(std::string(texts::inputError) + ": " + uncodable_->Caption(),
+        messages_.Show(std::string(texts::kInputError) + ": " + uncodable_->Caption(),
                        MsgIcon::Warning);
         return TransferEnd::Failed;
     }

@@ -1,6 +1,8 @@
 #pragma once
 // Texts shown by the unit link and transfers, as code page 1252 bytes.
 
+#include "document/Texts.h"
+
 namespace kiv::texts {
 
 inline constexpr const char* cannotOpenPort = "Impossibile aprire la porta COM";
@@ -29,6 +31,5 @@ inline constexpr const char* changePasswordCaption = "Cambiare Password";
 inline constexpr const char* currentPasswordPrompt = "Digitare la Password corrente";
 inline constexpr const char* newPasswordPrompt = "Digitare la nuova Password";
 inline constexpr const char* confirmPasswordPrompt = "Confermare la nuova Password";
-inline constexpr const char* inputError = "Errore inserimento";
 
 } // namespace kiv::texts

@@ -199,11 +199,11 @@ class ListMboxCommandTest : public ListMboxSheetTest {
         doc = MakeDoc(0, {"100", "200", "300"});
         doc->operatorKey = 0;
         doc->listenKey = 9;
-        doc->pages[3][1] = PageEntry{editors::kPageOpToMbox, {2, 0, 0, 0}, 0};
-        doc->inBand[25].operation = editors::kInBandOpToMbox;
+        doc->pages[3][1] = PageEntry{kPageOpToMailbox, {2, 0, 0, 0}, 0};
+        doc->inBand[25].operation = kInBandOpToMailbox;
         doc->inBand[25].target[0] = 2;
         doc->inBand[25].targetLength = 1;
-        doc->pages[4][2] = PageEntry{editors::kPageOpToMbox, {1, 0, 0, 0}, 0}; // 200 in use
+        doc->pages[4][2] = PageEntry{kPageOpToMailbox, {1, 0, 0, 0}, 0}; // 200 in use
     }
 
     // Several edits, then OK or Cancel.

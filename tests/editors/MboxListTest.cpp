@@ -26,12 +26,12 @@ struct MboxListTest : ::testing::Test {
     }
     static void RouteKey(CMboxList& list, int page, int key, int slot) {
         auto& row = list.pages[static_cast<std::size_t>(page)][static_cast<std::size_t>(key)];
-        row.op = kPageOpToMbox;
+        row.op = kPageOpToMailbox;
         row.target[0] = static_cast<std::uint8_t>(slot);
     }
     static void RouteInBand(CMboxList& list, int event, int slot) {
         auto& e = list.inBand[static_cast<std::size_t>(event)];
-        e.operation = kInBandOpToMbox;
+        e.operation = kInBandOpToMailbox;
         e.target[0] = static_cast<std::uint8_t>(slot);
         e.targetLength = 1;
     }
@@ -235,8 +235,8 @@ TEST_F(MboxListTest, ChangeKeepsNumberSlotAndHiddenFields) {
 
 TEST_F(MboxListTest, CancelLeavesTheDocumentUntouchedAndOkWritesBack) {
     SetMailboxes({{"100", 0}, {"101", 1}, {"102", 2}});
-    doc->pages[3][6] = PageEntry{kPageOpToMbox, {2, 0, 0, 0}, 0};
-    doc->inBand[12] = InBandEntry{kInBandOpToMbox, {}, 0, {1, 0, 0, 0}, 1};
+    doc->pages[3][6] = PageEntry{kPageOpToMailbox, {2, 0, 0, 0}, 0};
+    doc->inBand[12] = InBandEntry{kInBandOpToMailbox, {}, 0, {1, 0, 0, 0}, 1};
     doc->supervisorMbox = "102";
     const auto before = std::make_unique<CQelDoc>(*doc);
 
@@ -259,7 +259,7 @@ TEST_F(MboxListTest, CancelLeavesTheDocumentUntouchedAndOkWritesBack) {
     EXPECT_EQ(doc->supervisorMbox, "101");
     EXPECT_EQ(doc->pages[3][6].target[0], SlotOf(list, "102"));
     EXPECT_EQ(doc->inBand[12].target[0], SlotOf(list, "101"));
-    EXPECT_EQ(doc->inBand[12].operation, kInBandOpToMbox);
+    EXPECT_EQ(doc->inBand[12].operation, kInBandOpToMailbox);
 }
 
 TEST_F(MboxListTest, SupervisorFollowsTheListAndFallsBackToNone) {
@@ -328,6 +328,26 @@ TEST_F(MboxListTest, PasswordCellHidesAnyPasswordButTheDefault) {
     EXPECT_EQ(MboxCellText(r, 3), "6071");
     r.password = "1234";
     EXPECT_EQ(MboxCellText(r, 3), "****");
+}
+
+TEST_F(MboxListTest, CellsNameTheCodedValues) {
+    MboxRecord r = NewMboxTemplate();
+    r.type = 1;
+    r.localNotify = 3;
+    r.language = 1;
+    r.dnd = 1;
+    r.timeStamp = 0;
+    EXPECT_EQ(MboxCellText(r, 1), "Virt.");
+    EXPECT_EQ(MboxCellText(r, 4), "Squilli Avviso");
+    EXPECT_EQ(MboxCellText(r, 10), "Si");
+    EXPECT_EQ(MboxCellText(r, 11), "No");
+    EXPECT_EQ(MboxCellText(r, 12), "Secondo");
+    r.type = 0;
+    r.localNotify = 9; // a stray stored value shows nothing rather than reading past the list
+    r.language = -1;
+    EXPECT_EQ(MboxCellText(r, 1), "Reale");
+    EXPECT_EQ(MboxCellText(r, 4), "");
+    EXPECT_EQ(MboxCellText(r, 12), "");
 }
 
 } // namespace

@@ -38,7 +38,7 @@ TEST(PasswordDlgTest, DigitsOnlyAndAtMostEight) {
     dialog.show();
     dialog.Field()->setText("12a4");
     dialog.accept();
-    EXPECT_EQ(sink.Texts(), std::vector<std::string>{texts::inputError});
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{texts::kInputError});
     EXPECT_TRUE(dialog.isVisible()); // kept open
     EXPECT_EQ(dialog.Field()->selectedText(), "12a4");
 

@@ -340,6 +340,8 @@ TEST_F(Reconcile, PreparedSend) {
     // The configuration's slots are its own numbering, not the unit's.
     Configure({Mailbox("101", 5), Mailbox("103", 9), Mailbox("104", 2)});
     config.extDigits = 3;
+    // The operator key's row goes to the unit as stored, so it is rewritten as well.
+    config.operatorKey = 1;
     config.pages[0][1] = {7, {5, 0, 0, 0}, 1};   // 101
     config.pages[38][10] = {7, {2, 0, 0, 0}, 1}; // 104
     config.pages[1][2] = {7, {3, 0, 0, 0}, 1};   // no mailbox has slot 3

@@ -258,6 +258,42 @@ TEST_F(ParamImageTest, UncodableTextsAreReportedAndSentEmpty) {
     EXPECT_EQ(img[130], 0);
 }
 
+TEST_F(ParamImageTest, ScheduleTimesAndDates) {
+    doc.workHours[0] = "08:30";  // 510
+    doc.workHours[7] = "99:59";  // 5999, the longest a stored time may be
+    doc.workHours[1] = "100:00"; // too long: sent as 0
+    doc.workHours[8] = "";       // empty: midnight
+    doc.holidayCount = 2;
+    doc.holidayDate[0] = "05/03";
+    doc.holidayStart[0] = "00:00";
+    doc.holidayEnd[0] = "23:59";
+    doc.holidayDate[1] = "5-3";
+    doc.holidayStart[1] = "7:5";
+    doc.holidayEnd[1] = "12.00";
+    std::vector<std::string> uncoded;
+    Encode(&uncoded);
+    EXPECT_EQ(uncoded, (std::vector<std::string>{"workHours", "holidayDate", "holidayEnd"}));
+    EXPECT_EQ(At(6160, 4), (Bytes{0x01, 0xFE, 0x17, 0x6F}));
+    EXPECT_EQ(At(6164, 4), (Bytes{0x00, 0x00, 0x00, 0x00}));
+    EXPECT_EQ(At(6188, 12),
+              (Bytes{0x05, 0x03, 0x00, 0x00, 0x05, 0x9F, 0x00, 0x00, 0x01, 0xA9, 0x00, 0x00}));
+
+    img[6160] = 0x00;
+    img[6161] = 0x00;
+    img[6162] = 0x05;
+    img[6163] = 0x9F;
+    img[6188 + 6] = 0x1F;
+    img[6188 + 7] = 0x0C;
+    CQelDoc read{clock};
+    ASSERT_TRUE(DecodeParamImage(img, ctx, read));
+    EXPECT_EQ(read.workHours[0], "00:00");
+    EXPECT_EQ(read.workHours[7], "23:59");
+    EXPECT_EQ(read.holidayDate[0], "05/03");
+    EXPECT_EQ(read.holidayEnd[0], "23:59");
+    EXPECT_EQ(read.holidayDate[1], "31/12");
+    EXPECT_EQ(read.holidayStart[1], "07:05");
+}
+
 namespace {
 
 // A configuration with a distinctive value in every field the image carries.

@@ -1,6 +1,7 @@
 #include "editors/ui/EditMboxPage.h"
 
 #include "app/QtText.h"
+#include "document/ValueNames.h"
 #include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
 
@@ -45,7 +46,7 @@ CEditMboxPage::CEditMboxPage(const MboxRecord& record, int extDigits, bool isNew
     number_->setMaxLength(editors::kMboxNumberMaxLength);
     number_->setText(ToQString(edit_.number));
     number_->setEnabled(edit_.NumberEnabled());
-    type_ = Choices(t::kMboxTypes, this);
+    type_ = Choices(names::kMboxTypeChoice, this);
     type_->setObjectName("mboxType");
     announcer_ = new QCheckBox(ToQString(t::kAnnouncer), this);
     announcer_->setObjectName("mboxAnnouncer");
@@ -54,9 +55,9 @@ CEditMboxPage::CEditMboxPage(const MboxRecord& record, int extDigits, bool isNew
     password_->setReadOnly(true);
     reset_ = new QPushButton(ToQString(t::kReset), this);
     reset_->setObjectName("mboxPasswordReset");
-    language_ = Choices(t::kLanguages, this);
+    language_ = Choices(names::kLanguageChoice, this);
     language_->setObjectName("mboxLanguage");
-    localNotify_ = Choices(t::kLocalNotify, this);
+    localNotify_ = Choices(names::kLocalNotify, this);
     localNotify_->setObjectName("mboxLocalNotify");
 
     auto* external = new QGroupBox(ToQString(t::kExternalNotify), this);

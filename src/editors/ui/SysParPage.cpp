@@ -2,6 +2,7 @@
 
 #include "app/QtText.h"
 #include "document/MessageSink.h"
+#include "document/ValueNames.h"
 #include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
 #include "editors/ui/SpinEdit.h"
@@ -62,10 +63,10 @@ CSysParPage::CSysParPage(const CQelDoc& doc, QWidget* parent)
     autoVolume_->setChecked(edit_.autoVolume);
     (new QVBoxLayout(volumeBox))->addWidget(autoVolume_);
 
-    QGroupBox* languageBox = RadioBox(t::kDefaultLanguage, t::kLanguages, edit_.defaultLanguage,
-                                      language_, "defaultLanguage", this);
+    QGroupBox* languageBox = RadioBox(t::kDefaultLanguage, names::kLanguageChoice,
+                                      edit_.defaultLanguage, language_, "defaultLanguage", this);
     QGroupBox* orderBox =
-        RadioBox(t::kNameOrder, t::kNameOrders, edit_.nameOrder, nameOrder_, "nameOrder", this);
+        RadioBox(t::kNameOrder, names::kNameOrder, edit_.nameOrder, nameOrder_, "nameOrder", this);
     connect(autoVolume_, &QCheckBox::toggled, this, [this](bool on) { edit_.autoVolume = on; });
     connect(language_, &QButtonGroup::idClicked, this,
             [this](int id) { edit_.defaultLanguage = id; });

@@ -56,7 +56,7 @@ std::string CPasswordDlg::Text() const {
 void CPasswordDlg::accept() {
     for (QChar c : field_->text()) {
         if (c < QChar('0') || c > QChar('9')) {
-            sink_.Show(texts::inputError);
+            sink_.Show(texts::kInputError);
             field_->setFocus();
             field_->selectAll();
             return;
