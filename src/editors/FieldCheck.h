@@ -49,6 +49,20 @@ bool IsNumberIn(std::string_view text, int lo, int hi, EmptyField empty = EmptyF
 bool IsMultipleIn(std::string_view text, int lo, int hi, int step = 20,
                   EmptyField empty = EmptyField::Fails);
 
+// A numeric field's rule: the range its check accepts and the step its
+// value must be a multiple of. A spin field takes its arrows' range and step
+// from the same rule, so the arrows never offer what the check refuses.
+struct NumberRule {
+    int lo = 0;
+    int hi = 0;
+    int step = 1;
+    EmptyField empty = EmptyField::Fails;
+
+    bool Accepts(std::string_view text) const {
+        return step > 1 ? IsMultipleIn(text, lo, hi, step, empty) : IsNumberIn(text, lo, hi, empty);
+    }
+};
+
 // The characters each kind of field accepts.
 namespace chars {
 inline constexpr const char* kDigits = "1234567890";

@@ -17,7 +17,7 @@ int CMboxParamEdit::ListenKeyValue() const {
 FieldCheck<MboxParField> CMboxParamEdit::Check() const {
     if (ListenKeyValue() == operatorKey)
         return FieldError<MboxParField>{MboxParField::ListenKey, texts::kInputError};
-    if (!IsNumberIn(archiveDays, 0, kMaxArchiveDays))
+    if (!kArchiveDaysRule.Accepts(archiveDays))
         return FieldError<MboxParField>{MboxParField::ArchiveDays, texts::kInputError};
     return std::nullopt;
 }

@@ -16,6 +16,7 @@ namespace kiv::editors {
 enum class MboxParField { ListenKey, ArchiveDays };
 
 inline constexpr int kMaxArchiveDays = 99;
+inline constexpr NumberRule kArchiveDaysRule{0, kMaxArchiveDays};
 
 class CMboxParamEdit {
   public:

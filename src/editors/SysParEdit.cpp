@@ -19,7 +19,7 @@ std::string CSysParEdit::OnRecordTimeChanged(std::string_view text) {
 }
 
 FieldCheck<SysParField> CSysParEdit::Check() const {
-    if (!IsNumberIn(recordTime, kMinRecordTime, kMaxRecordTime))
+    if (!kRecordTimeRule.Accepts(recordTime))
         return FieldError<SysParField>{SysParField::MaxRecordTime, texts::kInputError};
     return std::nullopt;
 }

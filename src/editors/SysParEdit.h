@@ -18,6 +18,7 @@ enum class SysParField { MaxRecordTime };
 
 inline constexpr int kMinRecordTime = 1;
 inline constexpr int kMaxRecordTime = 9;
+inline constexpr NumberRule kRecordTimeRule{kMinRecordTime, kMaxRecordTime};
 
 class CSysParEdit {
   public:

@@ -61,6 +61,28 @@ TEST(SpinEditTest, TheFieldsRangeBoundsEveryStep) {
     EXPECT_EQ(AfterClick(digit, "0", false), "0");
 }
 
+TEST(SpinEditTest, ASpinBuiltOnAFieldsRuleOffersOnlyWhatItsCheckAccepts) {
+    // Whatever was typed, one click of either arrow leaves a value the
+    // field's own check accepts.
+    for (const editors::NumberRule& rule :
+         {editors::NumberRule{0, 980, 20}, editors::NumberRule{100, 3000, 20},
+          editors::NumberRule{1, 9}, editors::NumberRule{0, 99}}) {
+        CSpinEdit spin(rule, 4);
+        EXPECT_EQ(spin.Minimum(), rule.lo);
+        EXPECT_EQ(spin.Maximum(), rule.hi);
+        EXPECT_EQ(spin.Step(), rule.step);
+        for (int typed = -45; typed <= rule.hi + 45; typed += 5) {
+            const QString text = QString::number(typed);
+            for (bool up : {true, false}) {
+                const QString after = AfterClick(spin, text, up);
+                EXPECT_TRUE(rule.Accepts(after.toStdString()))
+                    << rule.lo << "-" << rule.hi << " step " << rule.step << ": " << typed
+                    << (up ? " up gives " : " down gives ") << after.toStdString();
+            }
+        }
+    }
+}
+
 TEST(SpinEditTest, TellsItsPageWhenItGainsAndLosesTheFocus) {
     QWidget page;
     auto* spin = new CSpinEdit(0, 99, 2, &page);

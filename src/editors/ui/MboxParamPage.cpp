@@ -17,7 +17,7 @@ CMboxParamPage::CMboxParamPage(const CQelDoc& doc, QWidget* parent)
     SetHelpTopic("parametri_comuni_caselle");
 
     // One character more than the largest value, so that 100 reaches the check.
-    archiveDays_ = new CSpinEdit(0, editors::kMaxArchiveDays, 3, this);
+    archiveDays_ = new CSpinEdit(editors::kArchiveDaysRule, 3, this);
     archiveDays_->setObjectName("archiveDays");
     archiveDays_->SetText(ToQString(edit_.archiveDays));
     listenKey_ = new CSpinEdit(0, 9, 1, this);

@@ -19,6 +19,11 @@ CSpinEdit::CSpinEdit(int minimum, int maximum, int maxLength, QWidget* parent)
     connect(lineEdit(), &QLineEdit::textChanged, this, &CSpinEdit::TextChanged);
 }
 
+CSpinEdit::CSpinEdit(const editors::NumberRule& rule, int maxLength, QWidget* parent)
+    : CSpinEdit(rule.lo, rule.hi, maxLength, parent) {
+    SetStep(rule.step);
+}
+
 void CSpinEdit::SetText(const QString& text) {
     lineEdit()->setText(text);
 }

@@ -9,6 +9,8 @@
 // direction (step 20: 130 goes to 140 up and 120 down, 120 to 140 or 100).
 // The field tells its page when it gains or loses the focus.
 
+#include "editors/FieldCheck.h"
+
 #include <QAbstractSpinBox>
 
 namespace kiv {
@@ -17,6 +19,8 @@ class CSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
   public:
     CSpinEdit(int minimum, int maximum, int maxLength, QWidget* parent = nullptr);
+    // Range and step from the rule the field's check applies.
+    CSpinEdit(const editors::NumberRule& rule, int maxLength, QWidget* parent = nullptr);
 
     void SetText(const QString& text);
     int Minimum() const { return minimum_; }

@@ -43,7 +43,7 @@ CSysParPage::CSysParPage(const CQelDoc& doc, QWidget* parent)
     namespace t = editors::texts;
     SetHelpTopic("parametri_sistema");
 
-    recordTime_ = new CSpinEdit(editors::kMinRecordTime, editors::kMaxRecordTime, 1, this);
+    recordTime_ = new CSpinEdit(editors::kRecordTimeRule, 1, this);
     recordTime_->setObjectName("maxRecordTime");
     // Connected before the field is filled: filling it is the first change,
     // which passes without the warning.
