@@ -10,6 +10,7 @@
 #include "editors/ui/PbxCommands.h"
 #include "editors/ui/SpinEdit.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -177,6 +178,10 @@ TEST_F(PbxSheetTest, TimeSpinsStepToTheNextMultipleOfTwenty) {
     QTest::keyClick(busyOn, Qt::Key_Down);
     EXPECT_EQ(busyOn->text(), "100");
     EXPECT_EQ(Find<CSpinEdit>(sheet, "noAnswerWait")->Step(), 1);
+    // The doubled ampersand of the caption is one for the eye and the ear.
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(flash);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->text(QAccessible::Name), "Tempo Flash1 (&)");
 }
 
 TEST_F(PbxSheetTest, AFailedCheckKeepsItsTabAndNamesTheField) {

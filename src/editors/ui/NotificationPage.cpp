@@ -4,6 +4,7 @@
 #include "document/ValueNames.h"
 #include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
+#include "editors/ui/RadioBox.h"
 #include "editors/ui/SpinEdit.h"
 
 #include <QButtonGroup>
@@ -12,31 +13,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace kiv {
-
-namespace {
-
-QGroupBox* RadioBox(const char* caption, const char* const (&names)[2], int checked,
-                    QButtonGroup*& group, const char* objectPrefix, QWidget* parent) {
-    auto* box = new QGroupBox(ToQString(caption), parent);
-    auto* layout = new QVBoxLayout(box);
-    group = new QButtonGroup(box);
-    for (int i = 0; i < 2; ++i) {
-        auto* radio = new QRadioButton(ToQString(names[i]), box);
-        radio->setObjectName(QString("%1%2").arg(objectPrefix).arg(i));
-        radio->setAccessibleDescription(ToQString(caption));
-        group->addButton(radio, i);
-        layout->addWidget(radio);
-    }
-    // A stored value outside the choices checks no button and stays as it was.
-    if (QAbstractButton* button = group->button(checked)) button->setChecked(true);
-    return box;
-}
-
-} // namespace
 
 CNotificationPage::CNotificationPage(const CQelDoc& doc, QWidget* parent)
     : CPropertyPage(ToQString(editors::texts::kNotificationTab), parent), edit_(doc) {

@@ -4,6 +4,7 @@
 #include "document/ValueNames.h"
 #include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
+#include "editors/ui/RadioBox.h"
 #include "editors/ui/SpinEdit.h"
 
 #include <QButtonGroup>
@@ -13,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace kiv {
@@ -22,20 +22,11 @@ namespace {
 
 QGroupBox* ModeBox(const char* caption, int mode, QButtonGroup*& group, const char* objectPrefix,
                    QWidget* parent) {
-    auto* box = new QGroupBox(ToQString(caption), parent);
-    auto* layout = new QVBoxLayout(box);
-    group = new QButtonGroup(box);
-    for (int b = 0; b < 3; ++b) {
-        const char* name = names::Name(names::kTransferMode, editors::TransferModeOfButton(b));
-        auto* radio = new QRadioButton(ToQString(name), box);
-        radio->setObjectName(QString("%1%2").arg(objectPrefix).arg(b));
-        radio->setAccessibleDescription(ToQString(caption));
-        group->addButton(radio, b);
-        layout->addWidget(radio);
-    }
-    if (QAbstractButton* button = group->button(editors::TransferModeButton(mode)))
-        button->setChecked(true);
-    return box;
+    const char* buttons[3];
+    for (int b = 0; b < 3; ++b)
+        buttons[b] = names::Name(names::kTransferMode, editors::TransferModeOfButton(b));
+    return RadioBox(caption, buttons, editors::TransferModeButton(mode), group, objectPrefix,
+                    parent);
 }
 
 } // namespace
