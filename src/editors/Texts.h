@@ -80,6 +80,71 @@ inline constexpr const char* kGroupAdd = "Aggiungi";
 inline constexpr const char* kGroupRemove = "Rimuovi";
 inline constexpr const char* kTooManyMboxes = "Troppe Caselle Vocali";
 
+// --- "Parametri PBX" ---------------------------------------------------------
+inline constexpr const char* kPbxCaption = "Parametri PBX";
+// "Interni"
+inline constexpr const char* kExtensionTab = "Interni";
+inline constexpr const char* kOperator = "Operatore";
+inline constexpr const char* kExtDigits = "N. Cifre Interni";
+inline constexpr const char* kAllowedExt = "Interni PBX Autorizzati";
+inline constexpr const char* kOperatorDayExt = "Interno Operatore Giorno";
+inline constexpr const char* kFaxExt = "Interno Fax";
+inline constexpr const char* kOperatorNightExt = "Interno Operatore Notte";
+inline constexpr const char* kRangeRow = "Gruppo: %d"; // rows 0-4; rows 5-9 show the digit only
+inline constexpr const char* kExtWizardHint =
+    "Prego inserire la dimensione degli interni del PBX, le definizioni dell'Operatore e gli "
+    "Interni autorizzati.";
+inline constexpr const char* kWizardNextHint =
+    " Quando completato prego premere il tasto Avanti per proseguire.";
+// "Trasferta Chiamate"
+inline constexpr const char* kCallTranTab = "Trasferta Chiamate";
+inline constexpr const char* kTransferCode = "Codice di Trasferta";
+inline constexpr const char* kRecallOnBusy = "Codice Richiamata su Occupato";
+inline constexpr const char* kRecallOnNoAnswer = "Codice Richiamata su Mancata Risposta";
+inline constexpr const char* kFlash1 = "Tempo Flash1 (&&)";
+inline constexpr const char* kFlash2 = "Tempo Flash2 (@)";
+inline constexpr const char* kMsec = "msec";
+// "Supervisione"
+inline constexpr const char* kSuperTab = "Supervisione";
+inline constexpr const char* kSupervisionType = "Tempo Supervisione Trasferte";
+inline constexpr const char* kDtmfFromPbx = "Codici DTMF dal PBX";
+inline constexpr const char* kAnswerSignal = "Segnale di Risposta";
+inline constexpr const char* kBusySignal = "Segnale di Occupato";
+inline constexpr const char* kDndSignal = "Segnale Non Disturbare";
+inline constexpr const char* kTransferModes = "Modalit\xE0 Trasferimento";
+inline constexpr const char* kOtherExt = "Altri Interni";
+inline constexpr const char* kNoAnswerWait = "Tempo di attesa per Mancata Risposta";
+inline constexpr const char* kSeconds = "sec";
+inline constexpr const char* kVoiceSensitivity = "Sensibilit\xE0 Voce";
+inline constexpr const char* kSuperWizardHint =
+    "Su questa finestra prego scegliere I Parametri del Modo di Trasferimento. (Riempire solo "
+    "gli spazi disponibili).";
+// "Toni Chiamata"
+inline constexpr const char* kTonesTab = "Toni Chiamata";
+inline constexpr const char* kBusyTone = "Tono Occupato";
+inline constexpr const char* kBusyToneOn = "Tono Occupato Tempo-On";
+inline constexpr const char* kBusyToneOff = "Tono Occupato Tempo-Off";
+inline constexpr const char* kDisconnectTone = "Tono Disconnessione";
+inline constexpr const char* kDisconnectToneOn = "Tono Disconnessione Tempo-On";
+inline constexpr const char* kDisconnectToneOff = "Tono Disconeessione Tempo-Off";
+inline constexpr const char* kDisconnectCode = "Codice Disconnessione";
+
+// --- "Parametri Notifica Interna e Esterna" ----------------------------------
+inline constexpr const char* kNotificationCaption = "Parametri Notifica Interna e Esterna";
+inline constexpr const char* kNotificationTab = "Parametri Notifica";
+inline constexpr const char* kRingAttempts = "Tentativi Notifica Squillo";
+inline constexpr const char* kRingInterval = "Intervallo Notifica Squillo";
+inline constexpr const char* kRingDuration = "Durata Notifica Squillo";
+inline constexpr const char* kLed1Code = "Codice Led Messaggio 1";
+inline constexpr const char* kLed2Code = "Codice Led Messaggio 2";
+inline constexpr const char* kLedOffCode = "Codice Spegnimento Led";
+inline constexpr const char* kExtNotifyEnd = "Fine Notifica Esterna alle";
+inline constexpr const char* kExtNotifyStart = "Inizio Notifica Esterna alle";
+inline constexpr const char* kLineSeizeCode = "Codice Impegno Linea Esterna";
+inline constexpr const char* kLedMode = "Attivazione Led Messaggio";
+inline constexpr const char* kNotifWizardHint =
+    "Inserire il codice del PBX per accendere e spegnere il Led Messaggio";
+
 // --- "Parametri Sistema" -----------------------------------------------------
 inline constexpr const char* kSysParCaption = "Parametri Sistema";
 inline constexpr const char* kMinutes = "min";

@@ -135,9 +135,10 @@ TEST_F(AccessibilityTest, EveryWindowAndSheetNamesItsFocusableControls) {
 
     // The walk reached the start-up dialogs, the sheets and the dialogs opened
     // from inside them.
-    for (const char* name : {"productTypeDlg", "CPortSelectDlg", "listMboxSheet", "editMboxSheet",
-                             "groupMboxSheet", "generalParamSheet", "optionsSheet", "CPasswordDlg",
-                             "aboutDlg", "transferDlg", "folderDlg"})
+    for (const char* name :
+         {"productTypeDlg", "CPortSelectDlg", "listMboxSheet", "editMboxSheet", "groupMboxSheet",
+          "generalParamSheet", "pbxParameterSheet", "notificationSheet", "optionsSheet",
+          "CPasswordDlg", "aboutDlg", "transferDlg", "folderDlg"})
         EXPECT_TRUE(shell.opened.contains(name)) << name;
 }
 

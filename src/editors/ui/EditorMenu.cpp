@@ -4,6 +4,7 @@
 #include "app/Profile.h"
 #include "app/QelApp.h"
 #include "editors/ui/EditorCommands.h"
+#include "editors/ui/PbxCommands.h"
 
 namespace kiv {
 
@@ -17,6 +18,12 @@ void AttachEditorCommands(CMainFrame& frame) {
     });
     frame.SetCommand("actionMailboxGroups", [f] {
         if (RunGroupMboxCommand(f->Doc(), f->Dialogs(), f)) f->DocumentChanged();
+    });
+    frame.SetCommand("actionPbxParameters", [f] {
+        if (RunPbxParamCommand(f->Doc(), f->Dialogs(), f)) f->DocumentChanged();
+    });
+    frame.SetCommand("actionNotification", [f] {
+        if (RunNotificationCommand(f->Doc(), f->Dialogs(), f)) f->DocumentChanged();
     });
     frame.SetCommand("actionSystemParameters", [f] {
         if (RunGeneralParamCommand(f->Doc(), f->Dialogs(), f)) f->DocumentChanged();

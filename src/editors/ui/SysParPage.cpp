@@ -5,6 +5,7 @@
 #include "document/ValueNames.h"
 #include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
+#include "editors/ui/RadioBox.h"
 #include "editors/ui/SpinEdit.h"
 
 #include <QButtonGroup>
@@ -13,30 +14,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace kiv {
-
-namespace {
-
-template <std::size_t N>
-QGroupBox* RadioBox(const char* caption, const char* const (&names)[N], int checked,
-                    QButtonGroup*& group, const char* objectPrefix, QWidget* parent) {
-    auto* box = new QGroupBox(ToQString(caption), parent);
-    auto* layout = new QVBoxLayout(box);
-    group = new QButtonGroup(box);
-    for (std::size_t i = 0; i < N; ++i) {
-        auto* radio = new QRadioButton(ToQString(names[i]), box);
-        radio->setObjectName(QString("%1%2").arg(objectPrefix).arg(i));
-        group->addButton(radio, static_cast<int>(i));
-        layout->addWidget(radio);
-    }
-    if (QAbstractButton* button = group->button(checked)) button->setChecked(true);
-    return box;
-}
-
-} // namespace
 
 CSysParPage::CSysParPage(const CQelDoc& doc, QWidget* parent)
     : CPropertyPage(ToQString(editors::texts::kParameters), parent), edit_(doc) {

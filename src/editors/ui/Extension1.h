@@ -1,0 +1,48 @@
+#pragma once
+// "Interni" of "Parametri PBX": the length of extension numbers, the
+// operator's key and extensions, the fax extension and the ten ranges of
+// extensions callers may be transferred to. The digit count cannot change
+// once mailboxes or range texts exist.
+
+#include "app/PropertyPage.h"
+#include "editors/ExtensionEdit.h"
+
+#include <array>
+
+class QLineEdit;
+
+namespace kiv {
+
+class CQelDoc;
+class CSpinEdit;
+
+class CExtension1 : public CPropertyPage {
+    Q_OBJECT
+  public:
+    explicit CExtension1(const CQelDoc& doc, QWidget* parent = nullptr);
+
+    bool OnKillActive() override;
+    const editors::CExtensionEdit& Model() const { return edit_; }
+
+    CSpinEdit* ExtDigits() const { return extDigits_; }
+    QLineEdit* RangeField(editors::ExtField field) const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void ShowLock();
+    void ReadFields();
+    QWidget* Widget(editors::ExtField field) const;
+
+    editors::CExtensionEdit edit_;
+    CSpinEdit* extDigits_;
+    CSpinEdit* operatorKey_;
+    QLineEdit* dayExt_;
+    QLineEdit* nightExt_;
+    QLineEdit* faxExt_;
+    std::array<QLineEdit*, editors::kRangeRows> from_{};
+    std::array<QLineEdit*, editors::kRangeRows> to_{};
+};
+
+} // namespace kiv

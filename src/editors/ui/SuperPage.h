@@ -1,0 +1,42 @@
+#pragma once
+// "Supervisione" of "Parametri PBX": how transfers are supervised (the three
+// DTMF signals are open only for supervision by key), the transfer modes
+// towards the operator and other extensions, the no-answer wait and the
+// voice sensitivity.
+
+#include "app/PropertyPage.h"
+#include "editors/SuperEdit.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLineEdit;
+
+namespace kiv {
+
+class CQelDoc;
+class CSpinEdit;
+
+class CSuperPage : public CPropertyPage {
+    Q_OBJECT
+  public:
+    explicit CSuperPage(const CQelDoc& doc, QWidget* parent = nullptr);
+
+    bool OnKillActive() override;
+    const editors::CSuperEdit& Model() const { return edit_; }
+
+  private:
+    void ReadSignals();
+    void ShowSignals();
+
+    editors::CSuperEdit edit_;
+    QComboBox* type_;
+    QLineEdit* answerSignal_;
+    QLineEdit* busySignal_;
+    QLineEdit* dndSignal_;
+    QButtonGroup* modeOperator_;
+    QButtonGroup* modeOther_;
+    CSpinEdit* noAnswerWait_;
+    CSpinEdit* voiceSensitivity_;
+};
+
+} // namespace kiv
