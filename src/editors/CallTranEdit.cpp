@@ -30,7 +30,7 @@ std::optional<TransferField> CCallTranEdit::CheckCodes() const {
 }
 
 std::optional<TransferField> CCallTranEdit::CheckFlashStep() const {
-    if (!IsMultipleIn(flash1, 0, kMaxFlash, kTimeStep)) return TransferField::Flash1;
+    if (!kFlashRule.Accepts(flash1)) return TransferField::Flash1;
     return std::nullopt;
 }
 

@@ -17,7 +17,7 @@ namespace kiv::editors {
 
 inline constexpr int kTransferCodeMaxLength = 20;
 inline constexpr int kMaxFlash = 980;
-inline constexpr int kTimeStep = 20; // the millisecond times' step
+inline constexpr NumberRule kFlashRule{0, kMaxFlash, kTimeStep};
 
 class CCallTranEdit {
   public:

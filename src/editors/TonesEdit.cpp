@@ -31,7 +31,7 @@ const std::string& CTonesEdit::Time(TransferField field) const {
 }
 
 std::optional<TransferField> CTonesEdit::CheckTime(TransferField field) const {
-    if (!IsMultipleIn(Time(field), kMinToneTime, kMaxToneTime, kTimeStep)) return field;
+    if (!kToneTimeRule.Accepts(Time(field))) return field;
     return std::nullopt;
 }
 

@@ -16,6 +16,7 @@ namespace kiv::editors {
 
 inline constexpr int kMinToneTime = 100;
 inline constexpr int kMaxToneTime = 3000;
+inline constexpr NumberRule kToneTimeRule{kMinToneTime, kMaxToneTime, kTimeStep};
 inline constexpr int kDisconnectCodeMaxLength = 4;
 
 class CTonesEdit {

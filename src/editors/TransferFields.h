@@ -7,6 +7,8 @@
 
 namespace kiv::editors {
 
+inline constexpr int kTimeStep = 20; // the millisecond times' step
+
 enum class TransferField {
     // "Trasferta Chiamate"
     Flash1,

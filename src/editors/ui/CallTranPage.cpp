@@ -26,9 +26,8 @@ CCallTranPage::CCallTranPage(const CQelDoc& doc, QWidget* parent)
     recallOnBusy_ = code(edit_.recallOnBusy, "recallOnBusy");
     recallOnNoAnswer_ = code(edit_.recallOnNoAnswer, "recallOnNoAnswer");
     // Four characters, so that a value above the range reaches the check.
-    flash1_ = new CSpinEdit(0, editors::kMaxFlash, 4, this);
+    flash1_ = new CSpinEdit(editors::kFlashRule, 4, this);
     flash1_->setObjectName("flash1");
-    flash1_->SetStep(editors::kTimeStep);
     flash1_->SetText(ToQString(edit_.flash1));
 
     auto* layout = new QGridLayout(this);

@@ -32,9 +32,8 @@ CTonesPage::CTonesPage(const CQelDoc& doc, QWidget* parent)
         int row = 0;
         for (auto [field, text, name, spin] : {std::tuple{onField, onCaption, onName, &on},
                                                std::tuple{offField, offCaption, offName, &off}}) {
-            *spin = new CSpinEdit(editors::kMinToneTime, editors::kMaxToneTime, 4, box);
+            *spin = new CSpinEdit(editors::kToneTimeRule, 4, box);
             (*spin)->setObjectName(name);
-            (*spin)->SetStep(editors::kTimeStep);
             (*spin)->SetText(ToQString(edit_.Time(field)));
             auto* label = new QLabel(ToQString(text), box);
             label->setBuddy(*spin);
