@@ -203,7 +203,6 @@ TEST_F(UnitCommandsTest, CommandsTheProgramAttaches) {
                                                   "actionPbxParameters",
                                                   "actionInBandProtocol",
                                                   "actionPages",
-                                                  "actionTimeDate",
                                                   "actionNotification",
                                                   "actionStatistics",
                                                   "actionMessageList",

@@ -4,6 +4,7 @@
 #include "app/Profile.h"
 #include "app/QelApp.h"
 #include "editors/ui/EditorCommands.h"
+#include "editors/ui/TimeDateSheet.h"
 
 namespace kiv {
 
@@ -20,6 +21,9 @@ void AttachEditorCommands(CMainFrame& frame) {
     });
     frame.SetCommand("actionSystemParameters", [f] {
         if (RunGeneralParamCommand(f->Doc(), f->Dialogs(), f)) f->DocumentChanged();
+    });
+    frame.SetCommand("actionTimeDate", [f] {
+        if (RunTimeDateCommand(f->Doc(), f->Dialogs(), f)) f->DocumentChanged();
     });
 }
 
