@@ -68,12 +68,12 @@ TEST(ScheduleEdit, BreakRowsShowAndStoreMinutesAndPages) {
 
     // Page 98 fails on the page field and leaves the weekday as it was.
     rows[3].page = "98";
-    rows[5] = {"23:00", "23:59", "97"};
+    rows[1] = {"23:00", "23:59", "97"};
     auto failed = StoreBreakDay(rows, day);
     ASSERT_TRUE(failed);
     EXPECT_EQ(failed->field.row, 3);
     EXPECT_EQ(failed->field.part, BreakPart::Page);
-    EXPECT_EQ(day[5].start, 0) << "nothing stored";
+    EXPECT_EQ(day[1].start, 0) << "nothing stored, not even the rows before";
     rows[3].page = "";
     EXPECT_EQ(StoreBreakDay(rows, day)->field.part, BreakPart::Page);
     rows[3].page = "5x";
@@ -90,7 +90,7 @@ TEST(ScheduleEdit, BreakRowsShowAndStoreMinutesAndPages) {
     EXPECT_FALSE(StoreBreakDay(rows, day));
     EXPECT_EQ(day[3], (BreakSlot{720, 750, 7}));
     EXPECT_EQ(day[4], (BreakSlot{600, 600, 1}));
-    EXPECT_EQ(day[5], (BreakSlot{1380, 1439, 97}));
+    EXPECT_EQ(day[1], (BreakSlot{1380, 1439, 97}));
     EXPECT_EQ(day[0], (BreakSlot{0, 0, 15}));
 }
 
@@ -166,9 +166,11 @@ TEST_F(TimeDateEditTest, TheClockAdvancesOneSecondForEachNewSecondAndRollsOverAt
     EXPECT_EQ(edit.minute, 0);
     EXPECT_EQ(edit.second, 0);
     EXPECT_EQ(edit.day, 31) << "the date stays";
+    EXPECT_TRUE(edit.Tick(509));
+    EXPECT_EQ(edit.second, 1);
     edit.minute = 58;
     edit.second = 59;
-    edit.Tick(506);
+    edit.Tick(510);
     EXPECT_EQ(edit.minute, 59);
     EXPECT_EQ(edit.second, 0);
     EXPECT_EQ(edit.hour, 0);
