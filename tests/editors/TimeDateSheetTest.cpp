@@ -4,6 +4,7 @@
 
 #include "editors/Texts.h"
 #include "editors/ui/AddHolidayDlg.h"
+#include "editors/ui/DateEdit.h"
 #include "editors/ui/DayBreakPage.h"
 #include "editors/ui/DayBreakSheet.h"
 #include "editors/ui/DayMultiBreakPage.h"
@@ -65,6 +66,25 @@ TEST(MaskedTimeField, KeysGoThroughTheMask) {
     EXPECT_EQ(field.Time(), QTime(21, 30));
     field.SetTime(QTime());
     EXPECT_EQ(field.text(), "");
+}
+
+TEST(MaskedDateField, DaysAndMonthsAreLimitedAndTheDateIsExchanged) {
+    CDateEdit field;
+    QDate member(2026, 3, 5);
+    ExchangeDate(field, member, false);
+    EXPECT_EQ(field.text(), "05/03/2026");
+    ShowActive(field);
+    field.setFocus();
+    field.setCursorPosition(0);
+    QTest::keyClicks(&field, "3211322027");
+    EXPECT_EQ(field.text(), "31/12/2027") << "the 2 after a 3 and the 3 after a 1 refused";
+    ExchangeDate(field, member, true);
+    EXPECT_EQ(member, QDate(2027, 12, 31));
+    field.setCursorPosition(3);
+    QTest::keyClicks(&field, "02");
+    EXPECT_EQ(field.text(), "31/02/2027");
+    ExchangeDate(field, member, true);
+    EXPECT_FALSE(member.isValid()) << "no 31 February";
 }
 
 class TimeDateSheetTest : public ::testing::Test {

@@ -6,6 +6,7 @@
 #include "editors/Texts.h"
 #include "editors/ui/AddHolidayDlg.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -24,6 +25,8 @@ CHolPage::CHolPage(editors::ScheduleTables& tables, QWidget* parent)
     list_->setAccessibleName(ToQString(t::kHolidayTab));
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // The columns follow the list's width.
+    list_->viewport()->installEventFilter(this);
     list_->setHeaderLabels({ToQString(t::kHolidayDate), ToQString(t::kHolidayStart),
                             ToQString(t::kHolidayEnd), ToQString(t::kHolidayText)});
     add_ = new QPushButton(ToQString(t::kAdd), this);
@@ -61,9 +64,9 @@ void CHolPage::SizeColumns() {
     list_->header()->resizeSection(3, w - 3 * (w / 5));
 }
 
-void CHolPage::resizeEvent(QResizeEvent* event) {
-    CPropertyPage::resizeEvent(event);
-    SizeColumns();
+bool CHolPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::Resize) SizeColumns();
+    return CPropertyPage::eventFilter(watched, event);
 }
 
 void CHolPage::Add() {

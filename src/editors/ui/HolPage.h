@@ -22,7 +22,7 @@ class CHolPage : public CPropertyPage {
     const editors::CHolidayList& Holidays() const { return holidays_; }
 
   protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Fill();
