@@ -156,6 +156,33 @@ inline constexpr const char* kEnabledMasc = "Abilitato";
 inline constexpr const char* kRecordTimeWarning =
     "La modifica del parametro potr\xE0 influire sulle operazioni dell'unit\xE0";
 
+// --- "Ora, Data e Orario Settimanale" and its inner sheet "Auto" -------------
+inline constexpr const char* kTimeDateCaption = "Ora, Data e Orario Settimanale";
+inline constexpr const char* kTimeDateTab = "Ora e Data";
+inline constexpr const char* kSystemTime = "Ora di Sistema";
+inline constexpr const char* kSystemDate = "Data di Sistema";
+inline constexpr const char* kOperatingMode = "Modo Operativo";
+inline constexpr const char* kSchedules = "&Orari";
+inline constexpr const char* kAutoCaption = "Auto";
+inline constexpr const char* kWeeklyTab = "Orario Settimanale";
+inline constexpr const char* kAutoBreakTab = "Auto Pausa";
+inline constexpr const char* kHolidayTab = "Orario Festivit\xE0";
+inline constexpr const char* kWorkHours = "Orario Lavoro";
+inline constexpr const char* kBreakHours = "Orario Pausa";
+inline constexpr const char* kFrom = "Da";
+inline constexpr const char* kTo = "A";
+inline constexpr const char* kWeekdayHead = "Giorno della settimana";
+inline constexpr const char* kPrevDay = "<< Prec.";
+inline constexpr const char* kNextDay = "Succ. >>";
+inline constexpr const char* kBreakRow = "Pausa %d";
+inline constexpr const char* kBreakPage = "Pagona";
+inline constexpr const char* kHolidayDate = "Data";
+inline constexpr const char* kHolidayStart = "Inizio";
+inline constexpr const char* kHolidayEnd = "Fine";
+inline constexpr const char* kHolidayText = "Descrizione";
+inline constexpr const char* kHolidayRemove = "&Rimuovi";
+inline constexpr const char* kAddHolidayCaption = "Aggiungi alla Lista Festivit\xE0";
+
 // --- Mailbox parameters ("Parametri" tab of "Lista Caselle") ------------------
 inline constexpr const char* kArchiveDays = "N. Massimo Giorni per Archiviare Messaggi";
 inline constexpr const char* kListenKey = "Tasto Ascolto Messaggi";

@@ -202,7 +202,6 @@ TEST_F(UnitCommandsTest, CommandsTheProgramAttaches) {
                                                   "actionSystemInit",
                                                   "actionInBandProtocol",
                                                   "actionPages",
-                                                  "actionTimeDate",
                                                   "actionStatistics",
                                                   "actionMessageList",
                                                   "actionWizard",

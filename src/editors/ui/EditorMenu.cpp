@@ -5,6 +5,7 @@
 #include "app/QelApp.h"
 #include "editors/ui/EditorCommands.h"
 #include "editors/ui/PbxCommands.h"
+#include "editors/ui/TimeDateSheet.h"
 
 namespace kiv {
 
@@ -27,6 +28,9 @@ void AttachEditorCommands(CMainFrame& frame) {
     });
     frame.SetCommand("actionSystemParameters", [f] {
         if (RunGeneralParamCommand(f->Doc(), f->Dialogs(), f)) f->DocumentChanged();
+    });
+    frame.SetCommand("actionTimeDate", [f] {
+        if (RunTimeDateCommand(f->Doc(), f->Dialogs(), f)) f->DocumentChanged();
     });
 }
 

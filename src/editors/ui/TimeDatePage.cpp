@@ -1,0 +1,92 @@
+#include "editors/ui/TimeDatePage.h"
+
+#include "app/QtText.h"
+#include "app/ShellDialogs.h"
+#include "document/Clock.h"
+#include "document/ValueNames.h"
+#include "editors/Texts.h"
+#include "editors/ui/DayBreakSheet.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kiv {
+
+CTimeDatePage::CTimeDatePage(const CQelDoc& doc, const IClock& clock, QWidget* parent)
+    : CPropertyPage(ToQString(editors::texts::kTimeDateTab), parent), clock_(clock),
+      edit_(doc, clock.Now()) {
+    namespace t = editors::texts;
+    SetHelpTopic("ora_e_data");
+    time_ = new QTimeEdit(this);
+    time_->setObjectName("systemTime");
+    time_->setDisplayFormat("HH:mm:ss");
+    date_ = new QDateEdit(this);
+    date_->setObjectName("systemDate");
+    date_->setDisplayFormat("dd/MM/yyyy");
+    date_->setCalendarPopup(true);
+    mode_ = new QComboBox(this);
+    mode_->setObjectName("operatingMode");
+    for (const char* name : names::kOperatingMode)
+        mode_->addItem(ToQString(name));
+    schedules_ = new QPushButton(ToQString(t::kSchedules), this);
+    schedules_->setObjectName("schedules");
+    schedules_->setAutoDefault(false);
+
+    // Filled before the signals are connected: only the user's changes of
+    // the date recompute the weekday.
+    ShowTime();
+    date_->setDate(QDate(edit_.year, edit_.month, edit_.day));
+    mode_->setCurrentIndex(edit_.mode >= 0 && edit_.mode < mode_->count() ? edit_.mode : -1);
+    schedules_->setEnabled(edit_.SchedulesEnabled());
+
+    connect(time_, &QTimeEdit::timeChanged, this, [this](QTime time) {
+        edit_.hour = time.hour();
+        edit_.minute = time.minute();
+        edit_.second = time.second();
+    });
+    connect(date_, &QDateEdit::dateChanged, this,
+            [this](QDate date) { edit_.SetDate(date.year(), date.month(), date.day()); });
+    connect(mode_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        edit_.mode = index;
+        schedules_->setEnabled(edit_.SchedulesEnabled());
+    });
+    connect(schedules_, &QPushButton::clicked, this, &CTimeDatePage::OpenSchedules);
+
+    timer_ = new QTimer(this);
+    timer_->setInterval(10);
+    connect(timer_, &QTimer::timeout, this, &CTimeDatePage::Tick);
+    timer_->start();
+
+    auto* form = new QFormLayout;
+    form->addRow(ToQString(t::kSystemTime), time_);
+    form->addRow(ToQString(t::kSystemDate), date_);
+    form->addRow(ToQString(t::kOperatingMode), mode_);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(schedules_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttonRow);
+    layout->addStretch();
+}
+
+void CTimeDatePage::ShowTime() {
+    time_->setTime(QTime(edit_.hour, edit_.minute, edit_.second));
+}
+
+void CTimeDatePage::Tick() {
+    if (edit_.Tick(clock_.Now())) ShowTime();
+}
+
+void CTimeDatePage::OpenSchedules() {
+    CDayBreakSheet sheet(edit_.tables, Dialogs(), this);
+    if (Dialogs().Exec(sheet) == QDialog::Accepted) edit_.tables = sheet.Tables();
+}
+
+} // namespace kiv
