@@ -15,5 +15,7 @@ inline constexpr const char* monitorStop = "Fine";
 inline constexpr const char* monitorExit = "Esci";
 inline constexpr const char* monitorAbout = "&About Tarvel...";
 inline constexpr const char* monitorProgram = "Tarvel";
+inline constexpr const char* monitorAboutVersion = "Tarvel Version 7.01.00";
+inline constexpr const char* monitorAboutOk = "OK";
 
 } // namespace kiv::texts
