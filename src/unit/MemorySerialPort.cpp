@@ -21,6 +21,7 @@ bool CMemorySerialPort::Open(const std::string& device, const LineParams& line) 
     wire_->openCount[side_]++;
     wire_->breakOn[side_] = false;
     isOpen_ = true;
+    interrupted_ = false;
     lastLine = line;
     return true;
 }
@@ -46,9 +47,16 @@ std::size_t CMemorySerialPort::BytesWaiting() {
 
 bool CMemorySerialPort::WaitForBytes(std::size_t count, std::chrono::milliseconds timeout) {
     std::unique_lock lock(wire_->mutex);
-    wire_->changed.wait_for(
-        lock, timeout, [&] { return wire_->unplugged || wire_->queue[side_].size() >= count; });
-    return !wire_->unplugged && wire_->queue[side_].size() >= count;
+    wire_->changed.wait_for(lock, timeout, [&] {
+        return wire_->unplugged || interrupted_ || wire_->queue[side_].size() >= count;
+    });
+    return !wire_->unplugged && !interrupted_ && wire_->queue[side_].size() >= count;
+}
+
+void CMemorySerialPort::Interrupt() {
+    std::lock_guard lock(wire_->mutex);
+    interrupted_ = true;
+    wire_->changed.notify_all();
 }
 
 long CMemorySerialPort::Read(std::uint8_t* dest, std::size_t count) {

@@ -53,6 +53,7 @@ class CMemorySerialPort : public ISerialPort {
     void SetBreak(bool on) override;
     void Close() override;
     bool HasFailed() const override;
+    void Interrupt() override;
 
     LineParams lastLine;
 
@@ -63,6 +64,7 @@ class CMemorySerialPort : public ISerialPort {
     std::shared_ptr<CMemoryWire> wire_;
     int side_;
     bool isOpen_ = false;
+    bool interrupted_ = false; // under the wire's mutex
 };
 
 } // namespace kiv

@@ -46,6 +46,12 @@ class ISerialPort {
     virtual void Close() = 0;
     // True once the port has failed (device gone) since it was opened.
     virtual bool HasFailed() const { return false; }
+    // Wakes a WaitForBytes blocked on another thread, and makes every later
+    // wait return false at once, until the port is opened again. The one
+    // call that another thread may make while a thread uses the port: it is
+    // how a reader that waits for bytes without a time-out is stopped.
+    // Ports whose waits never block leave it as it is.
+    virtual void Interrupt() {}
 };
 
 // Creates an unopened port. A link calls it on the thread that then uses the

@@ -2,22 +2,66 @@
 
 #include <QSerialPort>
 
+#include <algorithm>
 #include <chrono>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <poll.h>
 #include <termios.h>
+#include <unistd.h>
 #endif
 
 namespace kiv {
 
-CQtSerialPort::CQtSerialPort() : port_(std::make_unique<QSerialPort>()) {}
+CQtSerialPort::CQtSerialPort() : port_(std::make_unique<QSerialPort>()) {
+#ifdef Q_OS_UNIX
+    if (::pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0) wake_[0] = wake_[1] = -1;
+#endif
+}
 
 CQtSerialPort::~CQtSerialPort() {
     if (port_->isOpen()) port_->close();
+#ifdef Q_OS_UNIX
+    for (int fd : wake_)
+        if (fd >= 0) ::close(fd);
+#endif
+}
+
+void CQtSerialPort::Interrupt() {
+    interrupted_ = true;
+#ifdef Q_OS_UNIX
+    if (wake_[1] >= 0) {
+        const char one = 1;
+        // A full pipe already wakes the wait.
+        [[maybe_unused]] const auto n = ::write(wake_[1], &one, 1);
+    }
+#endif
+}
+
+int CQtSerialPort::WaitReadable(int timeoutMs) {
+    if (interrupted_) return -1;
+#ifdef Q_OS_UNIX
+    if (wake_[0] >= 0) {
+        pollfd fds[2] = {{static_cast<int>(port_->handle()), POLLIN, 0}, {wake_[0], POLLIN, 0}};
+        const int n = ::poll(fds, 2, timeoutMs);
+        // Readable or failed: QSerialPort then returns at once. A time-out
+        // or a signal: the caller looks at its deadline again.
+        return n > 0 && !interrupted_ ? timeoutMs : -1;
+    }
+#endif
+    // No wake-up handle: short slices, so that an interrupt is seen soon.
+    return std::min(timeoutMs, 50);
 }
 
 bool CQtSerialPort::Open(const std::string& device, const LineParams& line) {
     failed_ = false;
+    interrupted_ = false;
+#ifdef Q_OS_UNIX
+    char drained[64];
+    while (wake_[0] >= 0 && ::read(wake_[0], drained, sizeof drained) > 0) {
+    }
+#endif
     port_->setPortName(QString::fromStdString(device));
     // Line parameters are given before open(): some drivers (and
     // pseudo-terminals) refuse them afterwards. A refused setting is ignored.
@@ -127,16 +171,19 @@ std::size_t CQtSerialPort::BytesWaiting() {
 bool CQtSerialPort::WaitForBytes(std::size_t count, std::chrono::milliseconds timeout) {
     using clock = std::chrono::steady_clock;
     const auto deadline = clock::now() + timeout;
-    while (port_->isOpen() && !failed_) {
+    while (port_->isOpen() && !failed_ && !interrupted_) {
         if (static_cast<std::size_t>(port_->bytesAvailable()) >= count) return true;
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - clock::now());
         if (left.count() <= 0) break;
-        if (!port_->waitForReadyRead(static_cast<int>(left.count()))) {
+        const int wait = WaitReadable(static_cast<int>(std::min<long long>(left.count(), 1 << 30)));
+        if (wait < 0) continue;
+        if (!port_->waitForReadyRead(wait)) {
             NoteError();
             if (port_->error() != QSerialPort::NoError || failed_) break;
         }
     }
-    return port_->isOpen() && static_cast<std::size_t>(port_->bytesAvailable()) >= count;
+    return port_->isOpen() && !interrupted_ &&
+           static_cast<std::size_t>(port_->bytesAvailable()) >= count;
 }
 
 long CQtSerialPort::Read(std::uint8_t* dest, std::size_t count) {

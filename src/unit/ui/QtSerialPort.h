@@ -1,10 +1,12 @@
 #pragma once
 // The serial port over QSerialPort. Works without an event loop (it drives
 // the port through waitForReadyRead / waitForBytesWritten), so a transfer may
-// run it on a worker thread; create it on the thread that uses it.
+// run it on a worker thread; create it on the thread that uses it. Only
+// Interrupt() may be called from another thread.
 
 #include "unit/SerialPort.h"
 
+#include <atomic>
 #include <memory>
 
 class QSerialPort;
@@ -26,6 +28,7 @@ class CQtSerialPort : public ISerialPort {
     void SetBreak(bool on) override;
     void Close() override;
     bool HasFailed() const override;
+    void Interrupt() override;
 
     // The line parameters the open port holds, read back from it.
     LineParams Line() const;
@@ -36,9 +39,16 @@ class CQtSerialPort : public ISerialPort {
   private:
     void NoteError();
     void Drain();
+    // Blocks until the port is readable (or failed), the time-out passes or
+    // Interrupt() is called. The time QSerialPort may then wait for bytes,
+    // or -1 when it should not wait.
+    int WaitReadable(int timeoutMs);
 
     std::unique_ptr<QSerialPort> port_;
     bool failed_ = false;
+    std::atomic<bool> interrupted_{false};
+    // A pipe whose read end wakes the wait (Unix); -1 elsewhere.
+    int wake_[2] = {-1, -1};
 };
 
 } // namespace kiv
