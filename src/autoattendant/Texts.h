@@ -1,0 +1,19 @@
+#pragma once
+// Texts of the auto-attendant pages, in code page 1252. The operation labels
+// and the special pages' descriptions are the model's (document/PageOps.h).
+
+#include "document/Texts.h"
+
+namespace kiv::autoatt::texts {
+
+using kiv::texts::kInputError;
+
+// The single item of the operator key's row.
+inline constexpr const char* kOperatorRow = "Operatore";
+
+// The recording list's file dialog.
+inline constexpr const char* kScriptFilesFilter = "ScriptFiles";
+inline constexpr const char* kAllFilesFilter = "All files (*.*)";
+inline constexpr const char* kAllFilesPattern = "*.*";
+
+} // namespace kiv::autoatt::texts
