@@ -16,4 +16,13 @@ inline constexpr const char* kScriptFilesFilter = "ScriptFiles";
 inline constexpr const char* kAllFilesFilter = "All files (*.*)";
 inline constexpr const char* kAllFilesPattern = "*.*";
 
+// The recording list's first button and its sheet's caption, by mode.
+inline constexpr const char* kRecordingButton[3] = {"&Aggiungi", "Spedire da...", "Salva a..."};
+inline constexpr const char* kSendListCaption = "Lista delle Pagine da spedire";
+inline constexpr const char* kReadListCaption = "Lista della Pagine da leggere";
+
+// The page status list's switches.
+inline constexpr const char* kStatusYes = "Yes";
+inline constexpr const char* kStatusNo = "No";
+
 } // namespace kiv::autoatt::texts
