@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -163,6 +164,34 @@ TEST_F(PbxSelectTest, ATraversalFileNameIsRefused) {
     EXPECT_EQ(sink.Texts(), std::vector<std::string>{texts::kFileIncompatible});
     EXPECT_EQ(doc.extDigits, 3);
     EXPECT_EQ(doc.title, "Impianto.ri8");
+}
+
+// The sample database made at build time beside the programs: found when the
+// start folder has none, every family listed, and each model a file that
+// loads as its family's product type.
+TEST_F(PbxSelectTest, TheShippedDatabaseWorksFromTheProgramFolder) {
+    folders.push_back(KIV_BUILD_DIR "/bin");
+    for (int type = 0; type < 4; ++type) {
+        NewConfiguration(doc, type);
+        QStringList shown;
+        shell.handler = [&](QDialog& dlg) {
+            QListWidget* list = static_cast<CPbxSelectDlg&>(dlg).List();
+            shown = Items(*list);
+            const auto found =
+                list->findItems("Centralino Generico 24 interni (3 digits)", Qt::MatchExactly);
+            if (!found.isEmpty()) list->setCurrentItem(found.front());
+            QTest::mouseClick(Button(dlg, "okButton"), Qt::LeftButton);
+            return dlg.result();
+        };
+        EXPECT_TRUE(Run()) << type;
+        EXPECT_EQ(shown.size(), type == 3 ? 2 : 3) << type;
+        EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end())) << type;
+        EXPECT_EQ(doc.productType, type);
+        EXPECT_EQ(doc.extDigits, 3);
+        EXPECT_EQ(doc.faxExt, "229");
+        EXPECT_EQ(doc.title, "Centralino Generico 24 interni");
+    }
+    EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST(PbxIndexReader, OnlyPbxElementsUnderPbxsBelowTheDocumentElement) {
