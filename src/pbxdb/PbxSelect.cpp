@@ -26,7 +26,7 @@ std::string FindPbxDatabase(const std::vector<std::string>& folders, int product
 bool LoadPbxModel(CQelDoc& doc, const std::string& databaseRoot, const PbxChoice& choice,
                   MessageSink& sink) {
     std::vector<uint8_t> data;
-    if (!IsPbxFileNameSafe(choice.fileName) ||
+    if (choice.familyFolder.empty() || !IsPbxFileNameSafe(choice.fileName) ||
         !ReadWholeFile(JoinPath(databaseRoot, choice.RelativeFile()), data)) {
         sink.Show(texts::kFileIncompatible);
         return false;

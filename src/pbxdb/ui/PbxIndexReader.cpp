@@ -32,6 +32,8 @@ std::vector<PbxIndexEntry> ParsePbxIndex(const QByteArray& xml) {
 }
 
 CPbxIndex ReadPbxIndex(const QString& path, int productType) {
+    // A product type without a family (never one the program sets) lists nothing.
+    if (PbxFamilyFolder(productType).empty()) return CPbxIndex(productType, {});
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxIndexBytes)
         return CPbxIndex(productType, {});

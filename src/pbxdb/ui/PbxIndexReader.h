@@ -14,7 +14,8 @@ namespace kiv {
 // empty). Bytes that do not parse give no model.
 std::vector<PbxIndexEntry> ParsePbxIndex(const QByteArray& xml);
 
-// The same for a file; a missing or unreadable file gives no model.
+// The same for a file; a missing or unreadable file, or a product type
+// without a family, gives no model.
 CPbxIndex ReadPbxIndex(const QString& path, int productType);
 
 } // namespace kiv
