@@ -4,8 +4,6 @@
 namespace kiv::texts {
 
 inline constexpr const char* kPbxSelectTitle = "Selezione PBX";
-inline constexpr const char* kPbxOk = "&OK";
-inline constexpr const char* kPbxCancel = "&Annulla";
 
 } // namespace kiv::texts
 

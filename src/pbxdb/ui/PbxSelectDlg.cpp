@@ -28,10 +28,9 @@ CPbxSelectDlg::CPbxSelectDlg(CPbxIndex index, MessageSink& sink, QWidget* parent
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { OnOk(); });
 
     auto* box = new QDialogButtonBox(this);
-    QPushButton* ok = box->addButton(ToQString(texts::kPbxOk), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = box->addButton(ui::Ui(ui::kOk), QDialogButtonBox::AcceptRole);
     ok->setObjectName("okButton");
-    QPushButton* cancel =
-        box->addButton(ToQString(texts::kPbxCancel), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = box->addButton(ui::Ui(ui::kCancel), QDialogButtonBox::RejectRole);
     cancel->setObjectName("cancelButton");
     box->addButton(ui::Ui(ui::kHelp), QDialogButtonBox::HelpRole);
     ok->setDefault(true);
