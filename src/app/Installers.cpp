@@ -1,6 +1,7 @@
 #include "app/Installers.h"
 
 #include "editors/ui/EditorMenu.h"
+#include "pbxdb/ui/PbxCommands.h"
 #include "unit/ui/UnitCommands.h"
 
 namespace kiv {
@@ -10,6 +11,7 @@ std::span<const Installer> Installers() {
     static constexpr Installer kInstallers[] = {
         &InstallUnitCommands,
         &InstallEditorCommands,
+        &InstallPbxCommands,
     };
     return kInstallers;
 }

@@ -204,8 +204,7 @@ TEST_F(UnitCommandsTest, CommandsTheProgramAttaches) {
                                                   "actionPages",
                                                   "actionStatistics",
                                                   "actionMessageList",
-                                                  "actionWizard",
-                                                  "actionSelectPbx"};
+                                                  "actionWizard"};
     EXPECT_EQ(without, notBuiltYet);
 
     // "&Inizializzazione Sistema" is refused by versions 740-759 with the command the program
