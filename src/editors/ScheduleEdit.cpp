@@ -118,14 +118,8 @@ bool CTimeDateEdit::Tick(int64_t now) {
 }
 
 void CTimeDateEdit::ApplyTo(CQelDoc& doc, int64_t now) const {
-    doc.clockHour = hour;
-    doc.clockMinute = minute;
-    doc.clockSecond = second;
-    doc.clockDay = day;
-    doc.clockMonth = month;
-    doc.clockYear = year;
-    doc.clockWeekday = weekday + 1;
-    doc.clockReference = now;
+    // The page numbers weekdays 0 Monday ... 6 Sunday, the document 1 ... 7.
+    doc.SetClockTime(LocalTime{year, month, day, hour, minute, second, weekday + 1}, now);
     doc.operatingMode = mode;
     doc.workHours = tables.workHours;
     doc.workHoursCopy = tables.workHours;
