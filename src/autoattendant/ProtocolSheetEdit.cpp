@@ -1,0 +1,25 @@
+#include "autoattendant/ProtocolSheetEdit.h"
+
+#include "document/QelDoc.h"
+
+namespace kiv::autoatt {
+
+CProtocolSheetEdit::CProtocolSheetEdit(const CQelDoc& doc)
+    : pages{CProtocolEdit(doc, 0), CProtocolEdit(doc, 1), CProtocolEdit(doc, 2),
+            CProtocolEdit(doc, 3)} {}
+
+ProtocolCheck CProtocolSheetEdit::SwitchTo(int page) {
+    if (page < 0 || page >= kProtocolPages || page == active_) return std::nullopt;
+    if (auto refused = Active().LeaveCheck()) return refused;
+    active_ = page;
+    return std::nullopt;
+}
+
+ProtocolCheck CProtocolSheetEdit::Ok(CQelDoc& doc) {
+    if (auto refused = Active().LeaveCheck()) return refused;
+    for (const CProtocolEdit& page : pages)
+        page.ApplyTo(doc);
+    return std::nullopt;
+}
+
+} // namespace kiv::autoatt
