@@ -172,7 +172,10 @@ void CAutoAttenPage::OnPageNumberEdited(const QString& text) {
 }
 
 void CAutoAttenPage::OnPageNumberLeft() {
-    if (drawing_ || refusing_) return;
+    // A two-character text was switched on (or refused) as it was typed; only
+    // a short one is padded and switched here, so that one mistake gives one
+    // message.
+    if (drawing_ || refusing_ || pageNumber_->text().size() >= 2) return;
     if (!Refused(edit_.OnPageNumberLeft())) Redraw();
 }
 

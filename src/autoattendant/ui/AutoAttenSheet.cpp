@@ -28,6 +28,12 @@ CAutoAttenSheet::CAutoAttenSheet(const CQelDoc& doc, CShellDialogs& dialogs, QWi
     AddPage(info_);
 }
 
+CAutoAttenSheet::~CAutoAttenSheet() {
+    // Closing moves the focus out of the page-number field, which runs the
+    // page editor; do it while the working copy still exists.
+    hide();
+}
+
 void CAutoAttenSheet::ApplyTo(CQelDoc& doc) const {
     edit_.ApplyTo(doc);
 }

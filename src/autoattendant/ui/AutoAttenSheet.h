@@ -18,6 +18,7 @@ class CAutoAttenSheet : public CPropertySheet {
     Q_OBJECT
   public:
     CAutoAttenSheet(const CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent = nullptr);
+    ~CAutoAttenSheet() override;
 
     CAutoAttenPage* AutoAttenPage() const { return autoAtten_; }
     CDialStringPage* DialStringPage() const { return dialString_; }
