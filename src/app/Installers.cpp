@@ -1,5 +1,6 @@
 #include "app/Installers.h"
 
+#include "autoattendant/ui/AutoAttenSheet.h"
 #include "editors/ui/EditorMenu.h"
 #include "pbxdb/ui/PbxCommands.h"
 #include "unit/ui/UnitCommands.h"
@@ -12,6 +13,7 @@ std::span<const Installer> Installers() {
         &InstallUnitCommands,
         &InstallEditorCommands,
         &InstallPbxCommands,
+        &InstallPageCommands,
     };
     return kInstallers;
 }

@@ -201,7 +201,6 @@ TEST_F(UnitCommandsTest, CommandsTheProgramAttaches) {
                                                   "actionRestore",
                                                   "actionSystemInit",
                                                   "actionInBandProtocol",
-                                                  "actionPages",
                                                   "actionStatistics",
                                                   "actionMessageList",
                                                   "actionWizard"};

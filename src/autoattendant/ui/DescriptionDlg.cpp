@@ -1,0 +1,58 @@
+#include "autoattendant/ui/DescriptionDlg.h"
+
+#include "app/Help.h"
+#include "app/QtText.h"
+#include "autoattendant/ui/SheetTexts.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kiv {
+
+namespace t = autoatt::texts;
+
+CDescriptionDlg::CDescriptionDlg(const QString& text, MessageSink& sink, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName("descriptionDlg");
+    setWindowTitle(ToQString(t::kDescriptionTitle));
+    field_ = new QLineEdit(text, this);
+    field_->setObjectName("description");
+    field_->setMaxLength(40);
+    field_->setMinimumWidth(field_->fontMetrics().horizontalAdvance(QString(41, 'M')) / 2);
+    auto* label = new QLabel(ToQString(t::kDescriptionName), this);
+    label->setBuddy(field_);
+
+    auto* ok = new QPushButton(ToQString(t::kOk), this);
+    auto* cancel = new QPushButton(ToQString(t::kCancel), this);
+    auto* help = new QPushButton(ToQString(t::kHelp), this);
+    ok->setObjectName("ok");
+    cancel->setObjectName("cancel");
+    help->setObjectName("help");
+    for (QPushButton* b : {ok, cancel, help})
+        b->setAccessibleName(b->text().remove('&'));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [&sink] { ShowHelp("descrizione", sink); });
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(field_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(help);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addLayout(buttons);
+}
+
+QString CDescriptionDlg::Text() const {
+    return field_->text();
+}
+
+} // namespace kiv
