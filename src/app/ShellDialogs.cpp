@@ -31,8 +31,8 @@ std::optional<QString> RunFileDialog(CShellDialogs& shell, QFileDialog& dlg) {
 } // namespace
 
 std::optional<QString> CShellDialogs::OpenFileName(QWidget* parent, const QString& filter,
-                                                   const QString& folder) {
-    QFileDialog dlg(parent, ui::Ui(ui::kOpenDialogTitle));
+                                                   const QString& folder, const QString& title) {
+    QFileDialog dlg(parent, title.isEmpty() ? ui::Ui(ui::kOpenDialogTitle) : title);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     // Any name is taken: a name typed without extension gets ".qel", and a
     // file that cannot be read is reported by the command.

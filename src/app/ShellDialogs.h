@@ -33,9 +33,10 @@ class CShellDialogs {
     virtual std::optional<int> AskProductType(QWidget* parent, int current);
 
     // File dialogs; nullopt for Cancel. The answer is the name as typed
-    // (the caller adds a missing extension).
+    // (the caller adds a missing extension). An empty title is the shell's
+    // own ("&Apri"'s); a page names its dialog ("Selezionate il File Pagina").
     virtual std::optional<QString> OpenFileName(QWidget* parent, const QString& filter,
-                                                const QString& folder);
+                                                const QString& folder, const QString& title = {});
     virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& filter,
                                                 const QString& folder, const QString& name);
 

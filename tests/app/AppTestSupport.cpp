@@ -29,8 +29,8 @@ std::optional<int> CScriptedDialogs::AskProductType(QWidget*, int current) {
 }
 
 std::optional<QString> CScriptedDialogs::OpenFileName(QWidget*, const QString& filter,
-                                                      const QString& folder) {
-    openCalls.push_back({filter, folder, {}});
+                                                      const QString& folder, const QString& title) {
+    openCalls.push_back({filter, folder, title});
     if (openNames.empty()) return std::nullopt;
     auto answer = openNames.front();
     openNames.pop_front();

@@ -28,7 +28,7 @@ class CScriptedDialogs : public CShellDialogs {
     int Exec(QDialog& dialog) override;
     std::optional<int> AskProductType(QWidget* parent, int current) override;
     std::optional<QString> OpenFileName(QWidget* parent, const QString& filter,
-                                        const QString& folder) override;
+                                        const QString& folder, const QString& title = {}) override;
     std::optional<QString> SaveFileName(QWidget* parent, const QString& filter,
                                         const QString& folder, const QString& name) override;
     std::optional<QString> PickFolder(QWidget* parent, const FolderRequest& request) override;
@@ -43,7 +43,7 @@ class CScriptedDialogs : public CShellDialogs {
     struct FileCall {
         QString filter;
         QString folder;
-        QString name;
+        QString name; // the preset name (save) or the dialog's title (open)
     };
     std::vector<int> productTypeCalls; // the type each dialog opened with
     std::vector<FileCall> openCalls;

@@ -29,12 +29,15 @@ namespace {
 class CFileShell : public CScriptedShell {
   public:
     using CScriptedShell::CScriptedShell;
-    std::optional<QString> OpenFileName(QWidget*, const QString& filter, const QString&) override {
+    std::optional<QString> OpenFileName(QWidget*, const QString& filter, const QString&,
+                                        const QString& title) override {
         filters.push_back(filter);
+        titles.push_back(title);
         return nextFile;
     }
     std::optional<QString> nextFile;
     std::vector<QString> filters;
+    std::vector<QString> titles;
 };
 
 class AutoAttenSheetTest : public ::testing::Test {
@@ -179,6 +182,7 @@ TEST_F(AutoAttenSheetTest, AFileWithAPageExtensionGoesToThatPageOnly) {
     EXPECT_TRUE(shell.filters[0].startsWith("ScriptFiles (*.03,*.21)"))
         << shell.filters[0].toStdString();
     EXPECT_TRUE(shell.filters[0].endsWith("All files (*.*)"));
+    EXPECT_EQ(shell.titles[0], "Selezionate il File Pagina");
     EXPECT_EQ(list->topLevelItem(5)->text(1), "/rec/benvenuto.05");
     EXPECT_TRUE(list->topLevelItem(3)->text(1).isEmpty());
     EXPECT_TRUE(list->topLevelItem(21)->text(1).isEmpty());

@@ -81,7 +81,8 @@ void CRecordingListPage::Choose() {
     const QString filter = ToQString(first.label) + " (" +
                            ToQString(first.pattern).replace(';', ' ') + ");;" +
                            ToQString(t::kAllFilesFilter);
-    const auto chosen = Dialogs().OpenFileName(this, filter, FromNativePath(edit_.folder));
+    const auto chosen = Dialogs().OpenFileName(this, filter, FromNativePath(edit_.folder),
+                                               ToQString(t::kChooseFileTitle));
     if (!chosen) return;
     edit_.Choose(selected, NativePath(*chosen));
     Fill();
