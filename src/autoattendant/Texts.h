@@ -25,4 +25,52 @@ inline constexpr const char* kReadListCaption = "Lista della Pagine da leggere";
 inline constexpr const char* kStatusYes = "Yes";
 inline constexpr const char* kStatusNo = "No";
 
+// The "Gestione Pagine" sheet, its five tabs and the Description dialog.
+
+inline constexpr const char* kSheetCaption = "Gestione Pagine";
+inline constexpr const char* kProgramTab = "Programmazione Pagine";
+inline constexpr const char* kDialStringTab = "Compone una Stringa";
+inline constexpr const char* kOpenScriptTab = "Pagina Inziale";
+inline constexpr const char* kRecordingTab = "Registrazione Pagine";
+inline constexpr const char* kInfoTab = "Stato Pagine";
+
+// "Programmazione Pagine".
+inline constexpr const char* kPageNumber = "Pagina N.";
+inline constexpr const char* kPrevious = "<<";
+inline constexpr const char* kNext = ">>";
+inline constexpr const char* kKeyHead = "Tasto";
+inline constexpr const char* kOperationHead = "Operazione";
+inline constexpr const char* kDestinationHead = "Destinazione";
+inline constexpr const char* kTimeoutRow = "Timeout";
+inline constexpr const char* kTimeoutField = "Tempo Timeout";
+inline constexpr const char* kSeconds = "sec";
+inline constexpr const char* kPageWord = "Pagina";
+
+// "Compone una Stringa".
+inline constexpr const char* kNumberHead = "N.";
+inline constexpr const char* kDialStringHead = "Stringa da comporre";
+
+// "Pagina Inziale".
+inline constexpr const char* kRingsGroup = "Numero di squilli prima Risposta";
+inline constexpr const char* kLine = "Linea";
+inline constexpr const char* kModeHeads[4] = {"Giorno", "Notte", "Pausa", "Festivo"};
+
+// "Registrazione Pagine".
+inline constexpr const char* kRecordingNumberHead = " N.";
+inline constexpr const char* kRecordingFileHead = "Nome File della Pagina";
+inline constexpr const char* kClear = "Chiaro";
+inline constexpr const char* kChooseFileTitle = "Selezionate il File Pagina";
+
+// "Stato Pagine" and the Description dialog.
+inline constexpr const char* kInfoNumberHead = "Pagina N.";
+inline constexpr const char* kProgrammedHead = "Programmata";
+inline constexpr const char* kRecordedHead = "Registrata";
+inline constexpr const char* kDescriptionHead = "Descrizione";
+inline constexpr const char* kDescriptionButton = "&Descrizione";
+inline constexpr const char* kDescriptionTitle = "Descrizione";
+inline constexpr const char* kDescriptionName = "Nome";
+inline constexpr const char* kOk = "&OK";
+inline constexpr const char* kCancel = "&Annulla";
+inline constexpr const char* kHelp = "Ai&uto";
+
 } // namespace kiv::autoatt::texts

@@ -356,9 +356,7 @@ TEST_F(Transfer, TextsTheUnitCannotTakeStopTheSendBeforeAnythingMoves) {
     }
 
     // kivtool: exit status 1, the member named.
-    std::string folder = (fs::temp_directory_path() / "kiv_transfer_uncodable_XXXXXX").string();
-    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
-    const fs::path dir = folder;
+    const test::CTempDir dir("kiv-transfer-uncodable");
     CQelDoc doc = Doc();
     AddMailbox(doc, "101");
     doc.dialStrings[2] = "9$";
@@ -376,7 +374,6 @@ TEST_F(Transfer, TextsTheUnitCannotTakeStopTheSendBeforeAnythingMoves) {
                    "codes (0-9 * # A-D X P & @ ! Q)\n");
     std::this_thread::sleep_for(milliseconds(50));
     EXPECT_TRUE(Log().empty());
-    fs::remove_all(dir);
 }
 
 TEST_F(Transfer, SameMailboxesNeitherAskNorDelete) {

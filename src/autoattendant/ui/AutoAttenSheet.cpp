@@ -3,12 +3,12 @@
 #include "app/MainFrame.h"
 #include "app/QelApp.h"
 #include "app/QtText.h"
+#include "autoattendant/Texts.h"
 #include "autoattendant/ui/AutoAttenPage.h"
 #include "autoattendant/ui/DialStringPage.h"
 #include "autoattendant/ui/InfoPage.h"
 #include "autoattendant/ui/OpenScriptPage.h"
 #include "autoattendant/ui/RecordingListPage.h"
-#include "autoattendant/ui/SheetTexts.h"
 #include "document/QelDoc.h"
 
 namespace kiv {

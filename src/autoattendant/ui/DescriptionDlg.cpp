@@ -2,7 +2,7 @@
 
 #include "app/Help.h"
 #include "app/QtText.h"
-#include "autoattendant/ui/SheetTexts.h"
+#include "autoattendant/Texts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

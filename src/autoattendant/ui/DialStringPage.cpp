@@ -1,7 +1,7 @@
 #include "autoattendant/ui/DialStringPage.h"
 
 #include "app/QtText.h"
-#include "autoattendant/ui/SheetTexts.h"
+#include "autoattendant/Texts.h"
 #include "document/MessageSink.h"
 #include "editors/ui/FieldText.h"
 

@@ -3,9 +3,9 @@
 #include "app/PropertySheet.h"
 #include "app/QtText.h"
 #include "app/ShellDialogs.h"
+#include "autoattendant/Texts.h"
 #include "autoattendant/ui/DescriptionDlg.h"
 #include "autoattendant/ui/PageStateIcon.h"
-#include "autoattendant/ui/SheetTexts.h"
 #include "editors/ui/FieldText.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "autoattendant/ui/OpenScriptPage.h"
 
 #include "app/QtText.h"
-#include "autoattendant/ui/SheetTexts.h"
+#include "autoattendant/Texts.h"
 #include "editors/ui/FieldText.h"
 #include "editors/ui/SpinEdit.h"
 

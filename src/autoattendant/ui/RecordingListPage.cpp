@@ -4,7 +4,6 @@
 #include "app/ShellDialogs.h"
 #include "autoattendant/Texts.h"
 #include "autoattendant/ui/PageStateIcon.h"
-#include "autoattendant/ui/SheetTexts.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
