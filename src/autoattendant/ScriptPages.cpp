@@ -1,6 +1,7 @@
 #include "autoattendant/ScriptPages.h"
 
 #include "autoattendant/Texts.h"
+#include "document/ProductType.h"
 #include "document/QelDoc.h"
 
 #include <algorithm>
@@ -9,9 +10,6 @@
 namespace kiv::autoatt {
 
 namespace {
-
-// "RZ 48 Mbx" answers two lines only.
-constexpr int kTwoLineProduct = 1;
 
 std::string TwoDigits(int value) {
     char text[16];
@@ -43,7 +41,7 @@ COpenScriptEdit::COpenScriptEdit(const CQelDoc& doc) : productType(doc.productTy
 }
 
 bool COpenScriptEdit::LineEnabled(int line) const {
-    return productType != kTwoLineProduct || line < 2;
+    return line < LineCount(productType);
 }
 
 std::string COpenScriptEdit::CellTextOnLeave(int mode, std::string_view text) const {

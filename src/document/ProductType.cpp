@@ -29,6 +29,10 @@ int MaxMailboxes(int type) {
     return info ? info->slotCount - 1 : 0;
 }
 
+int LineCount(int type) {
+    return type == 1 ? 2 : 4;
+}
+
 std::optional<int> ProductTypeFromFileName(std::string_view fileName) {
     if (fileName.size() < 3) return std::nullopt;
     std::string tail;

@@ -28,6 +28,9 @@ const char* ProductTypeName(int type);
 // Largest number of mailboxes of a product type (S - 1); 0 for unknown types.
 int MaxMailboxes(int type);
 
+// Lines the unit answers: 2 for "RZ 48 Mbx", 4 for every other type.
+int LineCount(int type);
+
 // Product type of a file name from its last three characters, case-insensitive.
 std::optional<int> ProductTypeFromFileName(std::string_view fileName);
 
