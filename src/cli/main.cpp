@@ -2,6 +2,7 @@
 #include "cli/FileCommands.h"
 #ifdef KIV_WITH_UNIT
 #include "cli/IdentifyCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/TransferCommands.h"
 #endif
 
@@ -46,6 +47,7 @@ const Command kCommands[] = {
     {"identify", RunIdentify, "identify the unit on a serial port"},
     {"read", RunRead, "read the configuration from the unit into a file"},
     {"send", RunSend, "send a configuration file to the unit"},
+    {"report", kiv::cli::RunReport, "write the configuration report to a PDF"},
 #endif
 };
 

@@ -15,12 +15,15 @@
 #include "unit/ui/UnitCommands.h"
 
 #include <QAbstractItemView>
+#include <QAbstractPrintDialog>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 
 namespace kiv::test {
@@ -62,8 +65,10 @@ class CInspectingDialogs : public CShellDialogs {
 
     int Exec(QDialog& dialog) override {
         opened << dialog.objectName();
-        // Qt's own file dialog is Qt's.
-        if (qobject_cast<QFileDialog*>(&dialog)) return QDialog::Rejected;
+        // Qt's own file and print dialogs are Qt's.
+        if (qobject_cast<QFileDialog*>(&dialog) || qobject_cast<QAbstractPrintDialog*>(&dialog) ||
+            qobject_cast<QPrintPreviewDialog*>(&dialog) || qobject_cast<QPageSetupDialog*>(&dialog))
+            return QDialog::Rejected;
         unnamed << Unnamed(dialog);
         auto* sheet = qobject_cast<CPropertySheet*>(&dialog);
         if (sheet && depth < 3) {
@@ -142,7 +147,7 @@ TEST_F(AccessibilityTest, EveryWindowAndSheetNamesItsFocusableControls) {
          {"productTypeDlg", "CPortSelectDlg", "listMboxSheet", "editMboxSheet", "groupMboxSheet",
           "generalParamSheet", "pbxParameterSheet", "notificationSheet", "optionsSheet",
           "CPasswordDlg", "aboutDlg", "transferDlg", "folderDlg", "timeDateSheet", "dayBreakSheet",
-          "addHolidayDlg"})
+          "addHolidayDlg", "printDlg", "printPreviewDlg", "pageSetupDlg"})
         EXPECT_TRUE(shell.opened.contains(name)) << name;
 }
 

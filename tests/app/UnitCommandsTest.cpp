@@ -182,28 +182,10 @@ TEST_F(UnitCommandsTest, CommandsTheProgramAttaches) {
     for (QAction* action : frame->Actions())
         if (!frame->HasCommand(action->objectName()))
             without.push_back(action->objectName().toStdString());
-    const std::vector<std::string> notBuiltYet = {"actionPrintAll",
-                                                  "actionPrintPbx",
-                                                  "actionPrintSystem",
-                                                  "actionPrintInBand",
-                                                  "actionPrintAutoAttendant",
-                                                  "actionPrintSchedule",
-                                                  "actionPrintNotification",
-                                                  "actionPrintMailboxes",
-                                                  "actionPrintStatistics",
-                                                  "actionPrintMessages",
-                                                  "actionFilePrint",
-                                                  "actionFilePrintPreview",
-                                                  "actionFilePrintSetup",
-                                                  "actionReadRecordings",
-                                                  "actionSendRecordings",
-                                                  "actionBackup",
-                                                  "actionRestore",
-                                                  "actionSystemInit",
-                                                  "actionInBandProtocol",
-                                                  "actionStatistics",
-                                                  "actionMessageList",
-                                                  "actionWizard"};
+    const std::vector<std::string> notBuiltYet = {
+        "actionReadRecordings", "actionSendRecordings", "actionBackup",
+        "actionRestore",        "actionSystemInit",     "actionInBandProtocol",
+        "actionStatistics",     "actionMessageList",    "actionWizard"};
     EXPECT_EQ(without, notBuiltYet);
 
     // "&Inizializzazione Sistema" is refused by versions 740-759 with the command the program

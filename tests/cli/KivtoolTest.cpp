@@ -192,4 +192,32 @@ TEST_F(KivtoolTest, EveryCommandHasHelp) {
     EXPECT_EQ(Run("--help").status, 0);
 }
 
+// The report as a PDF: one PDF page per report page, with its text embedded as
+// text (a font with a Unicode map), and the section chosen as the submenu does.
+TEST_F(KivtoolTest, ReportWritesThePagesOfTheSelectionToAPdf) {
+    if (Run("report --help").status != 0) GTEST_SKIP() << "kivtool built without Qt";
+    ASSERT_EQ(Run("new --type 1 -o sede.dax").status, 0);
+    auto pages = [this](const std::string& pdf) {
+        const std::string text = Read(pdf);
+        int count = 0;
+        for (std::size_t at = text.find("/Type /Page"); at != std::string::npos;
+             at = text.find("/Type /Page", at + 1))
+            if (text.compare(at, 12, "/Type /Pages") != 0) ++count;
+        return count;
+    };
+    Result all = Run("report sede.dax -o all.pdf");
+    ASSERT_EQ(all.status, 0) << all.err;
+    EXPECT_EQ(Read("all.pdf").rfind("%PDF", 0), 0u);
+    EXPECT_EQ(pages("all.pdf"), 10);
+    EXPECT_NE(Read("all.pdf").find("/ToUnicode"), std::string::npos);
+
+    ASSERT_EQ(Run("report --section 5 sede.dax -o orario.pdf").status, 0);
+    EXPECT_EQ(pages("orario.pdf"), 2);
+
+    EXPECT_EQ(Run("report --section 6 sede.dax -o x.pdf").status, 1);
+    EXPECT_EQ(Run("report sede.dax").status, 1);
+    EXPECT_EQ(Run("report missing.dax -o x.pdf").status, 1);
+    EXPECT_FALSE(fs::exists(dir_ / "x.pdf"));
+}
+
 } // namespace

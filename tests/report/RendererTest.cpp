@@ -1,0 +1,247 @@
+// The report drawn on a recording paint device: the header and every text of
+// the page model reach the device, at the same place in inches whatever the
+// resolution, and no two texts of a full configuration overlap or leave the page.
+
+#include "document/QelDoc.h"
+#include "report/Report.h"
+#include "report/ui/ReportRenderer.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QTextItem>
+#include <memory>
+#include <vector>
+
+namespace kiv::report {
+namespace {
+
+struct DrawnText {
+    QPointF at; // baseline start, device pixels
+    QString text;
+    QFont font;
+};
+
+class CRecordingEngine : public QPaintEngine {
+  public:
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState& changed) override {
+        if (changed.state() & DirtyTransform) transform_ = changed.transform();
+    }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& item) override {
+        pages_.back().push_back({transform_.map(p), item.text(), item.font()});
+    }
+    void drawLines(const QLineF* lines, int count) override {
+        for (int i = 0; i < count; ++i)
+            rules_.push_back(transform_.map(lines[i]));
+    }
+    Type type() const override { return User; }
+
+    std::vector<std::vector<DrawnText>> pages_{1};
+    std::vector<QLineF> rules_;
+    QTransform transform_;
+};
+
+// An A4 page, printable area only, at `dpi`.
+class CRecordingDevice : public QPagedPaintDevice {
+  public:
+    explicit CRecordingDevice(int dpi) : QPagedPaintDevice(nullptr), dpi_(dpi) {}
+    QPaintEngine* paintEngine() const override { return &engine_; }
+    bool newPage() override {
+        engine_.pages_.emplace_back();
+        return true;
+    }
+    int metric(PaintDeviceMetric m) const override {
+        const double inchW = 190 / 25.4, inchH = 277 / 25.4;
+        switch (m) {
+        case PdmWidth:
+            return static_cast<int>(inchW * dpi_);
+        case PdmHeight:
+            return static_cast<int>(inchH * dpi_);
+        case PdmWidthMM:
+            return 190;
+        case PdmHeightMM:
+            return 277;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return dpi_;
+        case PdmNumColors:
+            return 256;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+        default:
+            return 0;
+        }
+    }
+    const std::vector<std::vector<DrawnText>>& Pages() const { return engine_.pages_; }
+    const std::vector<QLineF>& Rules() const { return engine_.rules_; }
+    int Dpi() const { return dpi_; }
+
+  private:
+    mutable CRecordingEngine engine_;
+    int dpi_;
+};
+
+class RendererTest : public ::testing::Test {
+  protected:
+    // A configuration with every table full.
+    static void Fill(CQelDoc& doc) {
+        doc.mboxCount = 128;
+        for (int i = 0; i < 128; ++i) {
+            auto& m = doc.mailboxes[static_cast<std::size_t>(i)];
+            m.number = std::to_string(1000 + i);
+            m.slot = static_cast<uint8_t>(i);
+            m.password = i % 2 ? "6071" : "9999";
+            m.phone = "00390612345678901234";
+            m.pager = "0612345678";
+            m.localNotify = 1 + i % 4;
+            m.phoneEnabled = m.pagerEnabled = m.allowed = 1;
+            m.language = i % 3;
+        }
+        doc.extDigits = 4;
+        for (int p = 0; p < 39; ++p)
+            for (int k = 0; k < 11; ++k)
+                doc.pages[static_cast<std::size_t>(p)][static_cast<std::size_t>(k)] = {
+                    11, {'2', '3', '4', '5'}, 4};
+        for (int t = 0; t < 21; ++t)
+            doc.pageText[static_cast<std::size_t>(t)] = "Men\xF9 principale della sede";
+        for (int s = 0; s < 20; ++s)
+            doc.dialStrings[static_cast<std::size_t>(s)] = "0039061234567890";
+        for (std::size_t e = 0; e < doc.inBand.size(); ++e)
+            doc.inBand[e] = {11,
+                             {'*', '*', '1', '2', '3', '4', '5', '6', '7', '8',
+                              '9', '0', '1', '2', '3', '4', '5', '6', '7', '8'},
+                             20,
+                             {},
+                             0};
+        doc.holidayCount = 50;
+        for (std::size_t h = 0; h < 50; ++h) {
+            doc.holidayDate[h] = "31/12";
+            doc.holidayStart[h] = "00:00";
+            doc.holidayEnd[h] = "23:59";
+            doc.holidayText[h] = "Festa patronale";
+        }
+        for (auto& day : doc.breaks)
+            for (auto& b : day)
+                b = {12 * 60, 13 * 60, 97};
+        for (auto& w : doc.workHours)
+            w = "08:30";
+        for (auto* code : {&doc.led1Code, &doc.led2Code, &doc.ledOffCode, &doc.transferCode})
+            *code = "##1234567890";
+    }
+};
+
+const DrawnText* Find(const std::vector<DrawnText>& page, const QString& text) {
+    for (const auto& t : page)
+        if (t.text == text) return &t;
+    return nullptr;
+}
+
+TEST_F(RendererTest, HeaderAndBodyReachTheDeviceAtTheSamePlaceOnEveryResolution) {
+    CQelDoc doc;
+    doc.title = "Sede centrale.qel";
+    SelectSection(doc, kSchedule);
+    PreparePrint(doc);
+    const LocalTime today{2026, 12, 7};
+
+    std::vector<std::unique_ptr<CRecordingDevice>> devices;
+    for (int dpi : {300, 600, 1200}) {
+        devices.push_back(std::make_unique<CRecordingDevice>(dpi));
+        ASSERT_TRUE(PrintPages(*devices.back(), doc, today));
+        ASSERT_EQ(devices.back()->Pages().size(), 2u);
+    }
+    const auto& page = devices[1]->Pages()[0];
+    // The header at its fixed report units (1/600 inch), the rule below it.
+    const DrawnText* number = Find(page, "Pagina 1");
+    const DrawnText* date = Find(page, "07 dicembre 2026");
+    const DrawnText* title = Find(page, "Sede centrale.qel");
+    ASSERT_TRUE(number && date && title);
+    EXPECT_NEAR(title->at.x(), 0, 0.5);
+    EXPECT_NEAR(number->at.x(), 2000, 0.5);
+    EXPECT_NEAR(date->at.x(), 3500, 0.5);
+    EXPECT_EQ(number->at.y(), date->at.y());
+    ASSERT_FALSE(devices[1]->Rules().empty());
+    EXPECT_GT(devices[1]->Rules()[0].y1(), number->at.y());
+    EXPECT_EQ(Find(devices[1]->Pages()[1], "Pagina 2")->at.x(), number->at.x());
+
+    // Every text of the model, Italian letters intact.
+    const ReportPage model = BuildPage(doc, 1);
+    for (const auto& t : model.texts)
+        EXPECT_TRUE(Find(page, QString::fromLatin1(t.text.c_str()))) << t.text;
+    EXPECT_TRUE(Find(page, QString::fromUtf8("Lunedì")));
+    EXPECT_TRUE(Find(devices[1]->Pages()[1], "ORARIO FESTIVITA'"));
+
+    // The same place in inches on every resolution.
+    for (const auto& device : devices) {
+        const auto& other = device->Pages()[0];
+        ASSERT_EQ(other.size(), page.size());
+        for (std::size_t i = 0; i < page.size(); ++i) {
+            EXPECT_EQ(other[i].text, page[i].text);
+            EXPECT_NEAR(other[i].at.x() / device->Dpi(), page[i].at.x() / 600, 0.002)
+                << page[i].text.toStdString();
+            EXPECT_NEAR(other[i].at.y() / device->Dpi(), page[i].at.y() / 600, 0.002)
+                << page[i].text.toStdString();
+        }
+    }
+}
+
+TEST_F(RendererTest, AFullConfigurationFitsItsPagesWithoutOverlap) {
+    CQelDoc doc;
+    Fill(doc);
+    doc.title = "Pieno.qel";
+    for (int section : {kAll, kMessages}) {
+        SelectSection(doc, section);
+        PreparePrint(doc);
+        CRecordingDevice device(600);
+        ASSERT_TRUE(PrintPages(device, doc, LocalTime{2026, 2, 28}));
+        ASSERT_EQ(static_cast<int>(device.Pages().size()), doc.printPageCount);
+        const double width = device.width(), height = device.height();
+        for (std::size_t n = 0; n < device.Pages().size(); ++n) {
+            const auto& page = device.Pages()[n];
+            ASSERT_FALSE(page.empty());
+            // Each text's box: its advance wide, the font's height high.
+            std::vector<QRectF> boxes;
+            for (const auto& t : page) {
+                const QFontMetricsF m(t.font);
+                boxes.emplace_back(t.at.x(), t.at.y() - m.ascent(), m.horizontalAdvance(t.text),
+                                   m.height());
+            }
+            for (std::size_t i = 0; i < page.size(); ++i) {
+                const QRectF& a = boxes[i];
+                EXPECT_LE(a.right(), width)
+                    << "page " << n + 1 << ": " << page[i].text.toStdString();
+                EXPECT_LE(a.bottom(), height)
+                    << "page " << n + 1 << ": " << page[i].text.toStdString();
+                for (std::size_t j = i + 1; j < page.size(); ++j)
+                    EXPECT_FALSE(a.intersects(boxes[j]))
+                        << "page " << n + 1 << ": " << page[i].text.toStdString() << " / "
+                        << page[j].text.toStdString();
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace kiv::report
+
+// One application for the whole run, destroyed before the program's exit
+// handlers run.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
