@@ -10,6 +10,7 @@
 #include "document/ValueNames.h"
 #include "editors/MboxRefs.h"
 #include "report/Texts.h"
+#include "unit/Statistics.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -403,14 +404,59 @@ void MailboxSheet(const CQelDoc& doc, ReportPage& page, int sheet) {
     }
 }
 
-void StatisticsSection(const CQelDoc&, ReportPage& page) {
+void StatisticsSection(const CQelDoc& doc, ReportPage& page) {
+    const GeneralStatistics stats = ComputeGeneralStatistics(StatInputsOf(doc));
+    const std::vector<UnitMessage> messages = CollectMessages(doc);
+    const MessageTotals totals = TotalsOf(messages);
+    auto hours = [](const std::string& text, const char* unit) { return ": " + text + " " + unit; };
     Writer w(page, 0);
     w.Heading(kStatsHeading);
+    w.Label(kGeneral);
+    w.Label(kFlashUse);
+    w.Label(kTotalTime, hours(stats.flash.total, kHourMinute));
+    w.Label(kUsedTime, hours(stats.flash.used, kHourMinute));
+    w.Label(kPercentInUse, Format(kPercentValue, stats.flash.percent));
+    w.Label(kRemainingTime, hours(stats.flash.remaining, kHourMinute));
+    w.Label(kLanguageCount, Value(stats.languages));
+    w.Label(kCallsPerLine);
+    w.NextLine().At(kLabelColumn + 2, kLineHead).At(kValueColumn, kCallsHead);
+    // Every line of the product type, in service or not.
+    for (int l = 0; l < LineCount(doc.productType); ++l)
+        w.NextLine()
+            .At(kLabelColumn + 2, Format("%d", l + 1))
+            .At(kValueColumn, Format("%d", doc.callsPerLine[static_cast<std::size_t>(l)]));
+    w.Label(kMessagesGroup);
+    w.Label(kNewLength, hours(HourMinuteSecondText(totals.newSeconds), kHourMinuteSecond));
+    w.Label(kArchivedLength,
+            hours(HourMinuteSecondText(totals.archivedSeconds), kHourMinuteSecond));
+    w.Label(kNewCount, Value(totals.newCount));
+    w.Label(kArchivedCount, Value(totals.archivedCount));
+    w.Label(kMessageCount, Value(totals.Count()));
+    w.Label(kVersion, Value(VersionText(doc.unitVersion)));
 }
 
-void MessageSheet(const CQelDoc&, ReportPage& page, int) {
+void MessageSheet(const CQelDoc& doc, ReportPage& page, int sheet) {
+    constexpr double kDate = 14, kTime = 26, kLength = 38, kState = 50;
     Writer w(page, 0);
     w.Heading(kMessagesHeading);
+    w.NextLine()
+        .At(kLabelColumn, kMailboxHead)
+        .At(kDate, kDateHead)
+        .At(kTime, kTimeHead)
+        .At(kLength, kLengthHead)
+        .At(kState, kStateHead);
+    const std::vector<UnitMessage> messages = CollectMessages(doc);
+    const auto first = static_cast<std::size_t>(sheet) * kMessagesPerSheet;
+    for (std::size_t i = first; i < std::min(first + kMessagesPerSheet, messages.size()); ++i) {
+        const UnitMessage& m = messages[i];
+        const MessageRow row = MessageRowOf(m);
+        w.NextLine()
+            .At(kLabelColumn, m.mailbox)
+            .At(kDate, Format(kDateValue, m.day, m.month))
+            .At(kTime, Format(kTimeValue, m.hour, m.minute))
+            .At(kLength, row.length)
+            .At(kState, row.state);
+    }
 }
 
 int AutoSheets(const CQelDoc& doc) {
@@ -461,8 +507,8 @@ int MessageSheets(int markedMessages) {
     return std::max(1, (std::max(0, markedMessages) + kMessagesPerSheet - 1) / kMessagesPerSheet);
 }
 
-int MarkedMessageCount(const CQelDoc&) {
-    return 0;
+int MarkedMessageCount(const CQelDoc& doc) {
+    return static_cast<int>(CollectMessages(doc).size());
 }
 
 void SelectSection(CQelDoc& doc, int code) {

@@ -144,8 +144,35 @@ inline constexpr const char* kCutMark = "...";
 
 // Statistics.
 inline constexpr const char* kStatsHeading = "STATISTICHE";
+inline constexpr const char* kGeneral = "Generali";
+inline constexpr const char* kFlashUse = "Uso Memoria Flash";
+inline constexpr const char* kTotalTime = "Tempo Totale";
+inline constexpr const char* kUsedTime = "Tempo Usato";
+inline constexpr const char* kPercentInUse = "Percentuale in Uso";
+inline constexpr const char* kRemainingTime = "Tempo Rimasto";
+inline constexpr const char* kHourMinute = "ore:min";
+inline constexpr const char* kPercentValue = ": %02d %%";
+inline constexpr const char* kLanguageCount = "Numero di Lingue";
+inline constexpr const char* kCallsPerLine = "Chiamate per Linea";
+inline constexpr const char* kLineHead = "Linea";
+inline constexpr const char* kCallsHead = "Numero di Chiamate";
+inline constexpr const char* kMessagesGroup = "Messaggi";
+inline constexpr const char* kNewLength = "Lungh. Totale Nuovi Messaggi";
+inline constexpr const char* kArchivedLength = "Lungh. Totale Messaggi Archiviati";
+inline constexpr const char* kHourMinuteSecond = "ore:min:sec";
+inline constexpr const char* kNewCount = "Numero Totale dei Nuovi Messaggi";
+inline constexpr const char* kArchivedCount = "Numero Totale dei Messaggi Archiviati";
+inline constexpr const char* kMessageCount = "Numero Totale di Messaggi";
+inline constexpr const char* kVersion = "Versione Prodotto";
 
 // Message list.
 inline constexpr const char* kMessagesHeading = "LISTA DEI MESSAGGI";
+inline constexpr const char* kMailboxHead = "Casella";
+inline constexpr const char* kDateHead = "Data";
+inline constexpr const char* kTimeHead = "Ora";
+inline constexpr const char* kLengthHead = "Lungh.";
+inline constexpr const char* kStateHead = "Stato";
+inline constexpr const char* kDateValue = "%02d / %02d";
+inline constexpr const char* kTimeValue = "%02d : %02d";
 
 } // namespace kiv::report

@@ -139,6 +139,25 @@ class RendererTest : public ::testing::Test {
                 b = {12 * 60, 13 * 60, 97};
         for (auto& w : doc.workHours)
             w = "08:30";
+        // Two full mailboxes of messages: 100 marked, two sheets of the list.
+        for (std::size_t m = 0; m < 2; ++m) {
+            auto& r = doc.msgMboxData[m];
+            r[0] = 50;
+            r[19] = 1;
+            r[20] = 2;
+            r[21] = static_cast<uint8_t>(m);
+            r[22] = 4;
+            for (std::size_t s = 0; s < 50; ++s) {
+                const std::size_t j = m * 50 + s;
+                r[123 + s] = 0x82;
+                r[23 + 2 * s] = 0;
+                r[24 + 2 * s] = static_cast<uint8_t>(j);
+                doc.msgData[j][3] = 0xFF;
+                doc.msgData[j][13] = 31;
+            }
+        }
+        doc.msgMboxCount = 2;
+        doc.msgCount = 100;
         for (auto* code : {&doc.led1Code, &doc.led2Code, &doc.ledOffCode, &doc.transferCode})
             *code = "##1234567890";
     }

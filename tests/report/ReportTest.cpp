@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -304,6 +305,96 @@ TEST(ReportSections, InBandScheduleAndNotificationValues) {
     EXPECT_EQ(ValueOf(notify, "Inizio Notifica Esterna alle"), ": 08:15");
     EXPECT_EQ(ValueOf(notify, "Tasto Ascolto Messaggi"), ": 4");
     EXPECT_EQ(ValueOf(notify, "Durata Notifica Squillo"), ": Breve");
+}
+
+// Unit data placed by hand at their offsets: mailbox record m with its number
+// digits at 19-22 and its message counts at 0-1; slot s with its status at
+// 123 + s and its record index at 23 + 2s; message record j with its length at
+// 3-4, hour 10, minute 11, month 12, day 13.
+void Messages(CQelDoc& doc, std::size_t m, std::array<uint8_t, 4> digits, int held, int empty) {
+    auto& r = doc.msgMboxData[m];
+    r[0] = static_cast<uint8_t>(held + empty);
+    for (std::size_t i = 0; i < 4; ++i)
+        r[19 + i] = digits[i];
+    for (int s = 0; s < held + empty; ++s) {
+        const auto j = static_cast<std::size_t>(doc.msgCount);
+        const auto slot = static_cast<std::size_t>(s);
+        r[123 + slot] = s < held ? (s % 2 ? 0x82 : 0x80) : 0x02;
+        r[23 + 2 * slot] = static_cast<uint8_t>(j >> 8);
+        r[24 + 2 * slot] = static_cast<uint8_t>(j & 0xFF);
+        auto& msg = doc.msgData[j];
+        msg[3] = 0x01; // 0x014A = 330: ten seconds
+        msg[4] = 0x4A;
+        msg[10] = 14;
+        msg[11] = 7;
+        msg[12] = 3;
+        msg[13] = 5;
+        ++doc.msgCount;
+    }
+    doc.msgMboxCount = static_cast<int32_t>(m) + 1;
+}
+
+TEST(ReportSections, MessageListTakesFiftyMarkedMessagesASheet) {
+    Printed p(kMessages);
+    Messages(p.doc, 0, {1, 0, 1, 255}, 30, 3);
+    Messages(p.doc, 1, {2, 0, 7, 255}, 20, 0);
+    SelectSection(p.doc, kMessages);
+    EXPECT_EQ(p.doc.printPageCount, 1);
+    EXPECT_EQ(p.Pages(), 1);
+    const ReportPage one = p.Page(1);
+    ASSERT_TRUE(Find(one, "101"));
+    std::vector<std::string> row;
+    for (const auto& t : one.texts)
+        if (t.line == Find(one, "101")->line) row.push_back(t.text);
+    EXPECT_EQ(row, (std::vector<std::string>{"101", "05 / 03", "14 : 07", "00:10", "Nuovo"}));
+    EXPECT_TRUE(Has(one, "Arch."));
+    EXPECT_EQ(one.texts.size(), 1 + 5 + 50 * 5u); // heading, column heads, 50 rows
+
+    // The 51st marked message opens a second sheet, here and at the end of "Tutto".
+    Messages(p.doc, 2, {3, 0, 0, 255}, 1, 0);
+    SelectSection(p.doc, kMessages);
+    EXPECT_EQ(p.doc.printPageCount, 2);
+    EXPECT_EQ(p.Pages(), 2);
+    EXPECT_TRUE(Has(p.Page(2), "300"));
+    EXPECT_FALSE(Has(p.Page(1), "300"));
+    SelectSection(p.doc, kAll);
+    EXPECT_EQ(p.Pages(), 11);
+    EXPECT_TRUE(Has(p.Page(9), "STATISTICHE"));
+    EXPECT_TRUE(Has(p.Page(10), "207"));
+    EXPECT_TRUE(Has(p.Page(11), "300"));
+}
+
+TEST(ReportSections, StatisticsFromTheUnitData) {
+    Printed p(kStatistics);
+    CQelDoc& doc = p.doc;
+    doc.unitStatus[11] = 0x0E; // A = 3600 s
+    doc.unitStatus[12] = 0x10;
+    doc.unitStatus[13] = 0x03; // B = 900 s
+    doc.unitStatus[14] = 0x84;
+    doc.callsPerLine = {11, 22, 33, 44};
+    doc.unitVersion = "745";
+    Messages(doc, 0, {1, 0, 1, 255}, 3, 0); // two new, one archived, ten seconds each
+    p.Pages();
+    ReportPage page = p.Page(1);
+    EXPECT_EQ(ValueOf(page, "Tempo Totale"), ": 01:00 ore:min");
+    EXPECT_EQ(ValueOf(page, "Tempo Usato"), ": 00:45 ore:min");
+    EXPECT_EQ(ValueOf(page, "Percentuale in Uso"), ": 75 %");
+    EXPECT_EQ(ValueOf(page, "Tempo Rimasto"), ": 00:15 ore:min");
+    EXPECT_EQ(ValueOf(page, "Numero di Lingue"), ": Nessuna");
+    EXPECT_EQ(ValueOf(page, "Lungh. Totale Nuovi Messaggi"), ": 00:00:20 ore:min:sec");
+    EXPECT_EQ(ValueOf(page, "Lungh. Totale Messaggi Archiviati"), ": 00:00:10 ore:min:sec");
+    EXPECT_EQ(ValueOf(page, "Numero Totale dei Nuovi Messaggi"), ": 2");
+    EXPECT_EQ(ValueOf(page, "Numero Totale dei Messaggi Archiviati"), ": 1");
+    EXPECT_EQ(ValueOf(page, "Numero Totale di Messaggi"), ": 3");
+    EXPECT_EQ(ValueOf(page, "Versione Prodotto"), ": 7.45");
+    // Every line's calls, in service or not; two lines for "RZ 48 Mbx".
+    EXPECT_EQ(ValueOf(page, "4"), "44");
+    doc.SetProductType(1);
+    doc.languageCode = {3, 255, 255};
+    page = p.Page(1);
+    EXPECT_EQ(ValueOf(page, "2"), "22");
+    EXPECT_FALSE(Has(page, "33"));
+    EXPECT_EQ(ValueOf(page, "Numero di Lingue"), ": 1");
 }
 
 TEST(ReportHeader, PageNumberAndItalianDate) {
