@@ -210,7 +210,7 @@ void ScheduleFirstPage(const CQelDoc& doc, ReportPage& page) {
             const double x = kLabelColumn + 2 + (day - d) * 44;
             week.At(x, names::kWeekday[day])
                 .At(x + 12, kFrom)
-                .At(x + 15, Period(doc.workHours[static_cast<std::size_t>(day)]))
+                .At(x + 16, Period(doc.workHours[static_cast<std::size_t>(day)]))
                 .At(x + 24, kTo)
                 .At(x + 26, Period(doc.workHours[static_cast<std::size_t>(day + 7)]));
         }
@@ -222,14 +222,14 @@ void ScheduleFirstPage(const CQelDoc& doc, ReportPage& page) {
         for (const BreakSlot& b : doc.breaks[static_cast<std::size_t>(day)]) {
             if (b.start == 0 && b.end == 0) continue;
             if (onLine == 0) week.NextLine();
-            const double x = kLabelColumn + 2 + onLine * 44;
+            const double x = kLabelColumn + 2 + onLine * 48;
             week.At(x, names::kWeekday[day])
                 .At(x + 12, kFrom)
-                .At(x + 15, TimeText(b.start))
-                .At(x + 21, kTo)
-                .At(x + 23, TimeText(b.end))
-                .At(x + 30, kBreakPage)
-                .At(x + 39, Format("%d", b.page));
+                .At(x + 16, TimeText(b.start))
+                .At(x + 23, kTo)
+                .At(x + 25, TimeText(b.end))
+                .At(x + 32, kBreakPage)
+                .At(x + 41, Format("%d", b.page));
             onLine = (onLine + 1) % 2;
         }
     }

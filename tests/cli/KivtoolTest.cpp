@@ -210,6 +210,16 @@ TEST_F(KivtoolTest, ReportWritesThePagesOfTheSelectionToAPdf) {
     EXPECT_EQ(Read("all.pdf").rfind("%PDF", 0), 0u);
     EXPECT_EQ(pages("all.pdf"), 10);
     EXPECT_NE(Read("all.pdf").find("/ToUnicode"), std::string::npos);
+    // Where the PDF text tools are installed: the words come back out as typed,
+    // accents and "ff" included.
+    if (std::system("command -v pdftotext >/dev/null 2>&1") == 0) {
+        ASSERT_EQ(std::system(("cd '" + dir_.string() + "' && pdftotext all.pdf all.txt").c_str()),
+                  0);
+        const std::string text = Read("all.txt");
+        for (const char* word : {"Pagina 10", "PARAMETRI PBX", "Tempo-Off", "Luned\xC3\xAC",
+                                 "Modalit\xC3\xA0 Trasferta", "LISTA DEI MESSAGGI", "sede.dax"})
+            EXPECT_NE(text.find(word), std::string::npos) << word;
+    }
 
     ASSERT_EQ(Run("report --section 5 sede.dax -o orario.pdf").status, 0);
     EXPECT_EQ(pages("orario.pdf"), 2);

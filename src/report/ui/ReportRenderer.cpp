@@ -25,6 +25,9 @@ QFont ReportFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(60);
+    // No ligatures: "ff" and "fi" stay two letters in the PDF's text, so that
+    // a search for "Off" finds them.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
