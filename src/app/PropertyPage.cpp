@@ -3,7 +3,6 @@
 #include "app/Help.h"
 #include "app/PropertySheet.h"
 #include "app/QtText.h"
-#include "app/Texts.h"
 #include "document/MessageSink.h"
 #include "document/Texts.h"
 
@@ -25,15 +24,6 @@ namespace {
 
 // The dynamic property that holds a control's help topic.
 constexpr const char* kHelpTopicProperty = "kivHelpTopic";
-
-// The text field a control edits in: itself, or the field inside a spin box
-// or an editable list.
-QLineEdit* TextFieldOf(QWidget* control) {
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit;
-    if (qobject_cast<QAbstractSpinBox*>(control) || qobject_cast<QComboBox*>(control))
-        return control->findChild<QLineEdit*>();
-    return nullptr;
-}
 
 } // namespace
 
@@ -58,14 +48,8 @@ QString CPropertyPage::HelpTopicOf(const QWidget* widget) const {
 }
 
 QMenu* CPropertyPage::CreateContextMenu(QWidget* control) {
-    QLineEdit* field = TextFieldOf(control);
-    QMenu* menu = field ? field->createStandardContextMenu() : new QMenu;
-    if (!menu->isEmpty()) menu->addSeparator();
-    QAction* help = menu->addAction(ui::Ui(ui::kSheetHelp));
-    help->setObjectName("contextHelp");
-    const QString topic = HelpTopicOf(control);
-    connect(help, &QAction::triggered, this, [this, topic] { kiv::ShowHelp(topic, Sink()); });
-    return menu;
+    return CreateHelpContextMenu(control,
+                                 [this, topic = HelpTopicOf(control)] { ShowHelp(topic, Sink()); });
 }
 
 bool CPropertyPage::eventFilter(QObject* watched, QEvent* event) {
