@@ -86,6 +86,23 @@ TEST_F(ProtocolSheetGuiTest, PagesShowTheStoredEventsInTheirRows) {
               "Evento 35 CODICE Ricevuto dal PBX");
 }
 
+TEST_F(ProtocolSheetGuiTest, AnOperationOutsideTheListSelectsNothingAndMustBeChosen) {
+    doc->inBand[7] = Entry(16, "5", {0, 0, 0, 0}, 0);
+    CScriptedShell shell(sink);
+    CProtocolSheet sheet(*doc, shell);
+    ShowActive(sheet);
+    CProtocolPage* page = sheet.ProtocolPage(0);
+    EXPECT_EQ(page->Operation(7)->currentIndex(), -1);
+    EXPECT_FALSE(page->Destination(7)->isEnabled());
+    EXPECT_EQ(PressOk(sheet), QDialog::Rejected);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(QApplication::focusWidget(), page->Operation(7));
+    Choose(page->Operation(7), 14);
+    EXPECT_EQ(PressOk(sheet), QDialog::Accepted);
+    sheet.ApplyTo(*doc);
+    EXPECT_EQ(doc->inBand[7], Entry(14, "5", {0, 0, 0, 0}, 0));
+}
+
 TEST_F(ProtocolSheetGuiTest, AnEmptyCodeIsAcceptedOnlyForTheAutomaticOperator) {
     CScriptedShell shell(sink);
     CProtocolSheet sheet(*doc, shell);
