@@ -11,8 +11,11 @@ namespace kiv {
 std::span<const Installer> Installers() {
     // The link first: its start-up steps open the port and read the unit.
     static constexpr Installer kInstallers[] = {
-        &InstallUnitCommands, &InstallEditorCommands,   &InstallPbxCommands,
-        &InstallPageCommands, &InstallProtocolCommands,
+        &InstallUnitCommands,
+        &InstallEditorCommands,
+        &InstallPbxCommands,
+        &InstallPageCommands,
+        &InstallProtocolCommands,
     };
     return kInstallers;
 }
