@@ -147,7 +147,7 @@ TEST_F(AccessibilityTest, EveryWindowAndSheetNamesItsFocusableControls) {
          {"productTypeDlg", "CPortSelectDlg", "listMboxSheet", "editMboxSheet", "groupMboxSheet",
           "generalParamSheet", "pbxParameterSheet", "notificationSheet", "optionsSheet",
           "CPasswordDlg", "aboutDlg", "transferDlg", "folderDlg", "timeDateSheet", "dayBreakSheet",
-          "addHolidayDlg", "printDlg", "printPreviewDlg", "pageSetupDlg"})
+          "addHolidayDlg", "printDlg", "printPreviewDlg", "pageSetupDlg", "protocolSheet"})
         EXPECT_TRUE(shell.opened.contains(name)) << name;
 }
 
