@@ -34,7 +34,6 @@ constexpr const char* kInterDtmfDelay = "Tempo tra DTMF";
 constexpr const char* kTransferOperator = "Modalit\xE0 Trasferimento Operatore";
 constexpr const char* kTransferOther = "Modalit\xE0 Trasferimento Altri Interni";
 constexpr const char* kGroup = "Gruppo %d";
-constexpr const char* kLanguageSlot = "Codice Lingua %d";
 
 // A caption as a label shows it: "&" marks the mnemonic, "&&" is one "&";
 // trailing blanks dropped.
@@ -72,10 +71,11 @@ std::string Two(int value) {
     return text;
 }
 
-// A stored time text as hh:mm; a text that is no time stays as typed.
+// A stored time text as hh:mm, as the unit keeps it (an empty one is 00:00);
+// a text that is no time stays as typed.
 std::string TimeForm(const std::string& text) {
-    if (text.find_first_not_of(' ') == std::string::npos) return {};
-    const auto minutes = StoredTimeMinutes(text);
+    const bool blank = text.find_first_not_of(' ') == std::string::npos;
+    const auto minutes = StoredTimeMinutes(blank ? std::string() : text);
     return minutes ? TimeText(*minutes) : text;
 }
 
@@ -129,6 +129,16 @@ class CView {
     void Add(const char* sheet, const char* caption, std::string value) {
         Add(sheet, Shown(caption), std::move(value));
     }
+    // A dial code text: the unit takes its letters in either case.
+    void AddCode(const char* sheet, std::string caption, std::string value) {
+        std::string compared = value;
+        for (char& c : compared)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        AddHidden(sheet, std::move(caption), std::move(value), std::move(compared));
+    }
+    void AddCode(const char* sheet, const char* caption, std::string value) {
+        AddCode(sheet, Shown(caption), std::move(value));
+    }
     void AddHidden(const char* sheet, std::string caption, std::string shown,
                    std::string compared) {
         auto key = std::make_pair(Shown(sheet), std::move(caption));
@@ -159,15 +169,15 @@ void PbxSheet(CView& v, const CQelDoc& d) {
         v.Add(s, Join({row, et::kRangeTo}),
               RangeForm(d.allowedExt[static_cast<std::size_t>(10 + r)]));
     }
-    v.Add(s, et::kTransferCode, d.transferCode);
-    v.Add(s, et::kRecallOnBusy, d.recallOnBusy);
-    v.Add(s, et::kRecallOnNoAnswer, d.recallOnNoAnswer);
+    v.AddCode(s, et::kTransferCode, d.transferCode);
+    v.AddCode(s, et::kRecallOnBusy, d.recallOnBusy);
+    v.AddCode(s, et::kRecallOnNoAnswer, d.recallOnNoAnswer);
     v.Add(s, et::kFlash1, Num(d.flash1));
     v.Add(s, et::kFlash2, Num(d.flash2));
     v.Add(s, et::kSupervisionType, names::Name(names::kSupervisionType, d.supervisionType != 0));
-    v.Add(s, et::kAnswerSignal, d.answerSignal);
-    v.Add(s, et::kBusySignal, d.busySignal);
-    v.Add(s, et::kDndSignal, d.dndSignal);
+    v.AddCode(s, et::kAnswerSignal, d.answerSignal);
+    v.AddCode(s, et::kBusySignal, d.busySignal);
+    v.AddCode(s, et::kDndSignal, d.dndSignal);
     v.Add(s, kTransferOperator, names::Name(names::kTransferMode, d.transferModeOperator));
     v.Add(s, kTransferOther, names::Name(names::kTransferMode, d.transferModeOther));
     v.Add(s, et::kNoAnswerWait, Num(d.noAnswerWait));
@@ -176,7 +186,7 @@ void PbxSheet(CView& v, const CQelDoc& d) {
     v.Add(s, et::kBusyToneOff, Num(d.busyToneOff));
     v.Add(s, et::kDisconnectToneOn, Num(d.disconnectToneOn));
     v.Add(s, et::kDisconnectToneOff, Num(d.disconnectToneOff));
-    v.Add(s, et::kDisconnectCode, d.disconnectCode);
+    v.AddCode(s, et::kDisconnectCode, d.disconnectCode);
 }
 
 void SystemSheet(CView& v, const CQelDoc& d) {
@@ -185,9 +195,6 @@ void SystemSheet(CView& v, const CQelDoc& d) {
     v.Add(s, et::kDefaultLanguage, names::Name(names::kLanguageChoice, d.defaultLanguage));
     v.Add(s, et::kAutoVolume, names::YesNo(d.autoVolume));
     v.Add(s, et::kNameOrder, names::Name(names::kNameOrder, d.nameOrder));
-    for (int l = 0; l < 3; ++l)
-        v.Add(s, editors::FormatInt(kLanguageSlot, l + 1),
-              Num(d.languageCode[static_cast<std::size_t>(l)]));
 }
 
 void MailboxSheet(CView& v, const CQelDoc& d) {
@@ -210,9 +217,9 @@ void MailboxSheet(CView& v, const CQelDoc& d) {
         field(et::kUserLanguage, names::Name(names::kLanguageChoice, e.language));
         field(et::kLocalNotifyLabel, names::Name(names::kLocalNotify, e.localNotify));
         field(et::kAllowed, names::YesNo(e.allowed));
-        field(et::kPhone, e.phone);
+        v.AddCode(s, Join({mbox, Shown(et::kPhone)}), e.phone);
         field((Shown(et::kPhone) + " " + et::kEnabled).c_str(), names::YesNo(e.phoneEnabled));
-        field(et::kPager, e.pager);
+        v.AddCode(s, Join({mbox, Shown(et::kPager)}), e.pager);
         field((Shown(et::kPager) + " " + et::kEnabled).c_str(), names::YesNo(e.pagerEnabled));
         field(et::kDnd, names::YesNo(e.dnd));
         field(et::kTimeStamp, names::YesNo(e.timeStamp));
@@ -233,13 +240,13 @@ void NotificationSheet(CView& v, const CQelDoc& d) {
     v.Add(s, et::kRingAttempts, Num(d.ringAttempts));
     v.Add(s, et::kRingInterval, Num(d.ringInterval));
     v.Add(s, et::kRingDuration, names::Name(names::kRingDuration, d.ringDuration));
-    v.Add(s, et::kLed1Code, d.led1Code);
-    v.Add(s, et::kLed2Code, d.led2Code);
-    v.Add(s, et::kLedOffCode, d.ledOffCode);
+    v.AddCode(s, et::kLed1Code, d.led1Code);
+    v.AddCode(s, et::kLed2Code, d.led2Code);
+    v.AddCode(s, et::kLedOffCode, d.ledOffCode);
     v.Add(s, et::kLedMode, names::Name(names::kLedMode, d.ledMode));
     v.Add(s, et::kExtNotifyStart, TimeText(d.extNotifyStart));
     v.Add(s, et::kExtNotifyEnd, TimeText(d.extNotifyEnd));
-    v.Add(s, et::kLineSeizeCode, d.lineSeizeCode);
+    v.AddCode(s, et::kLineSeizeCode, d.lineSeizeCode);
 }
 
 void TimeSheet(CView& v, const CQelDoc& d) {
@@ -294,8 +301,8 @@ void PageSheet(CView& v, const CQelDoc& d) {
                 Two(d.openingPage[static_cast<std::size_t>(line)][static_cast<std::size_t>(mode)]));
     }
     for (int n = 0; n < 20; ++n)
-        v.Add(s, Join({at::kDialStringTab, Num(n + 1)}),
-              d.dialStrings[static_cast<std::size_t>(n)]);
+        v.AddCode(s, Join({at::kDialStringTab, Num(n + 1)}),
+                  d.dialStrings[static_cast<std::size_t>(n)]);
 }
 
 void InBandSheet(CView& v, const CQelDoc& d) {
@@ -308,7 +315,7 @@ void InBandSheet(CView& v, const CQelDoc& d) {
         const std::string row = editors::FormatInt(kEvent, e + 1);
         const bool used = entry.codeLength > 0;
         v.Add(s, Join({row, at::kOperationHead}), used ? InBandOpLabel(entry.operation) : "");
-        v.Add(s, Join({row, "Codice"}), CodeChars(entry.code, entry.codeLength));
+        v.AddCode(s, Join({row, "Codice"}), CodeChars(entry.code, entry.codeLength));
         v.Add(s, Join({row, at::kDestinationHead}),
               used ? autoatt::DrawInBandDestination(entry, mailboxes, d.slotLimit) : "");
     }

@@ -1,12 +1,13 @@
 #pragma once
 // The differences between two configurations over everything a send carries
 // to the unit (the parameter image and the mailbox stream; not the clock, the
-// password or what only the program keeps). Each difference names the sheet
+// unit password, the language slots, which the unit's identification decides,
+// or what only the program keeps). Each difference names the sheet
 // and the field by the captions the editors show, with both values in the
 // editors' own display form: times as hh:mm, pages by their page numbers,
 // mailboxes by number, codes as typed, coded values by their names. Two
-// configurations that differ only in how a value is written (08:00 and 8:00)
-// do not differ.
+// configurations that differ only in how the unit would take a value (08:00,
+// 8:00 and an empty time; a dial code's letters in either case) do not differ.
 
 #include <string>
 #include <vector>

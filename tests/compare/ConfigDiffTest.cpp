@@ -50,6 +50,11 @@ TEST_F(ConfigDiffTest, EqualConfigurationsHaveNoDifference) {
     b->workHours[0] = "8:00";
     b->supervisorMbox = "Nessuna";
     a->supervisorMbox = "None";
+    a->workHours[3] = "";
+    b->workHours[3] = "00:00";
+    a->dialStrings[0] = "0P1a";
+    b->dialStrings[0] = "0p1A";
+    b->languageCode = {1, 2, 255};
     EXPECT_EQ(Lines(CompareConfigurations(*a, *b)), "");
 }
 
