@@ -190,6 +190,7 @@ void CMainFrame::CreateActions() {
         {"actionAppExit", kAppExit, kPromptExit},
         {"actionReadParameters", kReadParameters, kPromptReadParameters},
         {"actionSendParameters", kSendParameters, kPromptSendParameters},
+        {"actionCompareWithUnit", kCompareWithUnit, kPromptCompareWithUnit},
         {"actionReadRecordings", kReadRecordings, kPromptReadRecordings},
         {"actionSendRecordings", kSendRecordings, kPromptSendRecordings},
         {"actionBackup", kBackup, kPromptBackup},
@@ -332,9 +333,9 @@ void CMainFrame::CreateMenus() {
     add(fileMenu_, {"actionAppExit"});
 
     QMenu* comm = addMenu(kMenuComm, "menuComm");
-    add(comm, {"actionReadParameters", "actionSendParameters", nullptr, "actionReadRecordings",
-               "actionSendRecordings", nullptr, "actionBackup", "actionRestore", "actionSystemInit",
-               nullptr, "actionPassword", "actionSerialPort"});
+    add(comm, {"actionReadParameters", "actionSendParameters", "actionCompareWithUnit", nullptr,
+               "actionReadRecordings", "actionSendRecordings", nullptr, "actionBackup",
+               "actionRestore", "actionSystemInit", nullptr, "actionPassword", "actionSerialPort"});
     QMenu* params = addMenu(kMenuParameters, "menuParameters");
     add(params, {"actionPbxParameters", "actionSystemParameters", "actionInBandProtocol"});
     QMenu* attendant = addMenu(kMenuAutoAttendant, "menuAutoAttendant");

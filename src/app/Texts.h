@@ -58,6 +58,7 @@ inline constexpr const char* kAppExit = "E&sci";
 inline constexpr const char* kMenuComm = "&Comunicazione";
 inline constexpr const char* kReadParameters = "&Lettura Configurazione";
 inline constexpr const char* kSendParameters = "&Spedizione Configurazione";
+inline constexpr const char* kCompareWithUnit = "&Confronta con l'Unità";
 inline constexpr const char* kReadRecordings = "Lettura &Registrazioni";
 inline constexpr const char* kSendRecordings = "Spedi&zione Registrazioni";
 inline constexpr const char* kBackup = "Sal&vataggio";
@@ -107,6 +108,8 @@ inline constexpr const char* kPromptExit =
 inline constexpr const char* kPromptHelpTopics = "Mostra la lista degli argomenti dell'Help";
 inline constexpr const char* kPromptReadParameters = "Legge i parametri dall'unità";
 inline constexpr const char* kPromptSendParameters = "Spedisce i parametri all'unità";
+inline constexpr const char* kPromptCompareWithUnit =
+    "Confronta la configurazione con quella dell'unità prima di spedirla";
 inline constexpr const char* kPromptReadRecordings = "Legge le registrazioni dall'unità";
 inline constexpr const char* kPromptSendRecordings = "Spedisce le registrazioni all'unità";
 inline constexpr const char* kPromptBackup = "Esegue il Backup dell'unità";

@@ -1,13 +1,18 @@
 #include "cli/FileCommands.h"
 
+#include "compare/ConfigDiff.h"
 #include "document/ConfigJson.h"
 #include "document/Cp1252.h"
 #include "document/DocCommands.h"
 #include "document/ProductType.h"
 #include "document/QelFile.h"
+#include "editors/MboxCsv.h"
+#include "editors/MboxList.h"
+#include "editors/MboxRefs.h"
 #include "unit/CodedFields.h"
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 namespace kiv::cli {
@@ -233,6 +238,149 @@ int RunConvert(const std::vector<std::string>& args, const Context& ctx) {
     NewConfiguration(doc, 0);
     if (LoadConfiguration(doc, data, FileNameOf(a.positional[0]), sink) != 1) return kRefused;
     return Save(doc, *a.output);
+}
+
+int RunMailboxes(const std::vector<std::string>& args, const Context& ctx) {
+    if (WantsHelp(args)) {
+        std::puts("usage: kivtool mailboxes export FILE -o OUT.csv\n"
+                  "       kivtool mailboxes import FILE IN.csv -o OUT\n\n"
+                  "Writes the mailboxes of a configuration as CSV (UTF-8, a header row of\n"
+                  "column names), or takes them from a CSV file (\",\" or \";\" separated) and\n"
+                  "saves the configuration as OUT. Every row is checked as the mailbox\n"
+                  "editor checks it; a row whose number exists replaces that mailbox, any\n"
+                  "other row adds one. Nothing is saved unless every row is good.\n\n"
+                  "Exit status: 0 done, 2 the configuration or the CSV was refused (each\n"
+                  "faulty row on stderr as IN.csv:LINE: message), 1 usage or I/O error.");
+        return kOk;
+    }
+    const Args a = Parse(args, false, false);
+    if (!a.error.empty()) return Fail(a.error);
+    const bool isExport = !a.positional.empty() && a.positional[0] == "export";
+    const bool isImport = !a.positional.empty() && a.positional[0] == "import";
+    if (!a.output ||
+        !((isExport && a.positional.size() == 2) || (isImport && a.positional.size() == 3)))
+        return Fail("mailboxes takes export FILE -o OUT.csv or import FILE IN.csv -o OUT "
+                    "(see --help)");
+    const std::string& file = a.positional[1];
+    std::vector<uint8_t> data;
+    if (!ReadWholeFile(file, data)) return Fail(file + ": cannot read the file");
+    CollectingSink sink;
+    CQelDoc doc;
+    doc.startDir = ctx.startDir;
+    NewConfiguration(doc, 0);
+    if (LoadConfiguration(doc, data, FileNameOf(file), sink) != 1) return kRefused;
+
+    if (isExport) {
+        const std::string csv = editors::ExportMboxCsv(editors::MailboxesInUse(doc));
+        if (!WriteFileReplacing(*a.output, csv)) return Fail(*a.output + ": cannot write the file");
+        return kOk;
+    }
+    const std::string& csvPath = a.positional[2];
+    std::vector<uint8_t> csv;
+    if (!ReadWholeFile(csvPath, csv)) return Fail(csvPath + ": cannot read the file");
+    editors::CMboxList list(doc);
+    const editors::MboxCsvImport result = editors::ImportMboxCsv(
+        list, std::string_view(reinterpret_cast<const char*>(csv.data()), csv.size()));
+    for (const auto& e : result.errors)
+        std::fprintf(stderr, "%s:%d: %s\n", csvPath.c_str(), e.line,
+                     Cp1252ToUtf8(e.message).c_str());
+    if (!result.Ok()) return kRefused;
+    if (result.changed) list.ApplyTo(doc);
+    std::fprintf(stderr, "%d replaced, %d added\n", result.replaced, result.added);
+    return Save(doc, *a.output);
+}
+
+int RunDiff(const std::vector<std::string>& args, const Context& ctx, const UnitReader& readUnit) {
+    constexpr int kSame = 0;
+    constexpr int kDifferent = 1;
+    constexpr int kTrouble = 2;
+    if (WantsHelp(args)) {
+        std::puts("usage: kivtool diff A B [--json]\n"
+                  "       kivtool diff FILE (--port N | --device PATH) [--json] [--yes]\n"
+                  "                [--trace FILE] [--timeout SECONDS]\n\n"
+                  "Compares two configuration files, or a file with the configuration read\n"
+                  "from the unit (nothing is written), over everything a send carries. One\n"
+                  "line per difference: sheet | field: first -> second. --json prints a list\n"
+                  "of {sheet, caption, first, second}.\n\n"
+                  "Exit status: 0 no difference, 1 they differ, 2 a side could not be read\n"
+                  "or a usage error.");
+        return kOk;
+    }
+    std::vector<std::string> files;
+    std::vector<std::string> portOptions;
+    bool json = false;
+    bool unit = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--json") {
+            json = true;
+        } else if (a == "--yes") {
+            portOptions.push_back(a);
+        } else if (a == "--port" || a == "--device" || a == "--timeout" || a == "--trace") {
+            if (i + 1 >= args.size()) {
+                Fail(a + " needs a value");
+                return kTrouble;
+            }
+            unit = unit || a == "--port" || a == "--device";
+            portOptions.push_back(a);
+            portOptions.push_back(args[++i]);
+        } else if (a.size() > 1 && a[0] == '-') {
+            Fail("unknown option " + a);
+            return kTrouble;
+        } else {
+            files.push_back(a);
+        }
+    }
+    if (files.size() != (unit ? 1u : 2u) || (!unit && !portOptions.empty())) {
+        Fail("diff takes two files, or one file and --port N or --device PATH (see --help)");
+        return kTrouble;
+    }
+    if (unit && !readUnit) {
+        Fail("this kivtool cannot talk to a unit");
+        return kTrouble;
+    }
+
+    std::vector<std::unique_ptr<CQelDoc>> docs;
+    CollectingSink sink;
+    for (const std::string& file : files) {
+        std::vector<uint8_t> data;
+        if (!ReadWholeFile(file, data)) {
+            Fail(file + ": cannot read the file");
+            return kTrouble;
+        }
+        auto doc = std::make_unique<CQelDoc>();
+        doc->startDir = ctx.startDir;
+        NewConfiguration(*doc, 0);
+        if (LoadConfiguration(*doc, data, FileNameOf(file), sink) != 1) return kTrouble;
+        docs.push_back(std::move(doc));
+    }
+    if (unit) {
+        auto doc = std::make_unique<CQelDoc>();
+        NewConfiguration(*doc, docs[0]->productType);
+        if (!readUnit(portOptions, *doc)) return kTrouble;
+        docs.push_back(std::move(doc));
+    }
+
+    const auto diffs = CompareConfigurations(*docs[0], *docs[1]);
+    std::string text;
+    if (json) {
+        json::Value list = json::Value::array();
+        for (const auto& d : diffs)
+            list.push_back({{"sheet", Cp1252ToUtf8(d.sheet)},
+                            {"caption", Cp1252ToUtf8(d.caption)},
+                            {"first", Cp1252ToUtf8(d.first)},
+                            {"second", Cp1252ToUtf8(d.second)}});
+        text = json::Write(list) + "\n";
+    } else {
+        for (const auto& d : diffs)
+            text += Cp1252ToUtf8(DifferenceLine(d)) + "\n";
+    }
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
+        Fail("cannot write the output");
+        return kTrouble;
+    }
+    return diffs.empty() ? kSame : kDifferent;
 }
 
 } // namespace kiv::cli

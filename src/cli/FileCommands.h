@@ -1,8 +1,14 @@
 #pragma once
-// kivtool's configuration-file commands: dump, new, import, convert.
+// kivtool's configuration-file commands: dump, new, import, convert,
+// mailboxes.
 
+#include <functional>
 #include <string>
 #include <vector>
+
+namespace kiv {
+class CQelDoc;
+}
 
 namespace kiv::cli {
 
@@ -15,5 +21,17 @@ int RunDump(const std::vector<std::string>& args, const Context& ctx);
 int RunNew(const std::vector<std::string>& args, const Context& ctx);
 int RunImport(const std::vector<std::string>& args, const Context& ctx);
 int RunConvert(const std::vector<std::string>& args, const Context& ctx);
+// kivtool mailboxes export FILE -o OUT.csv | mailboxes import FILE IN.csv -o OUT
+int RunMailboxes(const std::vector<std::string>& args, const Context& ctx);
+
+// Reads the configuration of the unit that the port options name (--port N or
+// --device PATH, with --timeout, --trace, --yes) into `unit`, whose product
+// type is the one expected; false when the reading failed (its messages shown).
+using UnitReader = std::function<bool(const std::vector<std::string>& portOptions, CQelDoc& unit)>;
+
+// kivtool diff A B | diff FILE (--port N | --device PATH) [--json]: one line
+// per difference; exit 0 equal, 1 different, 2 a side could not be read (or
+// a usage error). Without a reader only two files can be compared.
+int RunDiff(const std::vector<std::string>& args, const Context& ctx, const UnitReader& readUnit);
 
 } // namespace kiv::cli

@@ -283,4 +283,25 @@ int RunSendCommand(const std::vector<std::string>& args, const CLinkTiming& timi
     return ExitStatus(engine.End());
 }
 
+bool ReadUnitConfiguration(const std::vector<std::string>& portOptions, CQelDoc& doc,
+                           const CLinkTiming& timing) {
+    Options o;
+    if (!ParseOptions(portOptions, o, "diff") || !o.file.empty() || !o.output.empty()) {
+        std::fputs("kivtool diff: the unit is named by --port N or --device PATH\n", stderr);
+        return false;
+    }
+    doc.commTimeout = static_cast<std::int32_t>(o.timeout);
+    CToolLink tool(o, timing);
+    if (tool.TraceFailed()) {
+        std::fprintf(stderr, "kivtool diff: cannot write %s\n", o.trace.c_str());
+        return false;
+    }
+    CAnsweringSink sink(o.yes);
+    CReadParamEngine engine(tool.context, sink, tool.ui, doc);
+    engine.Run();
+    if (!engine.Succeeded()) return false;
+    engine.ApplyTo(doc);
+    return true;
+}
+
 } // namespace kiv

@@ -14,9 +14,17 @@
 
 namespace kiv {
 
+class CQelDoc;
+
 // args are the words after the command name; timing is the pause table (the
 // standard one, or a scaled one in tests).
 int RunReadCommand(const std::vector<std::string>& args, const CLinkTiming& timing = {});
 int RunSendCommand(const std::vector<std::string>& args, const CLinkTiming& timing = {});
+
+// Reads the unit's configuration into `doc` (whose product type is the one
+// expected) for "kivtool diff": the port options of read, no output file.
+// False when the reading did not complete.
+bool ReadUnitConfiguration(const std::vector<std::string>& portOptions, CQelDoc& doc,
+                           const CLinkTiming& timing = {});
 
 } // namespace kiv

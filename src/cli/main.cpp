@@ -38,11 +38,24 @@ int RunSend(const std::vector<std::string>& args, const kiv::cli::Context&) {
 }
 #endif
 
+int RunDiff(const std::vector<std::string>& args, const kiv::cli::Context& ctx) {
+#ifdef KIV_WITH_UNIT
+    return kiv::cli::RunDiff(args, ctx,
+                             [](const std::vector<std::string>& options, kiv::CQelDoc& unit) {
+                                 return kiv::ReadUnitConfiguration(options, unit);
+                             });
+#else
+    return kiv::cli::RunDiff(args, ctx, {});
+#endif
+}
+
 const Command kCommands[] = {
     {"dump", kiv::cli::RunDump, "print a configuration file (or a default) as JSON"},
     {"new", kiv::cli::RunNew, "write a fresh configuration of a product type"},
     {"import", kiv::cli::RunImport, "build a configuration file from JSON"},
     {"convert", kiv::cli::RunConvert, "load a configuration and save it under another name"},
+    {"diff", RunDiff, "compare two configurations, or a configuration with the unit"},
+    {"mailboxes", kiv::cli::RunMailboxes, "export the mailboxes to CSV, or import them from CSV"},
 #ifdef KIV_WITH_UNIT
     {"identify", RunIdentify, "identify the unit on a serial port"},
     {"read", RunRead, "read the configuration from the unit into a file"},

@@ -189,4 +189,18 @@ inline constexpr const char* kListenKey = "Tasto Ascolto Messaggi";
 inline constexpr const char* kListenKeyNote = "durante l'ascolto del Risponditore";
 inline constexpr const char* kOperatorKey = "Tasto Operatore";
 
+// --- Mailbox list to and from a CSV file ("Lista Caselle") --------------------
+inline constexpr const char* kExportCsv = "Esporta CSV...";
+inline constexpr const char* kImportCsv = "Importa CSV...";
+inline constexpr const char* kCsvFilter = "File CSV (*.csv)";
+inline constexpr const char* kCsvLine = "Riga %d: ";
+inline constexpr const char* kCsvBadQuotes = "Virgolette non chiuse o fuori posto";
+inline constexpr const char* kCsvFieldCount = "Numero di colonne errato";
+inline constexpr const char* kCsvMissingColumn = "Colonna mancante: ";
+inline constexpr const char* kCsvUnknownColumn = "Colonna sconosciuta: ";
+inline constexpr const char* kCsvBadCharacters = "Caratteri non ammessi";
+inline constexpr const char* kCsvRefused = "Il file non \xE8 stato importato:";
+inline constexpr const char* kCsvCannotRead = "Impossibile leggere il file";
+inline constexpr const char* kCsvCannotWrite = "Impossibile scrivere il file";
+
 } // namespace kiv::editors::texts

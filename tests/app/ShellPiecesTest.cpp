@@ -24,9 +24,10 @@ namespace {
 using ShellPiecesTest = AppTest;
 
 TEST_F(ShellPiecesTest, TheInstallerListAttachesEverySubsystemsCommands) {
-    const QStringList installed{
-        "actionSerialPort",  "actionPassword",      "actionReadParameters",  "actionSendParameters",
-        "actionMailboxList", "actionMailboxGroups", "actionSystemParameters"};
+    const QStringList installed{"actionSerialPort",       "actionPassword",
+                                "actionReadParameters",   "actionSendParameters",
+                                "actionMailboxList",      "actionMailboxGroups",
+                                "actionSystemParameters", "actionCompareWithUnit"};
     // Without the installers those commands stay disabled.
     auto bare = Start();
     ASSERT_TRUE(bare);

@@ -184,7 +184,7 @@ TEST_F(KivtoolTest, DefaultsComeFromTheStartFolderFirst) {
 }
 
 TEST_F(KivtoolTest, EveryCommandHasHelp) {
-    for (const char* c : {"dump", "new", "import", "convert"}) {
+    for (const char* c : {"dump", "new", "import", "convert", "mailboxes", "diff"}) {
         Result r = Run(std::string(c) + " --help");
         EXPECT_EQ(r.status, 0) << c;
         EXPECT_NE(r.out.find("usage: kivtool"), std::string::npos) << c;
@@ -228,6 +228,68 @@ TEST_F(KivtoolTest, ReportWritesThePagesOfTheSelectionToAPdf) {
     EXPECT_EQ(Run("report sede.dax").status, 1);
     EXPECT_EQ(Run("report missing.dax -o x.pdf").status, 1);
     EXPECT_FALSE(fs::exists(dir_ / "x.pdf"));
+}
+
+TEST_F(KivtoolTest, MailboxesGoToCsvAndBackAllOrNothing) {
+    ASSERT_EQ(Run("new --type 0 -o base.qel").status, 0);
+    const std::string header = "number,type,attendant,password,internal_notification,authorised,"
+                               "phone,phone_enabled,pager,pager_enabled,do_not_disturb,"
+                               "date_time,language\r\n";
+    Write("in.csv", header + "101,0,1,6071,0,1,\"0123\",1,,0,0,1,0\r\n"
+                             "102,1,0,****,0,0,,0,,0,1,0,2\r\n");
+    Result imported = Run("mailboxes import base.qel in.csv -o with.qel");
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    Result exported = Run("mailboxes export with.qel -o out.csv");
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(Read("out.csv"), header + "101,0,1,6071,0,1,0123,1,,0,0,1,0\r\n"
+                                        "102,1,0,6071,0,0,,0,,0,1,0,2\r\n");
+
+    // Two faulty rows: both named on stderr, the output never written.
+    Write("bad.csv", header + "101,0,1,6071,0,0,0123,0,,0,0,1,0\r\n"
+                              "103,1,0,6071,0,0,,0,,0,0,1,0\r\n");
+    Result refused = Run("mailboxes import with.qel bad.csv -o never.qel");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("bad.csv:2: Errore inserimento"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("bad.csv:3: Le Caselle Virtuali devono essere settate Non "
+                               "Disturbare = Si"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(fs::exists(dir_ / "never.qel"));
+    EXPECT_EQ(Run("mailboxes import with.qel").status, 1);
+}
+
+TEST_F(KivtoolTest, DiffExitStatusesAndJson) {
+    ASSERT_EQ(Run("new --type 0 -o a.qel").status, 0);
+    Write("one.csv", "number,type,attendant,password,internal_notification,authorised,phone,"
+                     "phone_enabled,pager,pager_enabled,do_not_disturb,date_time,language\r\n"
+                     "101,0,0,6071,0,0,,0,,0,0,1,0\r\n");
+    ASSERT_EQ(Run("mailboxes import a.qel one.csv -o b.qel").status, 0);
+
+    Result same = Run("diff a.qel a.qel");
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_EQ(same.out, "");
+
+    Result differ = Run("diff a.qel b.qel");
+    EXPECT_EQ(differ.status, 1) << differ.err;
+    EXPECT_EQ(differ.out.substr(0, differ.out.find('\n')),
+              "Lista Caselle | Casella 101: \"\" -> Si");
+
+    Result json = Run("diff b.qel a.qel --json");
+    EXPECT_EQ(json.status, 1) << json.err;
+    const Value list = Json(json.out);
+    ASSERT_TRUE(list.is_array());
+    ASSERT_FALSE(list.empty());
+    EXPECT_EQ(list[0]["sheet"], "Lista Caselle");
+    EXPECT_EQ(list[0]["caption"], "Casella 101");
+    EXPECT_EQ(list[0]["first"], "Si");
+    EXPECT_EQ(list[0]["second"], "");
+
+    // A side that cannot be read, or a refused file: 2.
+    EXPECT_EQ(Run("diff a.qel missing.qel").status, 2);
+    fs::copy_file(dir_ / "a.qel", dir_ / "a.txt"); // refused: no product type of the unit
+    EXPECT_EQ(Run("diff a.qel a.txt").status, 2);
+    EXPECT_EQ(Run("diff a.qel").status, 2);
+    EXPECT_EQ(Run("diff a.qel b.qel --port 1").status, 2);
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "editors/ui/ListMboxPage.h"
 
 #include "app/QtText.h"
+#include "app/ShellDialogs.h"
+#include "document/DocCommands.h"
 #include "document/MessageSink.h"
+#include "editors/MboxCsv.h"
 #include "editors/Texts.h"
 #include "editors/ui/EditMboxSheet.h"
 
@@ -86,6 +89,12 @@ CListMboxPage::CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* pa
     connect(delete_, &QPushButton::clicked, this, &CListMboxPage::Delete);
     connect(change_, &QPushButton::clicked, this, &CListMboxPage::Change);
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, &CListMboxPage::Change);
+    exportCsv_ = new QPushButton(ToQString(t::kExportCsv), this);
+    importCsv_ = new QPushButton(ToQString(t::kImportCsv), this);
+    exportCsv_->setObjectName("mboxExportCsv");
+    importCsv_->setObjectName("mboxImportCsv");
+    connect(exportCsv_, &QPushButton::clicked, this, &CListMboxPage::ExportCsv);
+    connect(importCsv_, &QPushButton::clicked, this, &CListMboxPage::ImportCsv);
 
     total_ = new QLineEdit(this);
     total_->setObjectName("mboxTotal");
@@ -116,9 +125,14 @@ CListMboxPage::CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* pa
     bottom->addStretch();
     bottom->addLayout(buttons);
     bottom->setAlignment(buttons, Qt::AlignBottom);
+    auto* csv = new QHBoxLayout;
+    csv->addStretch();
+    csv->addWidget(exportCsv_);
+    csv->addWidget(importCsv_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tree_, 1);
     layout->addLayout(bottom);
+    layout->addLayout(csv);
 
     Refresh();
 }
@@ -246,6 +260,30 @@ void CListMboxPage::Change() {
     CEditMboxSheet sheet(list_.Record(row), list_.extDigits, false, Dialogs(), window());
     if (Dialogs().Exec(sheet) != QDialog::Accepted) return;
     list_.Change(row, sheet.Result());
+    Refresh();
+}
+
+void CListMboxPage::ExportCsv() {
+    const auto chosen = Dialogs().SaveFileName(this, ToQString(t::kCsvFilter), QString(),
+                                               QStringLiteral("caselle.csv"));
+    if (!chosen) return;
+    std::string path = NativePath(*chosen);
+    if (FileNameOf(path).find('.') == std::string::npos) path += ".csv";
+    const std::string csv =
+        editors::ExportMboxCsv({list_.mailboxes.data(), static_cast<std::size_t>(list_.Count())});
+    if (!WriteFileReplacing(path, csv)) Refuse(t::kCsvCannotWrite);
+}
+
+void CListMboxPage::ImportCsv() {
+    const auto chosen =
+        Dialogs().OpenFileName(this, ToQString(t::kCsvFilter), QString(), ToQString(t::kImportCsv));
+    if (!chosen) return;
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWholeFile(NativePath(*chosen), bytes)) return Refuse(t::kCsvCannotRead);
+    const editors::MboxCsvImport result = editors::ImportMboxCsv(
+        list_, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (!result.Ok())
+        return Refuse(std::string(t::kCsvRefused) + "\n" + editors::CsvErrorText(result.errors));
     Refresh();
 }
 

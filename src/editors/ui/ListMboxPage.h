@@ -36,6 +36,10 @@ class CListMboxPage : public CPropertyPage {
     void Copy();
     void Delete();
     void Change();
+    // "Esporta CSV..." writes the list as it stands; "Importa CSV..." takes
+    // the rows of a file into the list, or nothing when a row is faulty.
+    void ExportCsv();
+    void ImportCsv();
 
   private:
     // Width of a column when the profile has none, for a list `listWidth` wide:
@@ -54,6 +58,8 @@ class CListMboxPage : public CPropertyPage {
     QPushButton* delete_;
     QPushButton* change_;
     QPushButton* statistics_;
+    QPushButton* exportCsv_;
+    QPushButton* importCsv_;
     QLineEdit* total_;
     QComboBox* supervisor_;
 };
