@@ -3,6 +3,7 @@
 #include "autoattendant/ui/AutoAttenSheet.h"
 #include "editors/ui/EditorMenu.h"
 #include "pbxdb/ui/PbxCommands.h"
+#include "unit/ui/StatCommands.h"
 #include "unit/ui/UnitCommands.h"
 
 namespace kiv {
@@ -14,6 +15,7 @@ std::span<const Installer> Installers() {
         &InstallEditorCommands,
         &InstallPbxCommands,
         &InstallPageCommands,
+        &InstallStatCommands,
     };
     return kInstallers;
 }

@@ -201,8 +201,6 @@ TEST_F(UnitCommandsTest, CommandsTheProgramAttaches) {
                                                   "actionRestore",
                                                   "actionSystemInit",
                                                   "actionInBandProtocol",
-                                                  "actionStatistics",
-                                                  "actionMessageList",
                                                   "actionWizard"};
     EXPECT_EQ(without, notBuiltYet);
 

@@ -36,6 +36,9 @@ class CListMboxPage : public CPropertyPage {
     void Copy();
     void Delete();
     void Change();
+    // "&Statistiche": the message list of the selected mailbox, from the unit data of the
+    // document.
+    void Statistics();
 
   private:
     // Width of a column when the profile has none, for a list `listWidth` wide:
@@ -46,6 +49,7 @@ class CListMboxPage : public CPropertyPage {
     void LoadColumnWidths();
     void SaveColumnWidths() const;
 
+    const CQelDoc& doc_;
     editors::CMboxList list_;
     QSettings* profile_;
     QTreeWidget* tree_;
