@@ -6,6 +6,7 @@
 #include "pbxdb/ui/PbxCommands.h"
 #include "report/ui/PrintCommands.h"
 #include "unit/ui/CompareCommand.h"
+#include "unit/ui/StatCommands.h"
 #include "unit/ui/UnitCommands.h"
 
 namespace kiv {
@@ -20,6 +21,7 @@ std::span<const Installer> Installers() {
         &InstallPageCommands,
         &InstallProtocolCommands,
         &InstallReportCommands,
+        &InstallStatCommands,
     };
     return kInstallers;
 }

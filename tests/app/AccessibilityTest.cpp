@@ -147,8 +147,25 @@ TEST_F(AccessibilityTest, EveryWindowAndSheetNamesItsFocusableControls) {
          {"productTypeDlg", "CPortSelectDlg", "listMboxSheet", "editMboxSheet", "groupMboxSheet",
           "generalParamSheet", "pbxParameterSheet", "notificationSheet", "optionsSheet",
           "CPasswordDlg", "aboutDlg", "transferDlg", "folderDlg", "timeDateSheet", "dayBreakSheet",
-          "addHolidayDlg", "printDlg", "printPreviewDlg", "pageSetupDlg", "protocolSheet"})
+          "addHolidayDlg", "printDlg", "printPreviewDlg", "pageSetupDlg", "protocolSheet",
+          "CStatDlg", "CMsgListDlg"})
         EXPECT_TRUE(shell.opened.contains(name)) << name;
+}
+
+// In the walk above the list's buttons before "&Statistiche" leave no row chosen; the message
+// list of one mailbox is opened here with a row chosen.
+TEST_F(AccessibilityTest, TheMailboxMessageListNamesItsControls) {
+    CInspectingDialogs shell(sink);
+    auto app = Start();
+    ASSERT_TRUE(app);
+    CQelDoc& doc = app->Doc();
+    doc.mboxCount = 1;
+    doc.mailboxes[0].number = "101";
+    CListMboxSheet sheet(doc, shell, nullptr);
+    sheet.ListPage()->SelectRow(0);
+    sheet.findChild<QPushButton*>("mboxStatistics")->click();
+    EXPECT_EQ(shell.opened, QStringList{"CMboxMsgListDlg"});
+    EXPECT_TRUE(shell.unnamed.isEmpty()) << shell.unnamed.join("\n").toStdString();
 }
 
 TEST_F(AccessibilityTest, AComboBoxIsNamedByItsCaptionAndKeepsItsValue) {

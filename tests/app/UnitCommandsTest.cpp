@@ -187,8 +187,6 @@ TEST_F(UnitCommandsTest, CommandsTheProgramAttaches) {
                                                   "actionBackup",
                                                   "actionRestore",
                                                   "actionSystemInit",
-                                                  "actionStatistics",
-                                                  "actionMessageList",
                                                   "actionWizard"};
     EXPECT_EQ(without, notBuiltYet);
 

@@ -171,6 +171,26 @@ TEST_F(ListMboxSheetTest, ChangeKeepsTheNumberAndResetRestoresTheDefaultPassword
     EXPECT_TRUE(sink.messages.empty());
 }
 
+TEST_F(ListMboxSheetTest, StatisticsOpensTheSelectedMailboxsMessageList) {
+    auto doc = MakeDoc(0, {"100", "300"});
+    CListMboxSheet sheet(*doc, shell, nullptr);
+    QPushButton* statistics = Find<QPushButton>(sheet, "mboxStatistics");
+    ASSERT_TRUE(statistics->isEnabled());
+    sheet.ListPage()->List()->clearSelection();
+    statistics->click();
+    EXPECT_TRUE(shell.opened.empty()) << "nothing selected: nothing opens";
+
+    std::string shown;
+    shell.handlers.push_back([&shown](QDialog& dialog) {
+        shown = Find<QLineEdit>(dialog, "msgMailboxNumber")->text().toStdString();
+        return int(QDialog::Rejected);
+    });
+    sheet.ListPage()->SelectRow(1);
+    statistics->click();
+    EXPECT_EQ(shell.opened, std::vector<QString>{"CMboxMsgListDlg"});
+    EXPECT_EQ(shown, "300");
+}
+
 // The document's parts that "Lista Caselle" may write.
 struct ListSnapshot {
     explicit ListSnapshot(const CQelDoc& doc)

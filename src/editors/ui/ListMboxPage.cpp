@@ -7,6 +7,7 @@
 #include "editors/MboxCsv.h"
 #include "editors/Texts.h"
 #include "editors/ui/EditMboxSheet.h"
+#include "unit/ui/StatCommands.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -47,7 +48,7 @@ QString ProfileKey(int column) {
 } // namespace
 
 CListMboxPage::CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* parent)
-    : CPropertyPage(ToQString(t::kListTab), parent), list_(doc), profile_(profile) {
+    : CPropertyPage(ToQString(t::kListTab), parent), doc_(doc), list_(doc), profile_(profile) {
     SetHelpTopic("lista_caselle");
 
     tree_ = new QTreeWidget(this);
@@ -82,12 +83,11 @@ CListMboxPage::CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* pa
     delete_->setObjectName("mboxDelete");
     change_->setObjectName("mboxChange");
     statistics_->setObjectName("mboxStatistics");
-    // Opens the mailbox's message list once the unit's message lists can be read.
-    statistics_->setEnabled(false);
     connect(add_, &QPushButton::clicked, this, &CListMboxPage::Add);
     connect(copy_, &QPushButton::clicked, this, &CListMboxPage::Copy);
     connect(delete_, &QPushButton::clicked, this, &CListMboxPage::Delete);
     connect(change_, &QPushButton::clicked, this, &CListMboxPage::Change);
+    connect(statistics_, &QPushButton::clicked, this, &CListMboxPage::Statistics);
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, &CListMboxPage::Change);
     exportCsv_ = new QPushButton(ToQString(t::kExportCsv), this);
     importCsv_ = new QPushButton(ToQString(t::kImportCsv), this);
@@ -285,6 +285,12 @@ void CListMboxPage::ImportCsv() {
     if (!result.Ok())
         return Refuse(std::string(t::kCsvRefused) + "\n" + editors::CsvErrorText(result.errors));
     Refresh();
+}
+
+void CListMboxPage::Statistics() {
+    const int row = SelectedRow();
+    if (row < 0) return;
+    RunMboxMsgListCommand(doc_, list_.Record(row).number, Dialogs(), window());
 }
 
 bool CListMboxPage::OnKillActive() {

@@ -40,6 +40,9 @@ class CListMboxPage : public CPropertyPage {
     // the rows of a file into the list, or nothing when a row is faulty.
     void ExportCsv();
     void ImportCsv();
+    // "&Statistiche": the message list of the selected mailbox, from the unit data of the
+    // document.
+    void Statistics();
 
   private:
     // Width of a column when the profile has none, for a list `listWidth` wide:
@@ -50,6 +53,7 @@ class CListMboxPage : public CPropertyPage {
     void LoadColumnWidths();
     void SaveColumnWidths() const;
 
+    const CQelDoc& doc_;
     editors::CMboxList list_;
     QSettings* profile_;
     QTreeWidget* tree_;
