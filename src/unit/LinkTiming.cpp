@@ -23,6 +23,7 @@ CLinkTiming CLinkTiming::Scaled(double factor) const {
     t.stepPause = scaleMs(stepPause);
     t.clockPause = scaleMs(clockPause);
     t.signOffPause = scaleMs(signOffPause);
+    t.restorePause = scaleMs(restorePause);
     t.probePeriod = scaleMs(probePeriod);
     return t;
 }

@@ -17,6 +17,8 @@ struct CLinkTiming {
     std::chrono::milliseconds clockPause{500};
     // Pause before and after "$$X" when an exchange is abandoned part-way.
     std::chrono::milliseconds signOffPause{100};
+    // Pause before and after the attention byte that opens a restore's "$$S".
+    std::chrono::milliseconds restorePause{200};
     // Period of the free-line probe while waiting for the unit.
     std::chrono::milliseconds probePeriod{5};
 

@@ -63,6 +63,26 @@ bool CUnitSession::ReadStatus(CSerialLink& link, proto::StatusReply& status) {
     return AwaitBytes(link, status.s.data(), status.s.size(), timeout_);
 }
 
+bool CUnitSession::ReadStatus(CSerialLink& link, proto::StatusReply& status,
+                              const std::array<int, 1 + proto::statusLength>& seconds) {
+    SendCommand(link, proto::cmdStatus);
+    std::uint8_t first = 0;
+    if (!AwaitBytes(link, &first, 1, seconds[0])) return false;
+    for (std::size_t k = 0; k < proto::statusLength; ++k)
+        if (!AwaitBytes(link, &status.s[k], 1, seconds[1 + k])) return false;
+    return true;
+}
+
+bool CUnitSession::AwaitAcknowledge(CSerialLink& link, int seconds) {
+    for (std::size_t k = 0; k < maxBytesBeforeAck; ++k) {
+        std::uint8_t byte = 0;
+        if (!AwaitBytes(link, &byte, 1, seconds)) return false;
+        if (byte == proto::acknowledge) return true;
+    }
+    Show(texts::systemError);
+    return false;
+}
+
 int CUnitSession::IdentifyUnit(int mode) {
     BusyCursor cursor(ui_);
     identity_ = CUnitIdentity{};
@@ -81,31 +101,37 @@ int CUnitSession::IdentifyUnit(int mode) {
         if (!AwaitBytes(link, identity_.status.s.data(), proto::statusLength, timeout_))
             return resultFailed;
 
-        SendCommand(link, proto::cmdIdentify);
-        if (!AwaitByte(link, first)) return resultFailed;
-        if (first != proto::identLead) {
-            Show(texts::wrongVersion);
-            return resultFailed;
-        }
-        if (!AwaitBytes(link, identity_.ident.i.data(), proto::identLength, timeout_))
-            return resultFailed;
-
-        identity_.identified = true;
-        identity_.version = identity_.ident.Version();
-        identity_.password = identity_.ident.Password();
-        identity_.productCode = identity_.ident.ProductCode();
-        identity_.productType = proto::ProductTypeOfCode(identity_.productCode);
-        identity_.productName = proto::ProductNameOfCode(identity_.productCode);
-
-        if (!proto::VersionAccepted(identity_.version))
-            refusal = texts::wrongVersion;
-        else if (options.checkProduct && identity_.productType != documentType_)
-            refusal = MismatchText(options.mismatchHead, identity_.productName);
+        if (!ReadIdentity(link, refusal)) return resultFailed;
     } // the link closes here: break, and rs_setup.cfg rewritten
     if (refusal.empty()) return resultOk;
     if (options.signOffOnRefusal) SignOff();
     Show(refusal);
     return resultFailed;
+}
+
+bool CUnitSession::ReadIdentity(CSerialLink& link, std::string& refusal) {
+    refusal.clear();
+    SendCommand(link, proto::cmdIdentify);
+    std::uint8_t first = 0;
+    if (!AwaitByte(link, first)) return false;
+    if (first != proto::identLead) {
+        Show(texts::wrongVersion);
+        return false;
+    }
+    if (!AwaitBytes(link, identity_.ident.i.data(), proto::identLength, timeout_)) return false;
+
+    identity_.identified = true;
+    identity_.version = identity_.ident.Version();
+    identity_.password = identity_.ident.Password();
+    identity_.productCode = identity_.ident.ProductCode();
+    identity_.productType = proto::ProductTypeOfCode(identity_.productCode);
+    identity_.productName = proto::ProductNameOfCode(identity_.productCode);
+
+    if (!proto::VersionAccepted(identity_.version))
+        refusal = texts::wrongVersion;
+    else if (options.checkProduct && identity_.productType != documentType_)
+        refusal = MismatchText(options.mismatchHead, identity_.productName);
+    return true;
 }
 
 int CUnitSession::ProbeLine(bool& messageShown) {
