@@ -69,7 +69,7 @@ TransferEnd CBackupEngine::Transfer() {
         if (!session.ReadStatus(link, status, kStatusSeconds)) return TransferEnd::Failed;
 
         WaxHeader header;
-        header.identity = MakeIdentityText(identVersion_, identMaker_, identDate_, kBackupWords);
+        header.identity = MakeFileIdentity(identVersion_, identMaker_, identDate_, kBackupWords);
         header.blocks = status.MemoryBlocks();
         header.unitsPerBlock = status.UnitsPerBlock();
         header.unitSize = status.BlockSize();

@@ -8,9 +8,6 @@ namespace {
 
 // --- Layouts -------------------------------------------------------------------------------------
 
-// The pieces of the identity text in order, each cut to its width.
-constexpr std::array<std::size_t, 4> kIdentityWidths{4, 10, 10, 20};
-
 template <class W, class H> void WalkWaxHeader(W& w, H& h) {
     w.Bytes(0, h.identity);
     w.Le16(44, h.blocks);
@@ -57,21 +54,6 @@ class CReader {
 
 } // namespace
 
-IdentityText MakeIdentityText(std::string_view version, std::string_view maker,
-                              std::string_view date, std::string_view words) {
-    IdentityText text{};
-    const std::array<std::string_view, 4> pieces{version, maker, date, words};
-    std::size_t at = 0;
-    for (std::size_t k = 0; k < pieces.size(); ++k) {
-        const std::string_view piece = pieces[k].substr(0, kIdentityWidths[k]);
-        // A text ends at its first zero, as the unit's and the older files' texts do.
-        const std::string_view used = piece.substr(0, piece.find('\0'));
-        std::copy(used.begin(), used.end(), text.begin() + static_cast<std::ptrdiff_t>(at));
-        at += used.size();
-    }
-    return text;
-}
-
 std::array<std::uint8_t, kWaxHeaderSize> EncodeWaxHeader(const WaxHeader& header) {
     std::array<std::uint8_t, kWaxHeaderSize> out{};
     CWriter w(out);
@@ -87,7 +69,7 @@ std::optional<WaxHeader> DecodeWaxHeader(std::span<const std::uint8_t> bytes) {
     return header;
 }
 
-bool BackupIdentityAccepted(const IdentityText& identity) {
+bool BackupIdentityAccepted(const FileIdentity& identity) {
     if (identity[0] != '7') return false;
     const std::string_view text(reinterpret_cast<const char*>(identity.data()), identity.size());
     return text.find("(KIV)") != std::string_view::npos;

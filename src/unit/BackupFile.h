@@ -1,9 +1,11 @@
 #pragma once
-// The files of the whole-unit transfers: the 44-byte identity text that opens
-// recording and backup files, the backup file's header (".wax") and the
-// system image's header (".vox"), and how a typed file name becomes a path.
+// The files of the whole-unit transfers: the backup file's header (".wax"),
+// opened by the 44-byte identity text, the system image's header (".vox"),
+// and how a typed file name becomes a path.
 // Each header is one table of (offset, width, member) walked by the writer
 // and the reader alike.
+
+#include "unit/FileIdentity.h"
 
 #include <array>
 #include <cstddef>
@@ -15,21 +17,12 @@
 
 namespace kiv {
 
-inline constexpr std::size_t kIdentityTextSize = 44;
-using IdentityText = std::array<std::uint8_t, kIdentityTextSize>;
-
-// The identity text: version (at most 4 characters), maker (at most 10), date
-// (at most 10) and the file's own words (at most 20), concatenated without
-// separators, the rest zero.
-IdentityText MakeIdentityText(std::string_view version, std::string_view maker,
-                              std::string_view date, std::string_view words);
-
 // Words that close a backup file's identity text.
 inline constexpr std::string_view kBackupWords = "WAX file(KIV)";
 
 // Backup file: identity text, then N, K, U and A as 16-bit little-endian.
 struct WaxHeader {
-    IdentityText identity{};
+    FileIdentity identity{};
     std::uint16_t blocks = 0;         // N
     std::uint16_t unitsPerBlock = 0;  // K
     std::uint16_t unitSize = 0;       // U
@@ -43,7 +36,7 @@ std::array<std::uint8_t, kWaxHeaderSize> EncodeWaxHeader(const WaxHeader& header
 std::optional<WaxHeader> DecodeWaxHeader(std::span<const std::uint8_t> bytes);
 // A backup this program can restore: its identity text starts with '7' and
 // holds "(KIV)".
-bool BackupIdentityAccepted(const IdentityText& identity);
+bool BackupIdentityAccepted(const FileIdentity& identity);
 
 // System image file: three version digits (values 0 to 9), then N as 16-bit
 // little-endian.

@@ -25,6 +25,11 @@ struct CLinkTiming {
     // Pacing count that corresponds to byteGap.
     static constexpr double standardPacing = 20000.0;
 
+    // Pacing count of the recording exchanges for the profile's "Script" /
+    // "Delay" value D: (D + 2) x 10000, so D = 0 is the standard gap. A
+    // negative D counts as 0: the unit is never sent bytes faster than usual.
+    static double ScriptPacing(int delay);
+
     // Gap for a pacing count; none for a count of 0 or less.
     std::chrono::microseconds PacingGap(double pacingCount) const;
 

@@ -4,6 +4,7 @@
 #include "unit/BackupFile.h"
 #include "unit/BackupTexts.h"
 #include "unit/SerialLink.h"
+#include "unit/Texts.h"
 #include "unit/UnitSession.h"
 
 #include <cstdio>

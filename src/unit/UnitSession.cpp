@@ -35,9 +35,20 @@ CUnitSession::CUnitSession(CLinkContext& context, MessageSink& messages, Transfe
     : context_(context), messages_(messages), ui_(ui), timeout_(timeoutSeconds),
       documentType_(documentProductType) {}
 
+void CUnitSession::Write(CSerialLink& link, const std::uint8_t* data, std::size_t count) {
+    if (pacing > 0)
+        link.WritePaced(data, count, pacing);
+    else
+        link.WriteSlow(data, count);
+}
+
+void CUnitSession::Write(CSerialLink& link, std::string_view bytes) {
+    Write(link, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
 void CUnitSession::SendCommand(CSerialLink& link, std::string_view command, bool withAttention) {
-    if (withAttention) link.WriteSlow(proto::attention);
-    link.WriteSlow(command);
+    if (withAttention) Write(link, proto::attention);
+    Write(link, command);
 }
 
 bool CUnitSession::AwaitBytes(CSerialLink& link, std::uint8_t* dest, std::size_t count, int seconds,
@@ -219,7 +230,7 @@ bool CUnitSession::ReadBlockGeometry(CSerialLink& link, proto::BlockGeometry& ge
 }
 
 bool CUnitSession::SendBlockHeader(CSerialLink& link, const std::uint8_t (&header)[5]) {
-    link.WriteSlow(header, 5);
+    Write(link, header, 5);
     std::uint8_t answer = 0;
     if (!AwaitByte(link, answer)) return false;
     if (answer != proto::acknowledge) {
@@ -232,8 +243,8 @@ bool CUnitSession::SendBlockHeader(CSerialLink& link, const std::uint8_t (&heade
 bool CUnitSession::SendBlock(CSerialLink& link, const std::uint8_t* data, std::size_t count) {
     const std::uint8_t check = proto::Checksum(data, count);
     for (int sent = 0; sent <= maxBlockResends; ++sent) {
-        link.WriteSlow(data, count);
-        link.WriteSlow(&check, 1);
+        Write(link, data, count);
+        Write(link, &check, 1);
         std::uint8_t answer = 0;
         if (!AwaitByte(link, answer)) return false;
         if (answer == proto::acknowledge) return true;

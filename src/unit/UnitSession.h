@@ -57,6 +57,10 @@ class CUnitSession {
                  int documentProductType);
 
     IdentifyOptions options;
+    // Pacing count of every byte the session sends (identification, commands,
+    // blocks); 0 keeps the standard gap of WriteSlow. A transfer that paces
+    // its bytes (recordings) sets it before the first exchange.
+    double pacing = 0;
 
     // 0 identified and accepted, 1 failed (message shown), 2 line busy.
     int IdentifyUnit(int mode);
@@ -76,6 +80,9 @@ class CUnitSession {
 
     // Exchange pieces, run on a link the caller holds open.
 
+    // Sends bytes with the session's pacing.
+    void Write(CSerialLink& link, const std::uint8_t* data, std::size_t count);
+    void Write(CSerialLink& link, std::string_view bytes);
     // Attention (unless without) then the command, as two writes.
     void SendCommand(CSerialLink& link, std::string_view command, bool withAttention = true);
     // Awaits and reads count bytes one by one, each with the time-out;

@@ -16,23 +16,9 @@ std::vector<std::uint8_t> Bytes(std::string_view text) {
     return {text.begin(), text.end()};
 }
 
-TEST(BackupFile, IdentityTextCutsEachPieceToItsWidth) {
-    // Each piece has its own width; the pieces follow one another without
-    // separators and the rest is zero.
-    const IdentityText t = MakeIdentityText("7.01", "DKL", "05/01/2026", "WAX file(KIV)");
-    std::vector<std::uint8_t> expected = Bytes("7.01DKL05/01/2026WAX file(KIV)");
-    expected.resize(44, 0);
-    EXPECT_EQ(std::vector<std::uint8_t>(t.begin(), t.end()), expected);
-
-    // Too long: version 4, maker 10, date 10, words 20.
-    const IdentityText u =
-        MakeIdentityText("7.0123", "ABCDEFGHIJKL", "0123456789XY", "abcdefghijklmnopqrstuvwxyz");
-    EXPECT_EQ(std::string(u.begin(), u.end()), "7.01ABCDEFGHIJ0123456789abcdefghijklmnopqrst");
-}
-
 TEST(BackupFile, WaxHeaderLayout) {
     WaxHeader h;
-    h.identity = MakeIdentityText("7.01", "DKL", "", "WAX file(KIV)");
+    h.identity = MakeFileIdentity("7.01", "DKL", "", "WAX file(KIV)");
     h.blocks = 0x0102;
     h.unitsPerBlock = 0x0304;
     h.unitSize = 0x0506;
@@ -57,13 +43,13 @@ TEST(BackupFile, WaxHeaderLayout) {
 }
 
 TEST(BackupFile, OnlyThisProgramsBackupsAreAccepted) {
-    EXPECT_TRUE(BackupIdentityAccepted(MakeIdentityText("7.01", "DKL", "x", kBackupWords)));
+    EXPECT_TRUE(BackupIdentityAccepted(MakeFileIdentity("7.01", "DKL", "x", kBackupWords)));
     // Another version's file, and a file without the program's mark.
-    EXPECT_FALSE(BackupIdentityAccepted(MakeIdentityText("6.01", "DKL", "x", kBackupWords)));
-    EXPECT_FALSE(BackupIdentityAccepted(MakeIdentityText("7.01", "DKL", "x", "WAX file")));
+    EXPECT_FALSE(BackupIdentityAccepted(MakeFileIdentity("6.01", "DKL", "x", kBackupWords)));
+    EXPECT_FALSE(BackupIdentityAccepted(MakeFileIdentity("7.01", "DKL", "x", "WAX file")));
     // The mark counts wherever it is.
-    EXPECT_TRUE(BackupIdentityAccepted(MakeIdentityText("7", "(KIV)", "", "")));
-    EXPECT_FALSE(BackupIdentityAccepted(IdentityText{}));
+    EXPECT_TRUE(BackupIdentityAccepted(MakeFileIdentity("7", "(KIV)", "", "")));
+    EXPECT_FALSE(BackupIdentityAccepted(FileIdentity{}));
 }
 
 TEST(BackupFile, VoxHeaderLayout) {
