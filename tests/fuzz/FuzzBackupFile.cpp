@@ -20,16 +20,22 @@ namespace {
 
 using namespace kiv;
 
-// One folder for the whole run, removed at exit.
+// One folder for the whole run, removed with what it holds at exit.
+struct CRunFolder {
+    CRunFolder() {
+        path = (std::filesystem::temp_directory_path() / "kiv-fuzz-backup-XXXXXX").string();
+        if (!::mkdtemp(path.data())) std::abort();
+    }
+    ~CRunFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::string path;
+};
+
 const std::string& Folder() {
-    static const std::string folder = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "kiv-fuzz-backup-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
-        std::atexit([] { std::filesystem::remove_all(Folder()); });
-        return pattern;
-    }();
-    return folder;
+    static const CRunFolder folder;
+    return folder.path;
 }
 
 void RunAgainstUnit(bool restore, const std::string& name) {
