@@ -5,6 +5,7 @@
 #include "editors/ui/EditorMenu.h"
 #include "pbxdb/ui/PbxCommands.h"
 #include "report/ui/PrintCommands.h"
+#include "unit/ui/BackupCommands.h"
 #include "unit/ui/CompareCommand.h"
 #include "unit/ui/StatCommands.h"
 #include "unit/ui/UnitCommands.h"
@@ -15,6 +16,7 @@ std::span<const Installer> Installers() {
     // The link first: its start-up steps open the port and read the unit.
     static constexpr Installer kInstallers[] = {
         &InstallUnitCommands,
+        &InstallBackupCommands,
         &InstallCompareCommand,
         &InstallEditorCommands,
         &InstallPbxCommands,

@@ -53,6 +53,10 @@ std::optional<QString> CShellDialogs::SaveFileName(QWidget* parent, const QStrin
     return RunFileDialog(*this, dlg);
 }
 
+QString CShellDialogs::Filter(const QString& caption, const QString& patterns) {
+    return caption + " (" + QString(patterns).replace(';', ' ') + ")";
+}
+
 std::optional<QString> CShellDialogs::PickFolder(QWidget* parent, const FolderRequest& request) {
     CFolderDlg dlg(request.folder, request.typeName, request.suffix, request.filter, parent);
     if (Exec(dlg) != QDialog::Accepted) return std::nullopt;

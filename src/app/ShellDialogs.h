@@ -40,6 +40,11 @@ class CShellDialogs {
     virtual std::optional<QString> SaveFileName(QWidget* parent, const QString& filter,
                                                 const QString& folder, const QString& name);
 
+    // One filter of a file dialog from the caption the user reads and its
+    // patterns separated by ';' ("Files WAX (wax)", "*.wax"): the dialog
+    // matches the patterns, whatever parentheses the caption holds.
+    static QString Filter(const QString& caption, const QString& patterns);
+
     // "Modifica Posizione Files": the folder chosen, or nullopt for Cancel.
     virtual std::optional<QString> PickFolder(QWidget* parent, const FolderRequest& request);
 

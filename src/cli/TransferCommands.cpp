@@ -3,9 +3,12 @@
 #include "document/Cp1252.h"
 #include "document/DocCommands.h"
 #include "document/ProductType.h"
+#include "unit/BackupEngine.h"
 #include "unit/ReadParamEngine.h"
+#include "unit/RestoreEngine.h"
 #include "unit/SendParamEngine.h"
 #include "unit/SerialTrace.h"
+#include "unit/SysInitEngine.h"
 #include "unit/ui/PortProfile.h"
 #include "unit/ui/QtSerialPort.h"
 
@@ -18,6 +21,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <optional>
 
@@ -302,6 +306,88 @@ bool ReadUnitConfiguration(const std::vector<std::string>& portOptions, CQelDoc&
     if (!engine.Succeeded()) return false;
     engine.ApplyTo(doc);
     return true;
+}
+
+namespace {
+
+enum class UnitFileCommand { Backup, Restore, Init };
+
+// kivtool backup / restore / init: the engine of the dialog over the file
+// named on the command line. --config names a configuration whose product
+// type and identity texts stand for the document's.
+int RunUnitFileCommand(UnitFileCommand which, const std::vector<std::string>& args,
+                       const CLinkTiming& timing) {
+    static const char* const names[] = {"backup", "restore", "init"};
+    const char* name = names[static_cast<int>(which)];
+    std::vector<std::string> rest;
+    std::string config;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        if (args[k] == "--config" && k + 1 < args.size())
+            config = args[++k];
+        else
+            rest.push_back(args[k]);
+    }
+    Options o;
+    const bool parsed = ParseOptions(rest, o, name);
+    const std::string typed = which == UnitFileCommand::Backup ? o.output : o.file;
+    const bool stray = which == UnitFileCommand::Backup ? !o.file.empty() : !o.output.empty();
+    if (!parsed || typed.empty() || stray) {
+        std::fprintf(stderr,
+                     "usage: kivtool backup -o FILE (--port N | --device PATH) [options]\n"
+                     "       kivtool restore FILE (--port N | --device PATH) [--yes] [options]\n"
+                     "       kivtool init FILE (--port N | --device PATH) [--yes] [options]\n"
+                     "  options: [--config CONFIG] [--trace FILE] [--timeout SECONDS]\n"
+                     "  A name without a folder is taken in the current folder, and gets .%s\n"
+                     "  when it has no extension. CONFIG gives the product type expected (a\n"
+                     "  new RZ 128 Mbx configuration otherwise); --yes agrees to lose the\n"
+                     "  unit's data.\n",
+                     which == UnitFileCommand::Init ? "vox" : "wax");
+        return 1;
+    }
+    CAnsweringSink sink(o.yes);
+    CQelDoc doc;
+    if (config.empty())
+        NewConfiguration(doc, 0);
+    else if (!OpenConfiguration(doc, config, sink))
+        return 1;
+    doc.commTimeout = static_cast<std::int32_t>(o.timeout);
+
+    CToolLink tool(o, timing);
+    if (tool.TraceFailed()) {
+        std::fprintf(stderr, "kivtool %s: cannot write %s\n", name, o.trace.c_str());
+        return 1;
+    }
+    std::error_code ec;
+    const std::string here = std::filesystem::current_path(ec).string();
+    std::unique_ptr<CUnitFileTransfer> engine;
+    switch (which) {
+    case UnitFileCommand::Backup:
+        engine = std::make_unique<CBackupEngine>(tool.context, sink, tool.ui, doc, typed, here);
+        break;
+    case UnitFileCommand::Restore:
+        engine = std::make_unique<CRestoreEngine>(tool.context, sink, tool.ui, doc, typed, here);
+        break;
+    case UnitFileCommand::Init:
+        engine = std::make_unique<CSysInitEngine>(tool.context, sink, tool.ui, doc, typed, here);
+        break;
+    }
+    engine->Run();
+    if (engine->Succeeded()) std::printf("%s\n", engine->Path().c_str());
+    return ExitStatus(engine->End());
+}
+
+} // namespace
+
+int RunBackupCommand(const std::vector<std::string>& args, const CLinkTiming& timing) {
+    return RunUnitFileCommand(UnitFileCommand::Backup, args, timing);
+}
+
+int RunRestoreCommand(const std::vector<std::string>& args, const CLinkTiming& timing) {
+    return RunUnitFileCommand(UnitFileCommand::Restore, args, timing);
+}
+
+int RunInitCommand(const std::vector<std::string>& args, const CLinkTiming& timing) {
+    return RunUnitFileCommand(UnitFileCommand::Init, args, timing);
 }
 
 } // namespace kiv

@@ -20,6 +20,11 @@ class CQelDoc;
 // standard one, or a scaled one in tests).
 int RunReadCommand(const std::vector<std::string>& args, const CLinkTiming& timing = {});
 int RunSendCommand(const std::vector<std::string>& args, const CLinkTiming& timing = {});
+// kivtool backup -o FILE | restore FILE | init FILE, with the link options
+// above and --config CONFIG (the product type and identity texts expected).
+int RunBackupCommand(const std::vector<std::string>& args, const CLinkTiming& timing = {});
+int RunRestoreCommand(const std::vector<std::string>& args, const CLinkTiming& timing = {});
+int RunInitCommand(const std::vector<std::string>& args, const CLinkTiming& timing = {});
 
 // Reads the unit's configuration into `doc` (whose product type is the one
 // expected) for "kivtool diff": the port options of read, no output file.

@@ -36,6 +36,15 @@ int RunRead(const std::vector<std::string>& args, const kiv::cli::Context&) {
 int RunSend(const std::vector<std::string>& args, const kiv::cli::Context&) {
     return kiv::RunSendCommand(args);
 }
+int RunBackup(const std::vector<std::string>& args, const kiv::cli::Context&) {
+    return kiv::RunBackupCommand(args);
+}
+int RunRestore(const std::vector<std::string>& args, const kiv::cli::Context&) {
+    return kiv::RunRestoreCommand(args);
+}
+int RunInit(const std::vector<std::string>& args, const kiv::cli::Context&) {
+    return kiv::RunInitCommand(args);
+}
 #endif
 
 int RunDiff(const std::vector<std::string>& args, const kiv::cli::Context& ctx) {
@@ -61,6 +70,9 @@ const Command kCommands[] = {
     {"read", RunRead, "read the configuration from the unit into a file"},
     {"send", RunSend, "send a configuration file to the unit"},
     {"report", kiv::cli::RunReport, "write the configuration report to a PDF"},
+    {"backup", RunBackup, "copy the unit's whole memory into a backup file (.wax)"},
+    {"restore", RunRestore, "write a backup file back into the unit"},
+    {"init", RunInit, "load a system image file (.vox) into the unit"},
 #endif
 };
 

@@ -21,8 +21,9 @@ struct SimFault {
     };
     Kind kind = Kind::Silence;
     // Reply it applies to: 'R' status, 'V' identification, 'C' mailbox length,
-    // 'N' a section sent after "S", 'G' the "$$S" geometry, 'H' the header
-    // acknowledgement, 'B' a block acknowledgement; 0 = every reply.
+    // 'N' a section, memory block or page sent after "S", 'G' the "$$S"
+    // geometry, 'H' the header acknowledgement, 'B' a block (or unit, or page)
+    // acknowledgement, 'A' the length reply of "$$B" and "$$E"; 0 = every reply.
     char target = 0;
     int value = 0;
     int times = -1; // how many replies it hits; -1 = all

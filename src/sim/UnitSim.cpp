@@ -42,11 +42,18 @@ constexpr std::chrono::milliseconds kSignOffQuiet{100};
 // Commands heard only right after the attention byte, and those the system
 // sends alone. "$$X" comes either way.
 bool NeedsAttention(char letter) {
-    return std::string_view("RVCSBIJ").find(letter) != std::string_view::npos;
+    return std::string_view("RVCBIJ").find(letter) != std::string_view::npos;
 }
 bool SentAlone(char letter) {
-    return std::string_view("UTD").find(letter) != std::string_view::npos;
+    return std::string_view("UTDE").find(letter) != std::string_view::npos;
 }
+
+// Most blocks a restore or a system image may bring per step of the memory
+// size factor.
+constexpr std::size_t kBlocksPerMemoryFactor = 2011;
+constexpr std::size_t kPageSize = 256;
+constexpr std::uint8_t kSystemImageHeader = 0x82;
+constexpr std::uint8_t kRestoreHeader = 0x04;
 
 // The unit clock (minute, hour, weekday 1-7, day, month, two-digit year)
 // moved on by whole seconds; the weekday follows the date.
@@ -87,6 +94,7 @@ CUnitSim::CUnitSim(CSimConfig config) : config_(std::move(config)) {
     memory_.clock = config_.clock;
     InstallCommands();
     InstallReceivingCommands();
+    InstallBackupCommands();
 }
 
 std::size_t CUnitSim::SectionLength() const {
@@ -139,11 +147,10 @@ void CUnitSim::InstallCommands() {
         const auto status = sim.StatusBytes();
         reply.insert(reply.end(), status.begin(), status.end());
         sim.Send(std::move(reply), 'R', now);
-        std::deque<std::vector<std::uint8_t>> sections{WithChecksum(sim.memory_.section1),
-                                                       WithChecksum(sim.memory_.section2)};
-        const int bad = sim.config_.badChecksumSection;
-        if (bad == 1 || bad == 2) sections[static_cast<std::size_t>(bad - 1)].back() ^= 0x5A;
-        sim.QueueSections(std::move(sections));
+        // Each "S" now hands out the next memory block, the two parameter
+        // sections first.
+        sim.stream_ = Stream::Blocks;
+        sim.streamAt_ = 0;
     });
     SetCommand('V', [](CUnitSim& sim, bool, Time now) {
         std::vector<std::uint8_t> reply{0x10};
@@ -167,10 +174,33 @@ void CUnitSim::InstallCommands() {
     // it is the image's (refused with 'N' otherwise, and the exchange ends),
     // then the blocks of the second section, each acknowledged when its
     // checksum matches, refused otherwise (the system sends it again).
-    SetCommand('S', [](CUnitSim& sim, bool, Time now) {
+    SetCommand('S', [](CUnitSim& sim, bool attention, Time now) {
         const std::uint8_t blocks = sim.config_.sectionBlocks;
         const std::uint16_t size = sim.config_.blockSize;
         sim.Send({0, 0, 0, 0, blocks, High(size), Low(size)}, 'G', now);
+        if (!attention) {
+            // "$$S" alone opens a system initialization: 0x82 and the block
+            // count, then every unit of the image.
+            auto head = std::make_shared<std::vector<std::uint8_t>>();
+            sim.Expect([head](CUnitSim& s, std::uint8_t b, Time t) {
+                head->push_back(b);
+                if (head->size() < 3) return true;
+                const std::size_t n = (*head)[1] | (*head)[2] << 8;
+                if ((*head)[0] != kSystemImageHeader ||
+                    n > s.config_.memoryFactor * kBlocksPerMemoryFactor) {
+                    s.Note("system image header refused");
+                    s.Send({'N'}, 'H', t);
+                    return false;
+                }
+                s.Note("system image header");
+                s.Send({'S'}, 'H', t);
+                return s.ExpectUnits(n, [](CUnitSim& u, Time) {
+                    u.memory_.systemImagesReceived++;
+                    u.Note("system image stored");
+                });
+            });
+            return;
+        }
         auto header = std::make_shared<std::vector<std::uint8_t>>();
         auto block = std::make_shared<std::vector<std::uint8_t>>();
         auto image = std::make_shared<std::vector<std::uint8_t>>();
@@ -178,6 +208,23 @@ void CUnitSim::InstallCommands() {
             if (header->size() < kImageHeader.size()) {
                 header->push_back(b);
                 if (header->size() < kImageHeader.size()) return true;
+                const auto& h = *header;
+                const std::size_t n = h[1] | h[2] << 8;
+                if (h[0] == kRestoreHeader && h[3] == 0 && h[4] == 0) {
+                    // A restore: N blocks of units, then "$$E" and the pages.
+                    if (n > s.config_.memoryFactor * kBlocksPerMemoryFactor) {
+                        s.Note("restore header refused");
+                        s.Send({'N'}, 'H', t);
+                        return false;
+                    }
+                    s.Note("restore header");
+                    s.Send({'S'}, 'H', t);
+                    s.restoreBlocksDone_ = false;
+                    return s.ExpectUnits(n, [](CUnitSim& u, Time) {
+                        u.restoreBlocksDone_ = true;
+                        u.Note("restore blocks stored");
+                    });
+                }
                 std::copy(header->begin(), header->end(), s.memory_.imageHeader.begin());
                 if (!std::equal(header->begin(), header->end(), kImageHeader.begin())) {
                     s.Note("header refused");
@@ -274,6 +321,126 @@ void CUnitSim::InstallReceivingCommands() {
     });
 }
 
+std::vector<std::uint8_t> CUnitSim::MemoryBlock(std::size_t k) const {
+    if (k == 0) return memory_.section1;
+    if (k == 1) return memory_.section2;
+    if (const auto it = memory_.blocks.find(k); it != memory_.blocks.end()) return it->second;
+    std::vector<std::uint8_t> block(SectionLength());
+    for (std::size_t j = 0; j < block.size(); ++j)
+        block[j] = static_cast<std::uint8_t>(k * 131 + j * 7 + (j >> 8));
+    return block;
+}
+
+std::vector<std::uint8_t>& CUnitSim::PageArea() {
+    if (memory_.pageArea.size() != config_.pageAreaLength) {
+        memory_.pageArea.resize(config_.pageAreaLength);
+        for (std::size_t j = 0; j < memory_.pageArea.size(); ++j)
+            memory_.pageArea[j] = static_cast<std::uint8_t>(j * 31 + 7 + (j >> 8));
+    }
+    return memory_.pageArea;
+}
+
+void CUnitSim::StoreBlock(std::size_t k, std::vector<std::uint8_t> bytes) {
+    if (k == 0)
+        memory_.section1 = std::move(bytes);
+    else if (k == 1)
+        memory_.section2 = std::move(bytes);
+    else
+        memory_.blocks[k] = std::move(bytes);
+}
+
+bool CUnitSim::ExpectUnits(std::size_t blocks, std::function<void(CUnitSim&, Time)> done) {
+    // Units per block and unit size as the "$$S" reply gave them.
+    const std::size_t perBlock = config_.sectionBlocks;
+    const std::size_t size = config_.blockSize;
+    const std::size_t total = blocks * perBlock;
+    if (total == 0) {
+        done(*this, Time{});
+        return false;
+    }
+    auto unit = std::make_shared<std::vector<std::uint8_t>>();
+    auto block = std::make_shared<std::vector<std::uint8_t>>();
+    auto stored = std::make_shared<std::size_t>(0);
+    Expect([=](CUnitSim& s, std::uint8_t b, Time t) {
+        unit->push_back(b);
+        if (unit->size() < size + 1) return true;
+        const std::uint8_t check = unit->back();
+        unit->pop_back();
+        const bool intact = check == Sum(*unit);
+        std::vector<std::uint8_t> ack{static_cast<std::uint8_t>(intact ? 'S' : 'N')};
+        s.ApplyFaults(ack, 'B');
+        if (intact && !ack.empty() && ack[0] == 'S') {
+            block->insert(block->end(), unit->begin(), unit->end());
+            ++*stored;
+            if (*stored % perBlock == 0) {
+                s.StoreBlock(*stored / perBlock - 1, std::move(*block));
+                block->clear();
+            }
+        } else {
+            s.Note("unit refused");
+        }
+        unit->clear();
+        s.Send(std::move(ack), 0, t);
+        if (*stored < total) return true;
+        done(s, t);
+        return false;
+    });
+    return true;
+}
+
+void CUnitSim::InstallBackupCommands() {
+    // Backup of the page area: its length, then a page per "S".
+    SetCommand('B', [](CUnitSim& sim, bool, Time now) {
+        const std::uint16_t length = sim.config_.pageAreaLength;
+        sim.Send({High(length), Low(length)}, 'A', now);
+        sim.stream_ = Stream::Pages;
+        sim.streamAt_ = 0;
+    });
+    // Restore of the page area, once the restore's blocks have all come: its
+    // length and 'S', then the pages, each acknowledged.
+    SetCommand('E', [](CUnitSim& sim, bool, Time now) {
+        if (!sim.restoreBlocksDone_) {
+            sim.Note("ignored: $$E without the blocks of a restore");
+            return;
+        }
+        sim.restoreBlocksDone_ = false;
+        const std::uint16_t length = sim.config_.pageAreaLength;
+        sim.Send({High(length), Low(length), 'S'}, 'A', now);
+        const std::size_t pages = length / kPageSize;
+        auto finish = [](CUnitSim& s) {
+            s.memory_.restoresReceived++;
+            s.Note("restore stored");
+        };
+        if (pages == 0) {
+            finish(sim);
+            return;
+        }
+        auto page = std::make_shared<std::vector<std::uint8_t>>();
+        auto stored = std::make_shared<std::size_t>(0);
+        sim.Expect([=](CUnitSim& s, std::uint8_t b, Time t) {
+            page->push_back(b);
+            if (page->size() < kPageSize + 1) return true;
+            const std::uint8_t check = page->back();
+            page->pop_back();
+            const bool intact = check == Sum(*page);
+            std::vector<std::uint8_t> ack{static_cast<std::uint8_t>(intact ? 'S' : 'N')};
+            s.ApplyFaults(ack, 'B');
+            if (intact && !ack.empty() && ack[0] == 'S') {
+                std::copy(page->begin(), page->end(),
+                          s.PageArea().begin() + static_cast<std::ptrdiff_t>(*stored * kPageSize));
+                ++*stored;
+            } else {
+                s.Note("page refused");
+            }
+            page->clear();
+            s.Send(std::move(ack), 0, t);
+            if (*stored < pages) return true;
+            finish(s);
+            return false;
+        });
+    });
+}
+
 void CUnitSim::StoreFor(std::chrono::milliseconds pause, Time from, const std::string& what) {
     if (!(config_.pauseScale > 0.0)) return;
     const auto needed =
@@ -334,8 +501,7 @@ void CUnitSim::Receive(const std::uint8_t* data, std::size_t count, Time now,
 void CUnitSim::Parse(std::uint8_t byte, Time since, Time latest, Time now) {
     // A command starts with its attention byte or its first '$': what the
     // line did before that is what "$$X" wants quiet.
-    if (byte == 'E' || (byte == '$' && dollars_ == 0 && !attention_))
-        commandStart_ = lastActivity_;
+    if (byte == 'E' || (byte == '$' && dollars_ == 0 && !attention_)) commandStart_ = lastActivity_;
     if (dollars_ == 2) {
         const char letter = static_cast<char>(byte);
         const bool attention = attention_;
@@ -362,6 +528,7 @@ void CUnitSim::Parse(std::uint8_t byte, Time since, Time latest, Time now) {
             StoreFor(kSignOffQuiet, since, "$$X");
         }
         pending_.clear();
+        stream_ = Stream::None;
         const auto it = commands_.find(letter);
         if (it != commands_.end()) it->second(*this, attention, now);
         return;
@@ -380,6 +547,20 @@ void CUnitSim::Parse(std::uint8_t byte, Time since, Time latest, Time now) {
             auto section = std::move(pending_.front());
             pending_.pop_front();
             Send(std::move(section), 'N', now);
+        } else if (stream_ == Stream::Blocks && streamAt_ < config_.memoryBlocks) {
+            auto block = WithChecksum(MemoryBlock(streamAt_));
+            const int bad = config_.badChecksumSection;
+            if ((bad == 1 || bad == 2) && streamAt_ == static_cast<std::size_t>(bad - 1))
+                block.back() ^= 0x5A;
+            ++streamAt_;
+            Send(std::move(block), 'N', now);
+        } else if (stream_ == Stream::Pages && streamAt_ < config_.pageAreaLength / kPageSize) {
+            const auto& area = PageArea();
+            const auto from = area.begin() + static_cast<std::ptrdiff_t>(streamAt_ * kPageSize);
+            ++streamAt_;
+            Send(WithChecksum(std::vector<std::uint8_t>(
+                     from, from + static_cast<std::ptrdiff_t>(kPageSize))),
+                 'N', now);
         }
     } else {
         attention_ = false;
@@ -393,6 +574,8 @@ void CUnitSim::Note(const std::string& entry) {
 
 void CUnitSim::LineBreak() {
     receiver_ = nullptr;
+    stream_ = Stream::None;
+    restoreBlocksDone_ = false;
     pending_.clear();
     out_.clear();
     inAt_.reset();

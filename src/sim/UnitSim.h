@@ -40,6 +40,14 @@ struct CSimMemory {
     // When the clock was last set; it runs on from there.
     std::optional<std::chrono::steady_clock::time_point> clockSetAt;
     std::vector<std::uint8_t> deletions; // last deletion list received with "$$D"
+
+    // The whole memory as a backup sees it: N blocks of K x U bytes, the
+    // first two being the parameter sections; blocks 2 and on as written by
+    // a restore or an initialization (a fixed pattern until then).
+    std::map<std::size_t, std::vector<std::uint8_t>> blocks;
+    std::vector<std::uint8_t> pageArea; // A bytes (a fixed pattern until written)
+    int restoresReceived = 0;           // restores whose blocks and pages all came
+    int systemImagesReceived = 0;       // system images whose units all came
 };
 
 class CUnitSim {
@@ -92,6 +100,9 @@ class CUnitSim {
     }
 
     std::size_t SectionLength() const;
+    // Block k of the memory (k x U bytes), and the page area.
+    std::vector<std::uint8_t> MemoryBlock(std::size_t k) const;
+    std::vector<std::uint8_t>& PageArea();
     // The "$$C" section as the unit would send it at `now`.
     std::vector<std::uint8_t> MailboxSectionBytes(Time now);
 
@@ -108,6 +119,17 @@ class CUnitSim {
     void InstallCommands();
     void InstallReceivingCommands();
     void ApplyFaults(std::vector<std::uint8_t>& bytes, char target);
+    void StoreBlock(std::size_t k, std::vector<std::uint8_t> bytes);
+    // Receives blocks x units-per-block units, each acknowledged, into the
+    // memory; done runs once the last one is stored. False (done has run)
+    // when there is nothing to receive.
+    bool ExpectUnits(std::size_t blocks, std::function<void(CUnitSim&, Time)> done);
+    void InstallBackupCommands();
+    // What "S" hands out after "$$R" (memory blocks) or "$$B" (pages).
+    enum class Stream { None, Blocks, Pages };
+    Stream stream_ = Stream::None;
+    std::size_t streamAt_ = 0;
+    bool restoreBlocksDone_ = false;
 
     CSimConfig config_;
     CSimMemory memory_;

@@ -38,6 +38,10 @@ void Usage(FILE* out) {
                "  --section-blocks N    blocks of each parameter section (default 32)\n"
                "  --block-size N        block size in bytes (default 512)\n"
                "  --divisor N           status byte s19 (default 8)\n"
+               "  --memory-blocks N     blocks of the whole memory, the backup's N (default 2048;\n"
+               "                        a block is section-blocks x block-size bytes)\n"
+               "  --page-area N         length of the page area in bytes (default 4096)\n"
+               "  --memory-factor N     status byte s0 (default 1: a restore takes 2011 blocks)\n"
                "  --mailboxes N,N,...   mailbox numbers held at start, in slots 0, 1, ...\n"
                "  --mailbox-count N     N mailboxes numbered 100, 101, ... held at start\n"
                "  --messages N          messages held by each of those mailboxes\n"
@@ -47,7 +51,7 @@ void Usage(FILE* out) {
                "                        cut or pad the \"$$C\" section to N bytes\n"
                "  --fault KIND:TARGET[:VALUE[:TIMES]]\n"
                "                        KIND silence|short|wrong|corrupt|refuse,\n"
-               "                        TARGET R|V|C|N|G|H|B or * (repeatable)\n"
+               "                        TARGET R|V|C|N|G|H|B|A or * (repeatable)\n"
                "  --pause-scale F       pauses the unit needs to store what it is sent, times F\n"
                "                        (default 1: 2000 ms after \"$$D\", each deleted position,\n"
                "                        the image and the stream, 500 ms after the clock;\n"
@@ -186,6 +190,15 @@ int main(int argc, char** argv) {
         } else if (opt == "--block-size") {
             ok = ToInt(value, 1, 65535, n);
             config.blockSize = static_cast<std::uint16_t>(n);
+        } else if (opt == "--memory-blocks") {
+            ok = ToInt(value, 0, 65535, n);
+            config.memoryBlocks = static_cast<std::uint16_t>(n);
+        } else if (opt == "--page-area") {
+            ok = ToInt(value, 0, 65535, n);
+            config.pageAreaLength = static_cast<std::uint16_t>(n);
+        } else if (opt == "--memory-factor") {
+            ok = ToInt(value, 0, 255, n);
+            config.memoryFactor = static_cast<std::uint8_t>(n);
         } else if (opt == "--fault") {
             SimFault fault;
             const std::string error = ParseFault(value, fault);

@@ -4,6 +4,10 @@
 
 namespace kiv {
 
+double CLinkTiming::ScriptPacing(int delay) {
+    return (static_cast<double>(std::max(delay, 0)) + 2.0) * 10000.0;
+}
+
 std::chrono::microseconds CLinkTiming::PacingGap(double pacingCount) const {
     if (!(pacingCount > 0.0)) return std::chrono::microseconds{0};
     const double us = static_cast<double>(byteGap.count()) * pacingCount / standardPacing;
@@ -23,6 +27,7 @@ CLinkTiming CLinkTiming::Scaled(double factor) const {
     t.stepPause = scaleMs(stepPause);
     t.clockPause = scaleMs(clockPause);
     t.signOffPause = scaleMs(signOffPause);
+    t.restorePause = scaleMs(restorePause);
     t.probePeriod = scaleMs(probePeriod);
     return t;
 }

@@ -17,11 +17,18 @@ struct CLinkTiming {
     std::chrono::milliseconds clockPause{500};
     // Pause before and after "$$X" when an exchange is abandoned part-way.
     std::chrono::milliseconds signOffPause{100};
+    // Pause before and after the attention byte that opens a restore's "$$S".
+    std::chrono::milliseconds restorePause{200};
     // Period of the free-line probe while waiting for the unit.
     std::chrono::milliseconds probePeriod{5};
 
     // Pacing count that corresponds to byteGap.
     static constexpr double standardPacing = 20000.0;
+
+    // Pacing count of the recording exchanges for the profile's "Script" /
+    // "Delay" value D: (D + 2) x 10000, so D = 0 is the standard gap. A
+    // negative D counts as 0: the unit is never sent bytes faster than usual.
+    static double ScriptPacing(int delay);
 
     // Gap for a pacing count; none for a count of 0 or less.
     std::chrono::microseconds PacingGap(double pacingCount) const;

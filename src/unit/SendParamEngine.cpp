@@ -4,6 +4,7 @@
 #include "document/ProductType.h"
 #include "unit/ImageTexts.h"
 #include "unit/ParamImage.h"
+#include "unit/PasswordLoop.h"
 #include "unit/SerialLink.h"
 #include "unit/SerialTrace.h"
 #include "unit/Texts.h"
@@ -67,31 +68,18 @@ std::string CSendParamEngine::MissingLanguage(const proto::IdentReply& ident) co
 }
 
 TransferEnd CSendParamEngine::PasswordLoop(CUnitSession& session) {
-    auto typed = prompt_.Ask(texts::passwordCaption, texts::passwordPrompt, typed_);
-    for (;;) {
-        if (!typed || typed->empty()) return TransferEnd::Stopped;
-        typed_ = *typed;
-        ui_.SetStatusText(texts::pleaseWait);
-        session.options = IdentifyOptions{};
-        session.options.mismatchHead = texts::wrongProduct;
-        session.options.signOffOnRefusal = true;
-        const int connected = session.ConnectUnit();
-        if (connected == CUnitSession::resultCancelled) return TransferEnd::Stopped;
-        if (connected != CUnitSession::resultOk)
-            return session.Identity().identified ? TransferEnd::Refused : TransferEnd::Failed;
-        const std::string missing = MissingLanguage(session.Identity().ident);
-        if (!missing.empty()) {
-            session.SignOff();
-            messages_.Show(missing);
-            return TransferEnd::Refused;
-        }
-        const std::string& expected =
-            config_.passwordChanged ? config_.unitPassword : session.Identity().password;
-        if (*typed == expected) return TransferEnd::Completed;
-        session.SignOff();
-        messages_.Show(texts::wrongPassword);
-        typed = prompt_.Ask(texts::passwordCaption, texts::passwordPrompt, typed_);
-    }
+    CPasswordLoop loop(session, prompt_);
+    loop.typed = typed_;
+    PasswordLoopOptions options;
+    options.identify.mismatchHead = texts::wrongProduct;
+    options.identify.signOffOnRefusal = true;
+    options.refusal = [this](const CUnitIdentity& unit) { return MissingLanguage(unit.ident); };
+    options.expected = [this](const CUnitIdentity& unit) {
+        return config_.passwordChanged ? config_.unitPassword : unit.password;
+    };
+    const TransferEnd end = loop.Run(options);
+    typed_ = loop.typed;
+    return end;
 }
 
 TransferEnd CSendParamEngine::Send() {

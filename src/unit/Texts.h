@@ -26,6 +26,12 @@ inline constexpr const char* portLabel[4] = {"Porta Com 1", "Porta Com 2", "Port
 // Beside a port whose device is not there.
 inline constexpr const char* portMissing = " - assente";
 
+// Progress of a block transfer (recordings, backup, restore).
+inline constexpr const char* blockProgressFormat = "Block %i of %d blocks";
+
+// The button beside a transfer's file name field.
+inline constexpr const char* browseButton = "&Sfoglia...";
+
 inline constexpr const char* wrongPassword = "Password errata";
 inline constexpr const char* changePasswordCaption = "Cambiare Password";
 inline constexpr const char* currentPasswordPrompt = "Digitare la Password corrente";
@@ -41,5 +47,12 @@ inline constexpr const char* compareUnit = "Unit\xE0";
 inline constexpr const char* compareNone = "Nessuna differenza";
 inline constexpr const char* compareSend = "&Spedisci";
 inline constexpr const char* compareClose = "&Chiudi";
+inline constexpr const char* readRecordingsCaption = "Lettura Registrazioni";
+inline constexpr const char* sendRecordingsCaption = "Spedizione Registrazioni";
+inline constexpr const char* recordingListButton = "Lista delle Registrazioni...";
+inline constexpr const char* readRecordingListCaption = "Lista della Pagine da leggere";
+inline constexpr const char* sendRecordingListCaption = "Lista delle Pagine da spedire";
+inline constexpr const char* pageListEmpty = "La Lista delle Pagine \xE8 vuota";
+inline constexpr const char* pageProgressFormat = "Pagina: %02d";
 
 } // namespace kiv::texts

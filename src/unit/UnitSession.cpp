@@ -35,9 +35,20 @@ CUnitSession::CUnitSession(CLinkContext& context, MessageSink& messages, Transfe
     : context_(context), messages_(messages), ui_(ui), timeout_(timeoutSeconds),
       documentType_(documentProductType) {}
 
+void CUnitSession::Write(CSerialLink& link, const std::uint8_t* data, std::size_t count) {
+    if (pacing > 0)
+        link.WritePaced(data, count, pacing);
+    else
+        link.WriteSlow(data, count);
+}
+
+void CUnitSession::Write(CSerialLink& link, std::string_view bytes) {
+    Write(link, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
 void CUnitSession::SendCommand(CSerialLink& link, std::string_view command, bool withAttention) {
-    if (withAttention) link.WriteSlow(proto::attention);
-    link.WriteSlow(command);
+    if (withAttention) Write(link, proto::attention);
+    Write(link, command);
 }
 
 bool CUnitSession::AwaitBytes(CSerialLink& link, std::uint8_t* dest, std::size_t count, int seconds,
@@ -63,6 +74,26 @@ bool CUnitSession::ReadStatus(CSerialLink& link, proto::StatusReply& status) {
     return AwaitBytes(link, status.s.data(), status.s.size(), timeout_);
 }
 
+bool CUnitSession::ReadStatus(CSerialLink& link, proto::StatusReply& status,
+                              const std::array<int, 1 + proto::statusLength>& seconds) {
+    SendCommand(link, proto::cmdStatus);
+    std::uint8_t first = 0;
+    if (!AwaitBytes(link, &first, 1, seconds[0])) return false;
+    for (std::size_t k = 0; k < proto::statusLength; ++k)
+        if (!AwaitBytes(link, &status.s[k], 1, seconds[1 + k])) return false;
+    return true;
+}
+
+bool CUnitSession::AwaitAcknowledge(CSerialLink& link, int seconds) {
+    for (std::size_t k = 0; k < maxBytesBeforeAck; ++k) {
+        std::uint8_t byte = 0;
+        if (!AwaitBytes(link, &byte, 1, seconds)) return false;
+        if (byte == proto::acknowledge) return true;
+    }
+    Show(texts::systemError);
+    return false;
+}
+
 int CUnitSession::IdentifyUnit(int mode) {
     BusyCursor cursor(ui_);
     identity_ = CUnitIdentity{};
@@ -81,31 +112,37 @@ int CUnitSession::IdentifyUnit(int mode) {
         if (!AwaitBytes(link, identity_.status.s.data(), proto::statusLength, timeout_))
             return resultFailed;
 
-        SendCommand(link, proto::cmdIdentify);
-        if (!AwaitByte(link, first)) return resultFailed;
-        if (first != proto::identLead) {
-            Show(texts::wrongVersion);
-            return resultFailed;
-        }
-        if (!AwaitBytes(link, identity_.ident.i.data(), proto::identLength, timeout_))
-            return resultFailed;
-
-        identity_.identified = true;
-        identity_.version = identity_.ident.Version();
-        identity_.password = identity_.ident.Password();
-        identity_.productCode = identity_.ident.ProductCode();
-        identity_.productType = proto::ProductTypeOfCode(identity_.productCode);
-        identity_.productName = proto::ProductNameOfCode(identity_.productCode);
-
-        if (!proto::VersionAccepted(identity_.version))
-            refusal = texts::wrongVersion;
-        else if (options.checkProduct && identity_.productType != documentType_)
-            refusal = MismatchText(options.mismatchHead, identity_.productName);
+        if (!ReadIdentity(link, refusal)) return resultFailed;
     } // the link closes here: break, and rs_setup.cfg rewritten
     if (refusal.empty()) return resultOk;
     if (options.signOffOnRefusal) SignOff();
     Show(refusal);
     return resultFailed;
+}
+
+bool CUnitSession::ReadIdentity(CSerialLink& link, std::string& refusal) {
+    refusal.clear();
+    SendCommand(link, proto::cmdIdentify);
+    std::uint8_t first = 0;
+    if (!AwaitByte(link, first)) return false;
+    if (first != proto::identLead) {
+        Show(texts::wrongVersion);
+        return false;
+    }
+    if (!AwaitBytes(link, identity_.ident.i.data(), proto::identLength, timeout_)) return false;
+
+    identity_.identified = true;
+    identity_.version = identity_.ident.Version();
+    identity_.password = identity_.ident.Password();
+    identity_.productCode = identity_.ident.ProductCode();
+    identity_.productType = proto::ProductTypeOfCode(identity_.productCode);
+    identity_.productName = proto::ProductNameOfCode(identity_.productCode);
+
+    if (!proto::VersionAccepted(identity_.version))
+        refusal = texts::wrongVersion;
+    else if (options.checkProduct && identity_.productType != documentType_)
+        refusal = MismatchText(options.mismatchHead, identity_.productName);
+    return true;
 }
 
 int CUnitSession::ProbeLine(bool& messageShown) {
@@ -193,7 +230,7 @@ bool CUnitSession::ReadBlockGeometry(CSerialLink& link, proto::BlockGeometry& ge
 }
 
 bool CUnitSession::SendBlockHeader(CSerialLink& link, const std::uint8_t (&header)[5]) {
-    link.WriteSlow(header, 5);
+    Write(link, header, 5);
     std::uint8_t answer = 0;
     if (!AwaitByte(link, answer)) return false;
     if (answer != proto::acknowledge) {
@@ -206,8 +243,8 @@ bool CUnitSession::SendBlockHeader(CSerialLink& link, const std::uint8_t (&heade
 bool CUnitSession::SendBlock(CSerialLink& link, const std::uint8_t* data, std::size_t count) {
     const std::uint8_t check = proto::Checksum(data, count);
     for (int sent = 0; sent <= maxBlockResends; ++sent) {
-        link.WriteSlow(data, count);
-        link.WriteSlow(&check, 1);
+        Write(link, data, count);
+        Write(link, &check, 1);
         std::uint8_t answer = 0;
         if (!AwaitByte(link, answer)) return false;
         if (answer == proto::acknowledge) return true;

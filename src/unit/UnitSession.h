@@ -12,6 +12,7 @@
 #include "unit/Texts.h"
 #include "unit/TransferUi.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,10 @@ class CUnitSession {
                  int documentProductType);
 
     IdentifyOptions options;
+    // Pacing count of every byte the session sends (identification, commands,
+    // blocks); 0 keeps the standard gap of WriteSlow. A transfer that paces
+    // its bytes (recordings) sets it before the first exchange.
+    double pacing = 0;
 
     // 0 identified and accepted, 1 failed (message shown), 2 line busy.
     int IdentifyUnit(int mode);
@@ -75,6 +80,9 @@ class CUnitSession {
 
     // Exchange pieces, run on a link the caller holds open.
 
+    // Sends bytes with the session's pacing.
+    void Write(CSerialLink& link, const std::uint8_t* data, std::size_t count);
+    void Write(CSerialLink& link, std::string_view bytes);
     // Attention (unless without) then the command, as two writes.
     void SendCommand(CSerialLink& link, std::string_view command, bool withAttention = true);
     // Awaits and reads count bytes one by one, each with the time-out;
@@ -86,6 +94,19 @@ class CUnitSession {
     }
     // Attention and "$$R", the first byte (not examined) and the 20 status bytes.
     bool ReadStatus(CSerialLink& link, proto::StatusReply& status);
+    // Attention and "$$V" and the identification reply. False, with its
+    // message shown, when it could not be read or does not start with 0x10.
+    // Otherwise the identity is filled in and refusal holds the version or
+    // product refusal, not yet shown (empty when the unit is accepted).
+    bool ReadIdentity(CSerialLink& link, std::string& refusal);
+    // The same with a time-out of its own for each byte: seconds[0] for the
+    // first byte, seconds[1 + k] for status byte k.
+    bool ReadStatus(CSerialLink& link, proto::StatusReply& status,
+                    const std::array<int, 1 + proto::statusLength>& seconds);
+    // Reads bytes, each awaited up to seconds, until one is 'S'. A unit that
+    // sends maxBytesBeforeAck others first has lost its way: "Errore di Sistema".
+    static constexpr std::size_t maxBytesBeforeAck = 64;
+    bool AwaitAcknowledge(CSerialLink& link, int seconds);
     // "S", length bytes and the checksum ("Errore di Check Sum" on mismatch).
     bool ReadFixedSection(CSerialLink& link, std::size_t length, std::vector<std::uint8_t>& out);
     // Attention and "$$C", two length bytes, "S", then the section.

@@ -148,7 +148,8 @@ TEST_F(AccessibilityTest, EveryWindowAndSheetNamesItsFocusableControls) {
           "generalParamSheet", "pbxParameterSheet", "notificationSheet", "optionsSheet",
           "CPasswordDlg", "aboutDlg", "transferDlg", "folderDlg", "timeDateSheet", "dayBreakSheet",
           "addHolidayDlg", "printDlg", "printPreviewDlg", "pageSetupDlg", "protocolSheet",
-          "CStatDlg", "CMsgListDlg"})
+          "CStatDlg", "CMsgListDlg", "backupDlg", "restoreDlg",
+          "sysInitDlg"})
         EXPECT_TRUE(shell.opened.contains(name)) << name;
 }
 

@@ -8,17 +8,21 @@
 #include "app/QelView.h"
 #include "document/QelDoc.h"
 #include "sim/SimSerialPort.h"
+#include "support/TempDir.h"
 #include "unit/SerialSettings.h"
 #include "unit/ui/PasswordDlg.h"
 #include "unit/ui/PortSelectDlg.h"
 #include "unit/ui/TransferDlg.h"
 #include "unit/ui/UnitCommands.h"
+#include "unit/ui/UnitFileDlg.h"
 
 #include <QAction>
 #include <QLineEdit>
 
 #include <QRadioButton>
 #include <deque>
+#include <filesystem>
+#include <optional>
 
 namespace kiv::test {
 namespace {
@@ -184,9 +188,6 @@ TEST_F(UnitCommandsTest, CommandsTheProgramAttaches) {
             without.push_back(action->objectName().toStdString());
     const std::vector<std::string> notBuiltYet = {"actionReadRecordings",
                                                   "actionSendRecordings",
-                                                  "actionBackup",
-                                                  "actionRestore",
-                                                  "actionSystemInit",
                                                   "actionWizard"};
     EXPECT_EQ(without, notBuiltYet);
 
@@ -199,6 +200,48 @@ TEST_F(UnitCommandsTest, CommandsTheProgramAttaches) {
     app->Doc().unitVersion = "739";
     frame->UpdateCommands();
     EXPECT_EQ(init->isEnabled(), frame->HasCommand("actionSystemInit"));
+}
+
+TEST_F(UnitCommandsTest, BackupAndRestoreFromTheMenuKeepTheirFileNames) {
+    sim::CSimConfig config;
+    config.memoryBlocks = 3;
+    config.sectionBlocks = 2;
+    config.blockSize = 64;
+    config.pageAreaLength = 600;
+    Install(config);
+    auto app = Start({}, 0);
+    ASSERT_TRUE(app);
+    const CTempDir temp("kiv-menu-backup");
+    const std::string file = (temp.Path() / "unit").string();
+    // The windows are given a name, or left as they open (preset).
+    std::optional<std::string> typed = file;
+    std::vector<std::string> presets;
+    const auto run = dialogs.onExec;
+    dialogs.onExec = [&](QDialog& dialog) {
+        if (auto* window = qobject_cast<CUnitFileDlg*>(&dialog)) {
+            presets.push_back(window->FileField()->text().toStdString());
+            if (typed) window->FileField()->setText(QString::fromStdString(*typed));
+        }
+        return run(dialog);
+    };
+    CMainFrame* frame = app->Frame();
+    sink.messages.clear();
+    frame->Action("actionBackup")->trigger();
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Dati Ricevuti"});
+    EXPECT_EQ(std::filesystem::file_size(file + ".wax"), 52u + 3 * 128 + 2 * 256);
+    EXPECT_EQ(app->Doc().lastBackupFile, file);
+
+    // The restore keeps its own name; the backup's is offered again.
+    sink.messages.clear();
+    sink.answers = {MsgAnswer::Ok};
+    frame->Action("actionRestore")->trigger();
+    EXPECT_EQ(sink.Texts().back(), "Trasferimento completato con successo");
+    EXPECT_EQ(app->Doc().lastRestoreFile, file);
+    typed.reset();
+    sink.messages.clear();
+    frame->Action("actionBackup")->trigger();
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Dati Ricevuti"});
+    EXPECT_EQ(presets, (std::vector<std::string>{"", "", file}));
 }
 
 } // namespace

@@ -199,11 +199,13 @@ TEST_F(StrictUnit, CommandWithoutItsAttentionByteGetsNoAnswer) {
     CUnitSession session(context, sink, ui, 1, 0);
     {
         CSerialLink link(context);
+        std::vector<std::uint8_t> section;
+        link.WriteSlow("$$C");
+        EXPECT_EQ(link.WaitBytes(0, 1), 1);
+        EXPECT_EQ(Silences(), std::vector<std::string>{"ignored: $$C needs the attention byte"});
+        // With it, the unit answers.
+        EXPECT_TRUE(session.ReadMailboxSection(link, section));
         proto::BlockGeometry geometry;
-        EXPECT_FALSE(session.ReadBlockGeometry(link, geometry, false));
-        EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Time-out Comunicazione"});
-        EXPECT_EQ(Silences(), std::vector<std::string>{"ignored: $$S needs the attention byte"});
-        // With it, the unit announces its geometry.
         EXPECT_TRUE(session.ReadBlockGeometry(link, geometry, true));
         EXPECT_EQ(geometry.ImageBlocks(), 32);
         EXPECT_EQ(geometry.BlockSize(), 512);

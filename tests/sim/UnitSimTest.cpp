@@ -49,6 +49,7 @@ TEST(UnitSim, SectionsFollowStatusWithChecksumsUntilTheNextCommand) {
     CSimConfig config;
     config.sectionBlocks = 1;
     config.blockSize = 300;
+    config.memoryBlocks = 2; // the two sections are the memory's first blocks
     CUnitSim sim(config);
     Feed(sim, "E$$R");
     const Bytes one = Feed(sim, "S");
@@ -229,8 +230,8 @@ TEST(UnitSim, CommandsNeedTheAttentionByteOrNone) {
     config.blockSize = 4;
     CUnitSim sim(config);
     // Without "E" the unit does not answer status, identification, mailboxes
-    // or the image; it answers them once "E" comes right before.
-    for (const char* command : {"$$R", "$$V", "$$C", "$$S"}) {
+    // or the backup; it answers them once "E" comes right before.
+    for (const char* command : {"$$R", "$$V", "$$C", "$$B"}) {
         SCOPED_TRACE(command);
         EXPECT_TRUE(Feed(sim, command).empty());
         EXPECT_EQ(sim.Log().back(),
@@ -257,9 +258,9 @@ TEST(UnitSim, ImageHeaderMustBeTheImages) {
     config.blockSize = 4;
     const Bytes before = CUnitSim(config).Memory().section2;
     // A header for two sections, or for another kind of data, is refused and
-    // what follows is not taken as the image.
+    // what follows is not taken as the image. (4, N, 0, 0, 0 opens a restore.)
     for (const Bytes& header :
-         {Bytes{4, 2, 0, 1, 0}, Bytes{0x82, 1, 0, 1, 0}, Bytes{4, 1, 0, 0, 0}}) {
+         {Bytes{4, 2, 0, 1, 0}, Bytes{0x82, 1, 0, 1, 0}, Bytes{4, 1, 0, 0, 1}}) {
         CUnitSim sim(config);
         Feed(sim, "E$$S");
         sim.Receive(header.data(), header.size(), t0);

@@ -10,6 +10,7 @@
 #include "unit/ui/WaitLineDlg.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -157,6 +158,92 @@ TEST(TransferDlgTest, RunsTheTransferOffTheWindowThreadToItsEnd) {
     EXPECT_EQ(unused.exec(), QDialog::Rejected);
     EXPECT_FALSE(ran);
     EXPECT_FALSE(unused.Started());
+}
+
+TEST(TransferDlgTest, ChecksFirstAndStaysOpenAfterAFailure) {
+    RecordingSink sink;
+    CTransferDlg dialog("Lettura Registrazioni", "lettura", sink);
+    bool listEmpty = true;
+    int runs = 0;
+    bool failed = true;
+    dialog.SetCheck([&] {
+        if (listEmpty) sink.Show("La Lista delle Pagine \xE8 vuota");
+        return !listEmpty;
+    });
+    dialog.SetJob([&] {
+        ++runs;
+        dialog.Ui().SetStatusText("Block 1 of 2 blocks");
+    });
+    dialog.SetStayOpen([&] { return failed; });
+    bool listed = false;
+    QPushButton* list = dialog.AddButton("Lista delle Registrazioni...", [&] { listed = true; });
+    EXPECT_EQ(list->accessibleName(), "Lista delle Registrazioni...");
+    dialog.show();
+
+    // A refused check starts nothing and leaves the dialog as it was.
+    dialog.Start();
+    EXPECT_FALSE(dialog.Started());
+    EXPECT_EQ(runs, 0);
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"La Lista delle Pagine \xE8 vuota"});
+    EXPECT_TRUE(dialog.OkButton()->isVisible());
+
+    // A failed run brings back the texts and every button, ready for another OK.
+    listEmpty = false;
+    QEventLoop wait;
+    QObject::connect(&dialog, &CTransferDlg::Failed, &wait, &QEventLoop::quit);
+    dialog.Start();
+    EXPECT_FALSE(list->isVisible());
+    wait.exec();
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.Started());
+    EXPECT_EQ(dialog.SecondLine()->text(), "e premere OK per continuare");
+    EXPECT_TRUE(dialog.OkButton()->isVisible());
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_FALSE(dialog.Progress()->isVisible());
+    list->click();
+    EXPECT_TRUE(listed);
+
+    // The next run succeeds and closes the dialog.
+    failed = false;
+    QTimer::singleShot(0, [&] { dialog.OkButton()->click(); });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(runs, 2);
+}
+
+TEST(TransferDlgTest, FileRowBrowsesFromTheTypedName) {
+    RecordingSink sink;
+    CTransferDlg dialog("Salvataggio", "salvataggio", sink);
+    QString offered;
+    QLineEdit* field = dialog.AddFileRow("Nome File", [&](const QString& current) {
+        offered = current;
+        return std::optional<QString>("/tmp/unit.wax");
+    });
+    ASSERT_EQ(field, dialog.FileField());
+    EXPECT_EQ(dialog.BrowseButton()->text(), "&Sfoglia...");
+    EXPECT_EQ(dialog.BrowseButton()->accessibleName(), "Sfoglia...");
+    field->setText("prima");
+    dialog.BrowseButton()->click();
+    EXPECT_EQ(offered, "prima");
+    EXPECT_EQ(field->text(), "/tmp/unit.wax");
+
+    // While bytes move the name cannot change; after a failure it is selected.
+    dialog.SetStayOpen([] { return true; });
+    std::atomic<bool> release{false};
+    dialog.SetJob([&] {
+        while (!release)
+            QThread::msleep(2);
+    });
+    dialog.show();
+    QEventLoop wait;
+    QObject::connect(&dialog, &CTransferDlg::Failed, &wait, &QEventLoop::quit);
+    dialog.Start();
+    EXPECT_TRUE(field->isReadOnly());
+    EXPECT_FALSE(dialog.BrowseButton()->isEnabled());
+    release = true;
+    wait.exec();
+    EXPECT_FALSE(field->isReadOnly());
+    EXPECT_EQ(field->selectedText(), "/tmp/unit.wax");
 }
 
 TEST(GuiThreadSinkTest, WorkerMessagesAreAnsweredOnTheWindowThread) {

@@ -1,6 +1,7 @@
 #include "unit/SerialLink.h"
 #include "unit/MemorySerialPort.h"
 #include "unit/SerialTrace.h"
+#include "unit/UnitSession.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,33 @@ TEST_F(MemoryLink, WritesEveryByteWithThePacingGap) {
     link.WritePaced(data, 2, -5.0);
     EXPECT_LT(steady_clock::now() - t0, milliseconds(3));
     EXPECT_EQ(context.timing.PacingGap(40000.0), microseconds(6000));
+}
+
+TEST_F(MemoryLink, SessionPacesEveryByteItSends) {
+    // The profile's Delay D gives the pacing count (D + 2) x 10000; 0 and
+    // anything below it keep the standard gap.
+    EXPECT_EQ(CLinkTiming::ScriptPacing(3), 50000.0);
+    EXPECT_EQ(CLinkTiming::ScriptPacing(0), CLinkTiming::standardPacing);
+    EXPECT_EQ(CLinkTiming::ScriptPacing(-7), CLinkTiming::standardPacing);
+
+    context.timing.byteGap = milliseconds(2);
+    RecordingSink sink;
+    CPlainTransferUi ui;
+    CUnitSession session(context, sink, ui, 1, 0);
+    session.pacing = CLinkTiming::ScriptPacing(3); // 5 ms after each byte
+    CSerialLink link(context);
+    auto start = steady_clock::now();
+    session.SendCommand(link, "$$I");
+    EXPECT_GE(steady_clock::now() - start, milliseconds(20));
+
+    // Block bytes and their checksum too.
+    FeedLater({'S'}, milliseconds(60));
+    const std::uint8_t block[] = {1, 2, 3};
+    start = steady_clock::now();
+    EXPECT_TRUE(session.SendBlock(link, block, 3));
+    EXPECT_GE(steady_clock::now() - start, milliseconds(20));
+    EXPECT_EQ(std::string(wire->sent[0].begin(), wire->sent[0].end()),
+              std::string("E$$I\x01\x02\x03\x06"));
 }
 
 TEST_F(MemoryLink, WaitBytesKeepsTheWholeSecondRule) {

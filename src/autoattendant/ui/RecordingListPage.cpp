@@ -81,9 +81,8 @@ void CRecordingListPage::Choose() {
     const autoatt::FileFilter first = autoatt::ScriptFilesFilter(selected);
     // The caption as the user reads it, then the patterns in the form the
     // file dialog matches (blank-separated).
-    const QString filter = ToQString(first.label) + " (" +
-                           ToQString(first.pattern).replace(';', ' ') + ");;" +
-                           ToQString(t::kAllFilesFilter);
+    const QString filter = CShellDialogs::Filter(ToQString(first.label), ToQString(first.pattern)) +
+                           ";;" + ToQString(t::kAllFilesFilter);
     const auto chosen = Dialogs().OpenFileName(this, filter, FromNativePath(edit_.folder),
                                                ToQString(t::kChooseFileTitle));
     if (!chosen) return;

@@ -9,7 +9,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
@@ -31,7 +33,7 @@ CTransferDlg::CTransferDlg(const QString& caption, const QString& helpTopic, Mes
     progress_->setVisible(false);
     progress_->setTextVisible(false);
 
-    auto* box = new QDialogButtonBox(this);
+    auto* box = box_ = new QDialogButtonBox(this);
     ok_ = box->addButton("&OK", QDialogButtonBox::AcceptRole);
     cancel_ = box->addButton("&Annulla", QDialogButtonBox::RejectRole);
     help_ = box->addButton("Ai&uto", QDialogButtonBox::HelpRole);
@@ -56,15 +58,57 @@ CTransferDlg::~CTransferDlg() {
     if (worker_) worker_->wait();
 }
 
+QLineEdit* CTransferDlg::AddFileRow(const QString& caption, Browse browse) {
+    if (file_) return file_;
+    auto* label = new QLabel(caption, this);
+    file_ = new QLineEdit(this);
+    file_->setObjectName("fileName");
+    label->setBuddy(file_);
+    browse_ = new QPushButton(ToQString(texts::browseButton), this);
+    browse_->setObjectName("browse");
+    browse_->setAccessibleName(browse_->text().remove('&'));
+    browse_->setAutoDefault(false);
+    connect(browse_, &QPushButton::clicked, this, [this, browse = std::move(browse)] {
+        if (!browse) return;
+        if (const auto chosen = browse(file_->text())) file_->setText(*chosen);
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(file_, 1);
+    row->addWidget(browse_);
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    layout->insertLayout(layout->indexOf(progress_) + 1, row);
+    return file_;
+}
+
+QPushButton* CTransferDlg::AddButton(const QString& caption, std::function<void()> clicked) {
+    QPushButton* button = box_->addButton(caption, QDialogButtonBox::ActionRole);
+    button->setAccessibleName(QString(caption).remove('&'));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [clicked = std::move(clicked)] {
+        if (clicked) clicked();
+    });
+    extra_.push_back(button);
+    return button;
+}
+
+void CTransferDlg::ShowButtons(bool shown) {
+    for (QPushButton* b : {ok_, cancel_, help_})
+        b->setVisible(shown);
+    for (QPushButton* b : extra_)
+        b->setVisible(shown);
+    if (browse_) browse_->setEnabled(shown);
+    if (file_) file_->setReadOnly(!shown);
+}
+
 void CTransferDlg::Start() {
     if (started_ || !job_) return;
+    if (check_ && !check_()) return;
     started_ = true;
     first_->clear();
     second_->setText(ToQString(texts::pleaseWait));
     progress_->setVisible(true);
-    ok_->setVisible(false);
-    cancel_->setVisible(false);
-    help_->setVisible(false);
+    ShowButtons(false);
     refresh_->start();
     worker_.reset(QThread::create([this] {
         job_();
@@ -79,6 +123,21 @@ void CTransferDlg::Finished() {
     refresh_->stop();
     Refresh();
     cursor_.Set(false);
+    if (stayOpen_ && stayOpen_()) {
+        // Back to the state before OK: the user may correct and try again.
+        worker_.reset();
+        started_ = false;
+        first_->setText(ToQString(texts::checkConnection));
+        second_->setText(ToQString(texts::pressOkToContinue));
+        progress_->setVisible(false);
+        ShowButtons(true);
+        if (file_) {
+            file_->setFocus();
+            file_->selectAll();
+        }
+        emit Failed();
+        return;
+    }
     QDialog::accept();
 }
 
