@@ -3,6 +3,7 @@
 #include "autoattendant/ui/AutoAttenSheet.h"
 #include "editors/ui/EditorMenu.h"
 #include "pbxdb/ui/PbxCommands.h"
+#include "unit/ui/RecordingCommands.h"
 #include "unit/ui/UnitCommands.h"
 
 namespace kiv {
@@ -10,10 +11,8 @@ namespace kiv {
 std::span<const Installer> Installers() {
     // The link first: its start-up steps open the port and read the unit.
     static constexpr Installer kInstallers[] = {
-        &InstallUnitCommands,
-        &InstallEditorCommands,
-        &InstallPbxCommands,
-        &InstallPageCommands,
+        &InstallUnitCommands, &InstallRecordingCommands, &InstallEditorCommands,
+        &InstallPbxCommands,  &InstallPageCommands,
     };
     return kInstallers;
 }

@@ -35,6 +35,9 @@ int RunRead(const std::vector<std::string>& args, const kiv::cli::Context&) {
 int RunSend(const std::vector<std::string>& args, const kiv::cli::Context&) {
     return kiv::RunSendCommand(args);
 }
+int RunRecordings(const std::vector<std::string>& args, const kiv::cli::Context&) {
+    return kiv::RunRecordingsCommand(args);
+}
 #endif
 
 const Command kCommands[] = {
@@ -46,6 +49,7 @@ const Command kCommands[] = {
     {"identify", RunIdentify, "identify the unit on a serial port"},
     {"read", RunRead, "read the configuration from the unit into a file"},
     {"send", RunSend, "send a configuration file to the unit"},
+    {"recordings", RunRecordings, "read or send the page recordings of a configuration"},
 #endif
 };
 

@@ -87,6 +87,7 @@ CUnitSim::CUnitSim(CSimConfig config) : config_(std::move(config)) {
     memory_.clock = config_.clock;
     InstallCommands();
     InstallReceivingCommands();
+    InstallRecordingCommands();
 }
 
 std::size_t CUnitSim::SectionLength() const {
@@ -334,8 +335,7 @@ void CUnitSim::Receive(const std::uint8_t* data, std::size_t count, Time now,
 void CUnitSim::Parse(std::uint8_t byte, Time since, Time latest, Time now) {
     // A command starts with its attention byte or its first '$': what the
     // line did before that is what "$$X" wants quiet.
-    if (byte == 'E' || (byte == '$' && dollars_ == 0 && !attention_))
-        commandStart_ = lastActivity_;
+    if (byte == 'E' || (byte == '$' && dollars_ == 0 && !attention_)) commandStart_ = lastActivity_;
     if (dollars_ == 2) {
         const char letter = static_cast<char>(byte);
         const bool attention = attention_;

@@ -40,6 +40,14 @@ struct CSimMemory {
     // When the clock was last set; it runs on from there.
     std::optional<std::chrono::steady_clock::time_point> clockSetAt;
     std::vector<std::uint8_t> deletions; // last deletion list received with "$$D"
+    // Page recordings by page index 0..38; a page not here has none.
+    struct Recording {
+        std::array<std::uint8_t, 68> descriptor{};
+        std::uint8_t blocks = 0;
+        std::vector<std::uint8_t> data; // blocks x sub-blocks x unit size
+    };
+    std::map<int, Recording> recordings;
+    int recordingsReceived = 0;
 };
 
 class CUnitSim {
@@ -107,6 +115,8 @@ class CUnitSim {
     void Parse(std::uint8_t byte, Time since, Time latest, Time now);
     void InstallCommands();
     void InstallReceivingCommands();
+    // "$$I" and "$$J" (UnitSimRecordings.cpp).
+    void InstallRecordingCommands();
     void ApplyFaults(std::vector<std::uint8_t>& bytes, char target);
 
     CSimConfig config_;

@@ -80,6 +80,12 @@ class CInspectingDialogs : public CShellDialogs {
             }
             --depth;
         }
+        // The recording transfers open the recording list from their window.
+        if (auto* list = dialog.findChild<QPushButton*>("recordingListButton"); list && depth < 3) {
+            ++depth;
+            list->click();
+            --depth;
+        }
         return QDialog::Rejected;
     }
 
@@ -142,7 +148,7 @@ TEST_F(AccessibilityTest, EveryWindowAndSheetNamesItsFocusableControls) {
          {"productTypeDlg", "CPortSelectDlg", "listMboxSheet", "editMboxSheet", "groupMboxSheet",
           "generalParamSheet", "pbxParameterSheet", "notificationSheet", "optionsSheet",
           "CPasswordDlg", "aboutDlg", "transferDlg", "folderDlg", "timeDateSheet", "dayBreakSheet",
-          "addHolidayDlg"})
+          "addHolidayDlg", "readRecordingDlg", "sendRecordingDlg", "recordingListSheet"})
         EXPECT_TRUE(shell.opened.contains(name)) << name;
 }
 
