@@ -1,15 +1,19 @@
 // Read Parameters and Send Parameters against the unitsim program pacing its
-// line at 960 bytes per second (a 9600-baud line), with a 128-mailbox unit.
-// Prints, for each transfer, the wall time against the line time of the bytes
-// moved (plus the fixed pauses for the send) and the CPU time of this process
-// as a share of the wall time. Goals: ratios at most 1.05, CPU under 5 %.
+// line at 960 bytes per second (a 9600-baud line), with a 128-mailbox unit,
+// then the page recording of 200 blocks (1 x 128 bytes each) read into a file
+// and sent back. Prints, for each transfer, the wall time against the line
+// time of the bytes moved (plus the fixed pauses for the send) and the CPU
+// time of this process as a share of the wall time. Goals: ratios at most
+// 1.05, CPU under 5 %.
 //
 // usage: bench_transfers UNITSIM [MAILBOXES]
 
 #include "document/DocCommands.h"
 #include "document/QelDoc.h"
 #include "unit/ReadParamEngine.h"
+#include "unit/ReadRecordingEngine.h"
 #include "unit/SendParamEngine.h"
+#include "unit/SendRecordingEngine.h"
 #include "unit/ui/QtSerialPort.h"
 
 #include <QCoreApplication>
@@ -18,6 +22,8 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -114,8 +120,9 @@ int main(int argc, char** argv) {
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     std::string unitsim = argv[1];
-    std::vector<std::string> args = {unitsim,   "--byte-rate", "960",        "--mailbox-count",
-                                     mailboxes, "--calls",     "10,20,30,40"};
+    std::vector<std::string> args = {unitsim,   "--byte-rate", "960",         "--mailbox-count",
+                                     mailboxes, "--calls",     "10,20,30,40", "--recording-unit",
+                                     "1,128",   "--recording", "0:200"};
     std::vector<char*> spawnArgv;
     for (auto& a : args)
         spawnArgv.push_back(a.data());
@@ -163,8 +170,29 @@ int main(int argc, char** argv) {
     });
     Report("send ", send, pauses);
 
+    // A page recording of 200 blocks, into a folder of this run's own and back.
+    char folder[] = "/tmp/bench-recordings-XXXXXX";
+    if (!::mkdtemp(folder)) return 1;
+    kiv::RecordingRequest request = kiv::RecordingRequest::From(doc, 0);
+    request.pageFiles.fill("");
+    request.pageFiles[0] = std::string(folder) + "/page.00";
+    int readRecording = 1, sendRecording = 1;
+    const Measure recRead = Run([&] {
+        kiv::CReadRecordingEngine engine(context, sink, ui, request);
+        readRecording = engine.Run();
+    });
+    Report("read recording ", recRead, 0);
+    const Measure recSend = Run([&] {
+        CFixedPrompt prompt;
+        kiv::CSendRecordingEngine engine(context, sink, ui, prompt, request);
+        sendRecording = engine.Run();
+    });
+    Report("send recording ", recSend, 0);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+
     ::kill(pid, SIGTERM);
     int status = 0;
     ::waitpid(pid, &status, 0);
-    return readResult == 0 && sendResult == 0 ? 0 : 1;
+    return readResult == 0 && sendResult == 0 && readRecording == 0 && sendRecording == 0 ? 0 : 1;
 }

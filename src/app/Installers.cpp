@@ -7,6 +7,7 @@
 #include "report/ui/PrintCommands.h"
 #include "unit/ui/BackupCommands.h"
 #include "unit/ui/CompareCommand.h"
+#include "unit/ui/RecordingCommands.h"
 #include "unit/ui/StatCommands.h"
 #include "unit/ui/UnitCommands.h"
 
@@ -18,6 +19,7 @@ std::span<const Installer> Installers() {
         &InstallUnitCommands,
         &InstallBackupCommands,
         &InstallCompareCommand,
+        &InstallRecordingCommands,
         &InstallEditorCommands,
         &InstallPbxCommands,
         &InstallPageCommands,

@@ -68,6 +68,16 @@ bool CInfoEdit::SetDescription(int pageIndex, const std::string& text) {
     return true;
 }
 
+CRecordingListEdit RecordingListFor(const CQelDoc& doc, RecordingListMode mode,
+                                    const std::array<std::string, kPageCount>& pageFiles) {
+    CRecordingListEdit edit;
+    edit.shown = ShownCopy(doc);
+    edit.pageFiles = pageFiles;
+    edit.folder = doc.fileLocation[kPageFilesLocation];
+    edit.mode = mode;
+    return edit;
+}
+
 CPageSheetEdit::CPageSheetEdit(const CQelDoc& doc)
     : pages(doc), dialStrings(doc.dialStrings), script(doc) {
     recordings.shown = ShownCopy(doc);

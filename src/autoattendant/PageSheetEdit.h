@@ -40,6 +40,12 @@ struct CRecordingListEdit {
     void Clear(const std::vector<int>& selected);
 };
 
+// The recording list as the recording transfers open it: the configuration's
+// pages and page states for the icons, the given file names, the page
+// recordings' folder, and the mode.
+CRecordingListEdit RecordingListFor(const CQelDoc& doc, RecordingListMode mode,
+                                    const std::array<std::string, kPageCount>& pageFiles);
+
 struct PageStatusRow {
     std::string number; // "05", "31"
     std::string programmed;

@@ -2,11 +2,14 @@
 
 #include "document/Cp1252.h"
 #include "document/DocCommands.h"
+#include "document/PageOps.h"
 #include "document/ProductType.h"
 #include "unit/BackupEngine.h"
 #include "unit/ReadParamEngine.h"
 #include "unit/RestoreEngine.h"
+#include "unit/ReadRecordingEngine.h"
 #include "unit/SendParamEngine.h"
+#include "unit/SendRecordingEngine.h"
 #include "unit/SerialTrace.h"
 #include "unit/SysInitEngine.h"
 #include "unit/ui/PortProfile.h"
@@ -18,6 +21,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <array>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -123,7 +128,8 @@ CPortResolver ProfilePorts() {
 struct Options {
     long port = 0;
     long timeout = 10;
-    std::string device, trace, output, password, file;
+    long delay = 0;
+    std::string device, trace, output, password, file, pages;
     bool yes = false;
     bool hasPassword = false;
 };
@@ -156,6 +162,10 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, const char* 
             if (!ParseInt(value, 1, 3600, o.timeout)) return false;
         } else if (opt == "-o" || opt == "--output") {
             o.output = value;
+        } else if (opt == "--pages") {
+            o.pages = value;
+        } else if (opt == "--delay") {
+            if (!ParseInt(value, 0, 1000, o.delay)) return false;
         } else if (opt == "--password") {
             o.password = value;
             o.hasPassword = true;
@@ -219,6 +229,22 @@ std::string WithTypeExtension(const std::string& path, int productType) {
     const std::string stem =
         dot == std::string::npos ? path : path.substr(0, path.size() - (name.size() - dot));
     return stem + "." + (info ? info->extension : "qel");
+}
+
+// "0,5,31" (unit page numbers) into a set of page indices.
+bool ParsePages(const std::string& text, std::array<bool, kPageCount>& chosen) {
+    chosen.fill(false);
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', at), text.size());
+        long number = 0;
+        if (!ParseInt(text.substr(at, comma - at), 0, 99, number)) return false;
+        const int index = PageIndex(static_cast<int>(number));
+        if (index < 0) return false;
+        chosen[static_cast<std::size_t>(index)] = true;
+        at = comma + 1;
+    }
+    return true;
 }
 
 } // namespace
@@ -388,6 +414,64 @@ int RunRestoreCommand(const std::vector<std::string>& args, const CLinkTiming& t
 
 int RunInitCommand(const std::vector<std::string>& args, const CLinkTiming& timing) {
     return RunUnitFileCommand(UnitFileCommand::Init, args, timing);
+}
+
+int RunRecordingsCommand(const std::vector<std::string>& args, const CLinkTiming& timing) {
+    const std::string direction = args.empty() ? "" : args.front();
+    const std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
+    Options o;
+    const bool sending = direction == "send";
+    if ((direction != "read" && !sending) || !ParseOptions(rest, o, "recordings") ||
+        o.file.empty() || !o.output.empty() || (sending && !o.hasPassword)) {
+        std::fputs("usage: kivtool recordings read|send CONFIG (--port N | --device PATH)\n"
+                   "         [--pages LIST] [--password P] [--yes] [--trace FILE]\n"
+                   "         [--timeout SECONDS] [--delay D]\n"
+                   "  The pages' recording files are those named in CONFIG; LIST names the\n"
+                   "  pages by their numbers (0-26, 31-36, 41-46), e.g. 0,5,31 (default: all\n"
+                   "  pages that have a file). send needs --password. --delay paces the bytes\n"
+                   "  sent (the program's Script/Delay).\n",
+                   stderr);
+        return 1;
+    }
+    CAnsweringSink sink(o.yes);
+    CQelDoc doc;
+    if (!OpenConfiguration(doc, o.file, sink)) return 1;
+    doc.commTimeout = static_cast<std::int32_t>(o.timeout);
+    RecordingRequest request = RecordingRequest::From(doc, static_cast<int>(o.delay));
+    if (!o.pages.empty()) {
+        std::array<bool, kPageCount> chosen{};
+        if (!ParsePages(o.pages, chosen)) {
+            std::fprintf(stderr, "kivtool recordings: --pages %s: not a list of page numbers\n",
+                         o.pages.c_str());
+            return 1;
+        }
+        for (std::size_t p = 0; p < chosen.size(); ++p) {
+            if (!chosen[p]) {
+                request.pageFiles[p].clear();
+            } else if (request.pageFiles[p].empty()) {
+                std::fprintf(stderr, "kivtool recordings: page %02d has no recording file in %s\n",
+                             PageNumber(static_cast<int>(p)), o.file.c_str());
+                return 1;
+            }
+        }
+    }
+
+    CToolLink tool(o, timing);
+    if (tool.TraceFailed()) {
+        std::fprintf(stderr, "kivtool recordings: cannot write %s\n", o.trace.c_str());
+        return 1;
+    }
+    if (sending) {
+        COncePrompt prompt(o.password);
+        CSendRecordingEngine engine(tool.context, sink, tool.ui, prompt, request);
+        engine.Run();
+        return ExitStatus(engine.End());
+    }
+    CReadRecordingEngine engine(tool.context, sink, tool.ui, request);
+    engine.Run();
+    for (const int index : engine.PagesRead())
+        std::printf("%s\n", request.pageFiles[static_cast<std::size_t>(index)].c_str());
+    return ExitStatus(engine.End());
 }
 
 } // namespace kiv

@@ -2,7 +2,9 @@
 // kivtool read (--port N | --device PATH) -o FILE [--yes] [--trace FILE] [--timeout S]
 // kivtool send FILE (--port N | --device PATH) --password P [--yes] [--trace FILE]
 //              [--timeout S]
-// Read Parameters and Send Parameters from the command line, on the same
+// kivtool recordings read|send CONFIG (--port N | --device PATH) [--pages LIST]
+//              [--password P] [--yes] [--trace FILE] [--timeout S] [--delay D]
+// Read Parameters and Send Parameters, and the page recordings, from the command line, on the same
 // engines as the program. --yes answers the questions Yes, otherwise No.
 // Progress goes to stderr. Exit status 0 success, 2 refused by the unit or
 // ended by an answer, 1 error.
@@ -31,5 +33,9 @@ int RunInitCommand(const std::vector<std::string>& args, const CLinkTiming& timi
 // False when the reading did not complete.
 bool ReadUnitConfiguration(const std::vector<std::string>& portOptions, CQelDoc& doc,
                            const CLinkTiming& timing = {});
+
+// kivtool recordings read|send CONFIG, with the link options above, --pages
+// LIST and --delay D.
+int RunRecordingsCommand(const std::vector<std::string>& args, const CLinkTiming& timing = {});
 
 } // namespace kiv

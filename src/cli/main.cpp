@@ -45,6 +45,9 @@ int RunRestore(const std::vector<std::string>& args, const kiv::cli::Context&) {
 int RunInit(const std::vector<std::string>& args, const kiv::cli::Context&) {
     return kiv::RunInitCommand(args);
 }
+int RunRecordings(const std::vector<std::string>& args, const kiv::cli::Context&) {
+    return kiv::RunRecordingsCommand(args);
+}
 #endif
 
 int RunDiff(const std::vector<std::string>& args, const kiv::cli::Context& ctx) {
@@ -73,6 +76,7 @@ const Command kCommands[] = {
     {"backup", RunBackup, "copy the unit's whole memory into a backup file (.wax)"},
     {"restore", RunRestore, "write a backup file back into the unit"},
     {"init", RunInit, "load a system image file (.vox) into the unit"},
+    {"recordings", RunRecordings, "read or send the page recordings of a configuration"},
 #endif
 };
 

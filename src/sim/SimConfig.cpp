@@ -46,7 +46,7 @@ std::string ParseFault(const std::string& text, SimFault& fault) {
     const std::string& target = parts[1];
     if (target == "*")
         fault.target = 0;
-    else if (target.size() == 1 && std::string("RVCNGHBA").find(target[0]) != std::string::npos)
+    else if (target.size() == 1 && std::string("RVCNGHBIJPDA").find(target[0]) != std::string::npos)
         fault.target = target[0];
     else
         return "unknown fault target '" + target + "'";

@@ -23,7 +23,9 @@ struct SimFault {
     // Reply it applies to: 'R' status, 'V' identification, 'C' mailbox length,
     // 'N' a section, memory block or page sent after "S", 'G' the "$$S"
     // geometry, 'H' the header acknowledgement, 'B' a block (or unit, or page)
-    // acknowledgement, 'A' the length reply of "$$B" and "$$E"; 0 = every reply.
+    // acknowledgement, 'A' the length reply of "$$B" and "$$E", 'I' / 'J' the
+    // geometry answering "$$I" / "$$J", 'P' a page's block count and
+    // descriptor, 'D' the readiness for a page's chunks; 0 = every reply.
     char target = 0;
     int value = 0;
     int times = -1; // how many replies it hits; -1 = all
@@ -74,6 +76,15 @@ struct CSimConfig {
     // When not negative, the "$$C" section is cut or padded with zeros to
     // this many bytes.
     int mailboxSectionLength = -1;
+
+    // Page recordings: the unit's answer to "$$I" and "$$J" (r0, r1, then
+    // sub-blocks per block r2 and the unit size), and the pages recorded at
+    // start, by page index, with their number of blocks (filled with a
+    // pattern of the page's own).
+    std::array<std::uint8_t, 2> recordingGeometry{0x03, 0x07};
+    std::uint8_t recordingSubBlocks = 2;
+    std::uint16_t recordingUnitSize = 256;
+    std::vector<std::pair<int, int>> recordings;
 
     std::vector<SimFault> faults;
 

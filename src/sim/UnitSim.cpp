@@ -95,6 +95,7 @@ CUnitSim::CUnitSim(CSimConfig config) : config_(std::move(config)) {
     InstallCommands();
     InstallReceivingCommands();
     InstallBackupCommands();
+    InstallRecordingCommands();
 }
 
 std::size_t CUnitSim::SectionLength() const {

@@ -48,6 +48,14 @@ struct CSimMemory {
     std::vector<std::uint8_t> pageArea; // A bytes (a fixed pattern until written)
     int restoresReceived = 0;           // restores whose blocks and pages all came
     int systemImagesReceived = 0;       // system images whose units all came
+    // Page recordings by page index 0..38; a page not here has none.
+    struct Recording {
+        std::array<std::uint8_t, 68> descriptor{};
+        std::uint8_t blocks = 0;
+        std::vector<std::uint8_t> data; // blocks x sub-blocks x unit size
+    };
+    std::map<int, Recording> recordings;
+    int recordingsReceived = 0;
 };
 
 class CUnitSim {
@@ -118,6 +126,8 @@ class CUnitSim {
     void Parse(std::uint8_t byte, Time since, Time latest, Time now);
     void InstallCommands();
     void InstallReceivingCommands();
+    // "$$I" and "$$J" (UnitSimRecordings.cpp).
+    void InstallRecordingCommands();
     void ApplyFaults(std::vector<std::uint8_t>& bytes, char target);
     void StoreBlock(std::size_t k, std::vector<std::uint8_t> bytes);
     // Receives blocks x units-per-block units, each acknowledged, into the

@@ -49,9 +49,14 @@ void Usage(FILE* out) {
                "  --bad-checksum N      send parameter section N (1 or 2) with a wrong checksum\n"
                "  --mailbox-section-length N\n"
                "                        cut or pad the \"$$C\" section to N bytes\n"
+               "  --recording-unit R2,SIZE\n"
+               "                        page recordings in blocks of R2 chunks of SIZE bytes\n"
+               "                        (default 2,256)\n"
+               "  --recording PAGE:BLOCKS\n"
+               "                        page index 0..38 recorded with BLOCKS blocks (repeatable)\n"
                "  --fault KIND:TARGET[:VALUE[:TIMES]]\n"
                "                        KIND silence|short|wrong|corrupt|refuse,\n"
-               "                        TARGET R|V|C|N|G|H|B|A or * (repeatable)\n"
+               "                        TARGET R|V|C|N|G|H|B|A|I|J|P|D or * (repeatable)\n"
                "  --pause-scale F       pauses the unit needs to store what it is sent, times F\n"
                "                        (default 1: 2000 ms after \"$$D\", each deleted position,\n"
                "                        the image and the stream, 500 ms after the clock;\n"
@@ -199,6 +204,21 @@ int main(int argc, char** argv) {
         } else if (opt == "--memory-factor") {
             ok = ToInt(value, 0, 255, n);
             config.memoryFactor = static_cast<std::uint8_t>(n);
+        } else if (opt == "--recording-unit") {
+            const std::string v = value;
+            const auto comma = v.find(',');
+            long r2 = 0;
+            ok = comma != std::string::npos && ToInt(v.substr(0, comma).c_str(), 1, 255, r2) &&
+                 ToInt(v.substr(comma + 1).c_str(), 1, 65535, n);
+            config.recordingSubBlocks = static_cast<std::uint8_t>(r2);
+            config.recordingUnitSize = static_cast<std::uint16_t>(n);
+        } else if (opt == "--recording") {
+            const std::string v = value;
+            const auto colon = v.find(':');
+            long page = 0;
+            ok = colon != std::string::npos && ToInt(v.substr(0, colon).c_str(), 0, 38, page) &&
+                 ToInt(v.substr(colon + 1).c_str(), 0, 255, n);
+            config.recordings.emplace_back(static_cast<int>(page), static_cast<int>(n));
         } else if (opt == "--fault") {
             SimFault fault;
             const std::string error = ParseFault(value, fault);

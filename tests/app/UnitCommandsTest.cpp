@@ -6,6 +6,9 @@
 #include "app/Installers.h"
 #include "app/MainFrame.h"
 #include "app/QelView.h"
+#include "app/QtText.h"
+#include "autoattendant/ui/RecordingListPage.h"
+#include "autoattendant/ui/RecordingListSheet.h"
 #include "document/QelDoc.h"
 #include "sim/SimSerialPort.h"
 #include "support/TempDir.h"
@@ -15,6 +18,11 @@
 #include "unit/ui/TransferDlg.h"
 #include "unit/ui/UnitCommands.h"
 #include "unit/ui/UnitFileDlg.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSettings>
+#include <QTreeWidget>
 
 #include <QAction>
 #include <QLineEdit>
@@ -174,6 +182,73 @@ TEST_F(UnitCommandsTest, SendThenReadThroughTheMenus) {
     EXPECT_EQ(doc.mailboxes[1].phone, "0612345");
 }
 
+TEST_F(UnitCommandsTest, RecordingWindowsTakeTheListAndStayOpenAfterAFailure) {
+    sim::CSimConfig config;
+    config.recordingSubBlocks = 1;
+    config.recordingUnitSize = 8;
+    config.recordings = {{2, 1}};
+    Install(config);
+    auto app = Start({}, 0);
+    ASSERT_TRUE(app);
+    CQelDoc& doc = app->Doc();
+    doc.modified = false;
+    sink.messages.clear();
+
+    // The list chooses page 02's file; OK then reads it. After a failure the
+    // window is ready again and Annulla closes it.
+    const QString base = WorkPath("pagina");
+    int failures = 0;
+    QStringList captions;
+    const auto runTransfer = dialogs.onExec;
+    dialogs.onExec = [&](QDialog& dialog) {
+        if (auto* sheet = qobject_cast<CRecordingListSheet*>(&dialog)) {
+            captions << sheet->windowTitle();
+            sheet->ListPage()->List()->topLevelItem(2)->setSelected(true);
+            dialogs.openNames.push_back(base);
+            sheet->ListPage()->ChooseButton()->click();
+            return static_cast<int>(QDialog::Accepted);
+        }
+        if (auto* transfer = qobject_cast<CTransferDlg*>(&dialog)) {
+            captions << transfer->windowTitle();
+            QObject::connect(transfer, &CTransferDlg::Failed, transfer, [&failures, transfer] {
+                ++failures;
+                EXPECT_TRUE(transfer->OkButton()->isVisible());
+                transfer->reject();
+            });
+            // Nothing chosen yet: refused before anything starts.
+            transfer->Start();
+            EXPECT_FALSE(transfer->Started());
+            transfer->findChild<QPushButton*>("recordingListButton")->click();
+        }
+        return runTransfer(dialog);
+    };
+    app->Frame()->Action("actionReadRecordings")->trigger();
+    EXPECT_EQ(captions, (QStringList{"Lettura Registrazioni", "Lista della Pagine da leggere"}));
+    EXPECT_EQ(sink.Texts(),
+              (std::vector<std::string>{"La Lista delle Pagine \xE8 vuota", "Dati Ricevuti"}));
+    EXPECT_EQ(doc.pageFile[2], NativePath(base + ".02"));
+    EXPECT_TRUE(doc.modified);
+    EXPECT_EQ(QFileInfo(base + ".02").size(), 117 + 8);
+    // The pacing value is written back even when the profile had none.
+    EXPECT_EQ(app->Profile().Settings().value("Script/Delay").toInt(), 0);
+    EXPECT_TRUE(app->Profile().Settings().contains("Script/Delay"));
+
+    // Sending: the list opens in its sending mode; a unit that never says it
+    // is ready fails the page and the window stays open.
+    line->sim.Config().faults = {{sim::SimFault::Kind::Silence, 'A', 0, -1}};
+    doc.pageFile.fill("");
+    captions.clear();
+    sink.messages.clear();
+    passwords = {"1234"};
+    app->Frame()->Action("actionSendRecordings")->trigger();
+    EXPECT_EQ(captions, (QStringList{"Spedizione Registrazioni", "Lista delle Pagine da spedire"}));
+    EXPECT_EQ(failures, 1);
+    EXPECT_EQ(sink.Texts(), (std::vector<std::string>{"La Lista delle Pagine \xE8 vuota",
+                                                      "Time-out Comunicazione"}));
+    EXPECT_TRUE(line->sim.Memory().recordings.count(2));
+    EXPECT_EQ(line->sim.Memory().recordingsReceived, 0);
+}
+
 // The program's own installation: the commands it attaches, and the ones it does not attach
 // yet (their actions stay disabled, so a command that is built but never attached shows here).
 TEST_F(UnitCommandsTest, CommandsTheProgramAttaches) {
@@ -186,9 +261,7 @@ TEST_F(UnitCommandsTest, CommandsTheProgramAttaches) {
     for (QAction* action : frame->Actions())
         if (!frame->HasCommand(action->objectName()))
             without.push_back(action->objectName().toStdString());
-    const std::vector<std::string> notBuiltYet = {"actionReadRecordings",
-                                                  "actionSendRecordings",
-                                                  "actionWizard"};
+    const std::vector<std::string> notBuiltYet = {"actionWizard"};
     EXPECT_EQ(without, notBuiltYet);
 
     // "&Inizializzazione Sistema" is refused by versions 740-759 with the command the program

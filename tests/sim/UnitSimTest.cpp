@@ -399,3 +399,43 @@ TEST(UnitSim, SignOffWantsQuietAroundItWhenAsked) {
         EXPECT_EQ(sim.Log().back(), "silent: pause not kept after $$X (100 ms needed)");
     }
 }
+
+TEST(UnitSim, PageRecordingsOutAndIn) {
+    CSimConfig config;
+    config.recordingGeometry = {0x03, 0x07};
+    config.recordingSubBlocks = 1;
+    config.recordingUnitSize = 4;
+    config.recordings = {{2, 2}};
+    CUnitSim sim(config);
+
+    // "$$I" is heard only after the attention byte.
+    EXPECT_EQ(Feed(sim, "$$I"), Bytes{});
+    EXPECT_EQ(Feed(sim, "E$$I"), (Bytes{0x03, 0x07, 1, 0, 4}));
+    Bytes reply = Feed(sim, std::string(1, '\x02'));
+    ASSERT_EQ(reply.size(), 69u);
+    EXPECT_EQ(reply[0], 2);        // blocks
+    EXPECT_EQ(reply[1], 0xA0 + 2); // descriptor byte 0
+    EXPECT_EQ(reply[68], 0xA0 + 2 + 67);
+    // Blocks of the page's pattern (page x 7 + k), each with its sum.
+    EXPECT_EQ(Feed(sim, "S"), (Bytes{14, 15, 16, 17, 62}));
+    EXPECT_EQ(Feed(sim, "S"), (Bytes{18, 19, 20, 21, 78}));
+    EXPECT_EQ(Feed(sim, "S"), Bytes{});
+
+    // A page index the unit does not have gets no answer.
+    Feed(sim, "E$$I");
+    EXPECT_EQ(Feed(sim, std::string(1, '\x27')), Bytes{});
+    EXPECT_EQ(sim.Log().back(), "page 39 refused");
+
+    // Taking a page: index, B, descriptor, 'S' when ready, then each chunk
+    // with its sum; a wrong sum is refused and the chunk taken again.
+    EXPECT_EQ(Feed(sim, "E$$J"), (Bytes{0x03, 0x07, 1, 0, 4}));
+    EXPECT_EQ(Feed(sim, std::string("\x05\x02", 2) + std::string(68, '\x01')), Bytes{'S'});
+    EXPECT_EQ(Feed(sim, std::string("\x01\x02\x03\x04\x0A", 5)), Bytes{'S'});
+    EXPECT_EQ(Feed(sim, std::string("\x05\x06\x07\x08\x00", 5)), Bytes{'N'});
+    EXPECT_EQ(Feed(sim, std::string("\x05\x06\x07\x08\x1A", 5)), Bytes{'S'});
+    const auto& stored = sim.Memory().recordings.at(5);
+    EXPECT_EQ(stored.blocks, 2);
+    EXPECT_EQ(stored.data, (Bytes{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(stored.descriptor[67], 1);
+    EXPECT_EQ(sim.Log().back(), "page 5 stored, 2 blocks");
+}
