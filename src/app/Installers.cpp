@@ -4,16 +4,15 @@
 #include "editors/ui/EditorMenu.h"
 #include "pbxdb/ui/PbxCommands.h"
 #include "unit/ui/UnitCommands.h"
+#include "wizard/ui/WizSheet.h"
 
 namespace kiv {
 
 std::span<const Installer> Installers() {
     // The link first: its start-up steps open the port and read the unit.
     static constexpr Installer kInstallers[] = {
-        &InstallUnitCommands,
-        &InstallEditorCommands,
-        &InstallPbxCommands,
-        &InstallPageCommands,
+        &InstallUnitCommands, &InstallEditorCommands, &InstallPbxCommands,
+        &InstallPageCommands, &InstallWizardCommands,
     };
     return kInstallers;
 }

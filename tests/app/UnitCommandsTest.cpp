@@ -202,8 +202,7 @@ TEST_F(UnitCommandsTest, CommandsTheProgramAttaches) {
                                                   "actionSystemInit",
                                                   "actionInBandProtocol",
                                                   "actionStatistics",
-                                                  "actionMessageList",
-                                                  "actionWizard"};
+                                                  "actionMessageList"};
     EXPECT_EQ(without, notBuiltYet);
 
     // "&Inizializzazione Sistema" is refused by versions 740-759 with the command the program

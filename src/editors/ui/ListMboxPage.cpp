@@ -45,6 +45,18 @@ QString ProfileKey(int column) {
 
 CListMboxPage::CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* parent)
     : CPropertyPage(ToQString(t::kListTab), parent), list_(doc), profile_(profile) {
+    Build(true);
+}
+
+CListMboxPage::CListMboxPage(WizardVariant, const CQelDoc& doc,
+                             std::shared_ptr<editors::MboxRefTables> tables, QSettings* profile,
+                             QWidget* parent)
+    : CPropertyPage(ToQString(t::kListTab), parent), list_(doc, std::move(tables)),
+      profile_(profile) {
+    Build(false);
+}
+
+void CListMboxPage::Build(bool withChange) {
     SetHelpTopic("lista_caselle");
 
     tree_ = new QTreeWidget(this);
@@ -72,20 +84,22 @@ CListMboxPage::CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* pa
     add_ = new QPushButton(ToQString(t::kAdd), this);
     copy_ = new QPushButton(ToQString(t::kCopy), this);
     delete_ = new QPushButton(ToQString(t::kDelete), this);
-    change_ = new QPushButton(ToQString(t::kChange), this);
-    statistics_ = new QPushButton(ToQString(t::kStatistics), this);
     add_->setObjectName("mboxAdd");
     copy_->setObjectName("mboxCopy");
     delete_->setObjectName("mboxDelete");
-    change_->setObjectName("mboxChange");
-    statistics_->setObjectName("mboxStatistics");
-    // Opens the mailbox's message list once the unit's message lists can be read.
-    statistics_->setEnabled(false);
     connect(add_, &QPushButton::clicked, this, &CListMboxPage::Add);
     connect(copy_, &QPushButton::clicked, this, &CListMboxPage::Copy);
     connect(delete_, &QPushButton::clicked, this, &CListMboxPage::Delete);
-    connect(change_, &QPushButton::clicked, this, &CListMboxPage::Change);
-    connect(tree_, &QTreeWidget::itemDoubleClicked, this, &CListMboxPage::Change);
+    if (withChange) {
+        change_ = new QPushButton(ToQString(t::kChange), this);
+        statistics_ = new QPushButton(ToQString(t::kStatistics), this);
+        change_->setObjectName("mboxChange");
+        statistics_->setObjectName("mboxStatistics");
+        // Opens the mailbox's message list once the unit's message lists can be read.
+        statistics_->setEnabled(false);
+        connect(change_, &QPushButton::clicked, this, &CListMboxPage::Change);
+        connect(tree_, &QTreeWidget::itemDoubleClicked, this, &CListMboxPage::Change);
+    }
 
     total_ = new QLineEdit(this);
     total_->setObjectName("mboxTotal");
@@ -110,7 +124,7 @@ CListMboxPage::CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* pa
     fields->addWidget(supervisor_, 1, 1, Qt::AlignLeft);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {add_, copy_, delete_, change_, statistics_})
-        buttons->addWidget(button);
+        if (button) buttons->addWidget(button);
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(fields);
     bottom->addStretch();

@@ -37,14 +37,26 @@ class CListMboxPage : public CPropertyPage {
     void Delete();
     void Change();
 
+  protected:
+    // The wizard's list: the same list, columns, profile keys, Add, Copy,
+    // Delete, supervisor and total, over reference tables shared with the
+    // wizard's other steps; no "Ca&mbia..." and no "&Statistiche" (the
+    // wizard puts its range panel below).
+    struct WizardVariant {};
+    CListMboxPage(WizardVariant, const CQelDoc& doc, std::shared_ptr<editors::MboxRefTables> tables,
+                  QSettings* profile, QWidget* parent = nullptr);
+
+    editors::CMboxList& WorkList() { return list_; }
+    void Refresh();
+    void Refuse(const std::string& message);
+    void SaveColumnWidths() const;
+
   private:
+    void Build(bool withChange);
     // Width of a column when the profile has none, for a list `listWidth` wide:
     // the column's share of it, but never less than its texts need.
     int DefaultWidth(int column, int listWidth) const;
-    void Refresh();
-    void Refuse(const std::string& message);
     void LoadColumnWidths();
-    void SaveColumnWidths() const;
 
     editors::CMboxList list_;
     QSettings* profile_;
@@ -52,8 +64,8 @@ class CListMboxPage : public CPropertyPage {
     QPushButton* add_;
     QPushButton* copy_;
     QPushButton* delete_;
-    QPushButton* change_;
-    QPushButton* statistics_;
+    QPushButton* change_ = nullptr;
+    QPushButton* statistics_ = nullptr;
     QLineEdit* total_;
     QComboBox* supervisor_;
 };
