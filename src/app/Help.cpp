@@ -4,10 +4,14 @@
 #include "app/Texts.h"
 #include "document/MessageSink.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
 #include <QUrl>
 
 namespace kiv {
@@ -29,6 +33,23 @@ void ShowHelp(const QString& topic, MessageSink& sink) {
     std::string text;
     FromQString(ui::Ui(ui::kNoHelpPage), text);
     sink.Show(text, MsgIcon::Information);
+}
+
+QLineEdit* TextFieldOf(QWidget* control) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit;
+    if (qobject_cast<QAbstractSpinBox*>(control) || qobject_cast<QComboBox*>(control))
+        return control->findChild<QLineEdit*>();
+    return nullptr;
+}
+
+QMenu* CreateHelpContextMenu(QWidget* control, std::function<void()> show) {
+    QLineEdit* field = TextFieldOf(control);
+    QMenu* menu = field ? field->createStandardContextMenu() : new QMenu;
+    if (!menu->isEmpty()) menu->addSeparator();
+    QAction* help = menu->addAction(ui::Ui(ui::kSheetHelp));
+    help->setObjectName("contextHelp");
+    QObject::connect(help, &QAction::triggered, menu, std::move(show));
+    return menu;
 }
 
 } // namespace kiv

@@ -1,6 +1,7 @@
 #include "app/Installers.h"
 
 #include "autoattendant/ui/AutoAttenSheet.h"
+#include "autoattendant/ui/ProtocolSheet.h"
 #include "editors/ui/EditorMenu.h"
 #include "pbxdb/ui/PbxCommands.h"
 #include "unit/ui/UnitCommands.h"
@@ -11,8 +12,8 @@ namespace kiv {
 std::span<const Installer> Installers() {
     // The link first: its start-up steps open the port and read the unit.
     static constexpr Installer kInstallers[] = {
-        &InstallUnitCommands, &InstallEditorCommands, &InstallPbxCommands,
-        &InstallPageCommands, &InstallWizardCommands,
+        &InstallUnitCommands, &InstallEditorCommands,   &InstallPbxCommands,
+        &InstallPageCommands, &InstallProtocolCommands, &InstallWizardCommands,
     };
     return kInstallers;
 }

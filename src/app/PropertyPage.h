@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+class QMenu;
+
 namespace kiv {
 
 class CPropertySheet;
@@ -22,6 +24,17 @@ class CPropertyPage : public QWidget {
     // The help topic of the page (see Help.h); empty uses the sheet's.
     QString HelpTopic() const { return helpTopic_; }
     void SetHelpTopic(const QString& topic) { helpTopic_ = topic; }
+    // Per-control help: while `control` (or a field inside it) has the focus,
+    // F1 opens `topic` instead of the page's, and so does the "Aiuto" entry
+    // of the control's context menu.
+    void SetControlHelp(QWidget* control, const QString& topic);
+    // The topic help opens for a widget: the nearest one named on the way from
+    // the widget up to the page, else the page's.
+    QString HelpTopicOf(const QWidget* widget) const;
+    // The context menu of a control: a text field's own edit entries, then
+    // "Aiuto" (object name "contextHelp"), which opens the control's topic.
+    // The caller owns the menu.
+    QMenu* CreateContextMenu(QWidget* control);
 
     // Called each time the page becomes the visible tab.
     virtual void OnSetActive() {}
@@ -51,6 +64,9 @@ class CPropertyPage : public QWidget {
     // false, so that a check can end with `return FailField(edit);`.
     bool FailField(QWidget* field);
     bool FailField(QWidget* field, const QString& message);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     friend class CPropertySheet;

@@ -5,6 +5,7 @@
 #include "app/ShellDialogs.h"
 #include "app/Texts.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QKeySequence>
@@ -206,11 +207,14 @@ void CPropertySheet::reject() {
     QDialog::reject();
 }
 
-void CPropertySheet::ShowHelp() {
+QString CPropertySheet::CurrentHelpTopic() const {
     QString topic;
-    if (CPropertyPage* page = ActivePage()) topic = page->HelpTopic();
-    if (topic.isEmpty()) topic = helpTopic_;
-    kiv::ShowHelp(topic, Sink());
+    if (CPropertyPage* page = ActivePage()) topic = page->HelpTopicOf(QApplication::focusWidget());
+    return topic.isEmpty() ? helpTopic_ : topic;
+}
+
+void CPropertySheet::ShowHelp() {
+    kiv::ShowHelp(CurrentHelpTopic(), Sink());
 }
 
 } // namespace kiv

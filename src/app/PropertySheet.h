@@ -55,6 +55,9 @@ class CPropertySheet : public QDialog {
 
     // Help topic used when the active page has none.
     void SetHelpTopic(const QString& topic) { helpTopic_ = topic; }
+    // The topic that help opens now: the focused control's, else the active
+    // page's, else the sheet's.
+    QString CurrentHelpTopic() const;
 
     // Turns the sheet into a wizard; call before the first AddPage.
     void SetWizardMode();

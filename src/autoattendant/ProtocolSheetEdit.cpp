@@ -17,9 +17,13 @@ ProtocolCheck CProtocolSheetEdit::SwitchTo(int page) {
 
 ProtocolCheck CProtocolSheetEdit::Ok(CQelDoc& doc) {
     if (auto refused = Active().LeaveCheck()) return refused;
+    ApplyTo(doc);
+    return std::nullopt;
+}
+
+void CProtocolSheetEdit::ApplyTo(CQelDoc& doc) const {
     for (const CProtocolEdit& page : pages)
         page.ApplyTo(doc);
-    return std::nullopt;
 }
 
 } // namespace kiv::autoatt

@@ -26,6 +26,9 @@ class CProtocolSheetEdit {
     // OK: the active page's check, then the 40 events and the timing values
     // into the document. The document is untouched when the check fails.
     ProtocolCheck Ok(CQelDoc& doc);
+    // The four pages' events and the timing values into the document, once
+    // the page being left has passed its check.
+    void ApplyTo(CQelDoc& doc) const;
 
   private:
     int active_ = 0;

@@ -73,4 +73,13 @@ inline constexpr const char* kOk = "&OK";
 inline constexpr const char* kCancel = "&Annulla";
 inline constexpr const char* kHelp = "Ai&uto";
 
+// "Protocollo In-Band DTMF" and its four tabs.
+inline constexpr const char* kProtocolCaption = "Protocollo In-Band DTMF";
+inline constexpr const char* kProtocolTabs[4] = {"Pagina 1", "Pagina 2", "Pagina 3", "Pagina 4"};
+inline constexpr const char* kEventHead = "Evento";
+inline constexpr const char* kCodeHead = "CODICE Ricevuto dal PBX";
+inline constexpr const char* kFirstDtmfField = "Tempo Massimo di Attesa Primo DTMF";
+inline constexpr const char* kInterDtmfField = "Massimo Ritardo tra DTMF";
+inline constexpr const char* kMilliseconds = "msec";
+
 } // namespace kiv::autoatt::texts

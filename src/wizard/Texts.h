@@ -25,6 +25,13 @@ inline constexpr const char* kSectionPages = "Gestione Pagine";
 inline constexpr const char* kProtocolPage1 = "Pagina 1";
 inline constexpr const char* kProtocolPage2 = "Pagina 2";
 
+// --- In-band protocol steps --------------------------------------------------
+inline constexpr const char* kProtocolHint1 = "Questa finestra, e le prossime 1, \xE8 rilevante "
+                                              "solo per i PBX che supportano il Protocollo "
+                                              "in-band DTMF.";
+inline constexpr const char* kProtocolHint2 = "Inserire i codici che il PBX manda agli interni "
+                                              "dell'unit\xE0";
+
 // --- Last step ---------------------------------------------------------------
 inline constexpr const char* kFinish1 =
     "Tutti i parametri dell'integrazione sono stati definiti nell'unit\xE0";

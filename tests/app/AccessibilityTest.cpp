@@ -144,7 +144,7 @@ TEST_F(AccessibilityTest, EveryWindowAndSheetNamesItsFocusableControls) {
          {"productTypeDlg", "CPortSelectDlg", "listMboxSheet", "editMboxSheet", "groupMboxSheet",
           "generalParamSheet", "pbxParameterSheet", "notificationSheet", "optionsSheet",
           "CPasswordDlg", "aboutDlg", "transferDlg", "folderDlg", "timeDateSheet", "dayBreakSheet",
-          "addHolidayDlg", "wizardWelcome", "wizSheet"})
+          "addHolidayDlg", "protocolSheet", "wizardWelcome", "wizSheet"})
         EXPECT_TRUE(shell.opened.contains(name)) << name;
 }
 

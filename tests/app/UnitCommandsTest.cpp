@@ -200,7 +200,6 @@ TEST_F(UnitCommandsTest, CommandsTheProgramAttaches) {
                                                   "actionBackup",
                                                   "actionRestore",
                                                   "actionSystemInit",
-                                                  "actionInBandProtocol",
                                                   "actionStatistics",
                                                   "actionMessageList"};
     EXPECT_EQ(without, notBuiltYet);

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -244,6 +245,41 @@ TEST_F(AutoAttenSheetTest, DescriptionEditsOnlyOrdinaryPages) {
     sheet.ApplyTo(*doc);
     EXPECT_EQ(doc->pageText[5], "Orari estivi");
     EXPECT_EQ(doc->pageText[0], "");
+}
+
+TEST_F(AutoAttenSheetTest, HelpOfTheTabsControlsAndOfTheDescriptionDialog) {
+    CFileShell shell(sink);
+    CAutoAttenSheet sheet(*doc, shell);
+    ShowActive(sheet);
+    CAutoAttenPage* page = sheet.AutoAttenPage();
+    page->Destination(1)->setFocus();
+    EXPECT_EQ(sheet.CurrentHelpTopic(), "pagine_destinazione");
+    page->Operation(2)->setFocus();
+    EXPECT_EQ(sheet.CurrentHelpTopic(), "pagine_operazione");
+    page->TimeoutField()->setFocus();
+    EXPECT_EQ(sheet.CurrentHelpTopic(), "pagine_timeout");
+    page->NextButton()->setFocus();
+    EXPECT_EQ(sheet.CurrentHelpTopic(), "pagine_numero");
+    ASSERT_TRUE(sheet.SetActivePage(4));
+    sheet.InfoPage()->List()->setFocus();
+    EXPECT_EQ(sheet.CurrentHelpTopic(), "stato_pagine_lista");
+    EXPECT_TRUE(sink.messages.empty());
+    sheet.hide();
+
+    // The Description dialog: F1 in its field, and its context menu, say
+    // that no help page is there rather than failing.
+    CDescriptionDlg dlg("Orari", sink);
+    ShowActive(dlg);
+    dlg.Field()->setFocus();
+    QTest::keyClick(dlg.Field(), Qt::Key_F1);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text,
+              "Per questa finestra non \xe8 ancora disponibile una pagina di aiuto.");
+    std::unique_ptr<QMenu> menu(dlg.CreateContextMenu());
+    ASSERT_GE(menu->actions().size(), 3); // the field's edit entries first
+    EXPECT_EQ(menu->actions().back()->objectName(), "contextHelp");
+    menu->actions().back()->trigger();
+    EXPECT_EQ(sink.messages.size(), 2u);
 }
 
 TEST_F(AutoAttenSheetTest, AnnullaLeavesTheDocumentUntouched) {

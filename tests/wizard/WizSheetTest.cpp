@@ -215,8 +215,10 @@ TEST_F(WizSheetTest, Events20To39KeepAllButTheTargetsThatADeleteRewrote) {
     for (int e = 0; e < 40; ++e) {
         InBandEntry& entry = doc->inBand[static_cast<std::size_t>(e)];
         entry.operation = 11; // "Elenco Nomi": no destination
-        entry.code = {'*', static_cast<std::uint8_t>('0' + e % 10)};
-        entry.codeLength = 2;
+        // "*00" ... "*39": each event's code tells it apart.
+        entry.code = {'*', static_cast<std::uint8_t>('0' + e / 10),
+                      static_cast<std::uint8_t>('0' + e % 10)};
+        entry.codeLength = 3;
     }
     // Event 30 routes to 203 (slot 2), event 8 to 202 (slot 1).
     doc->inBand[30] = InBandEntry{kInBandOpToMailbox, {'3', '0'}, 2, {2, 0, 0, 0}, 1};
@@ -230,8 +232,32 @@ TEST_F(WizSheetTest, Events20To39KeepAllButTheTargetsThatADeleteRewrote) {
         Next(sheet);
         sheet.ListPage()->SelectRow(0);
         Find<QPushButton>(*sheet.ListPage(), "mboxDelete")->click(); // 201
-        for (int step = 3; step < 8; ++step)
-            Next(sheet);
+        // No field of any step shows a code of events 20-39.
+        const auto showsLaterEvents = [&sheet] {
+            for (QLineEdit* field : sheet.findChildren<QLineEdit*>())
+                if (field->isVisible() &&
+                    (field->text().startsWith("*2") || field->text().startsWith("*3")))
+                    return true;
+            return false;
+        };
+        Next(sheet);
+        Next(sheet);
+        CWizProtPage* first = sheet.ProtPage(0);
+        EXPECT_EQ(first->Code(0)->text(), "*00");
+        EXPECT_EQ(first->Code(9)->text(), "*09");
+        // Event 8 routes to 202, which took slot 0 from the deleted 201.
+        EXPECT_EQ(first->Code(8)->text(), "08");
+        EXPECT_EQ(first->Destination(8)->text(), "202");
+        EXPECT_TRUE(first->isVisible());
+        EXPECT_FALSE(showsLaterEvents());
+        Next(sheet);
+        CWizProtPage* second = sheet.ProtPage(1);
+        EXPECT_EQ(second->Code(0)->text(), "*10");
+        EXPECT_EQ(second->Code(9)->text(), "*19");
+        EXPECT_FALSE(showsLaterEvents());
+        Next(sheet);
+        Next(sheet);
+        EXPECT_EQ(sheet.ActiveStep(), 8);
         sheet.FinishButton()->click();
         return dialog.result();
     });

@@ -2,6 +2,7 @@
 
 #include "app/QtText.h"
 #include "autoattendant/Texts.h"
+#include "autoattendant/ui/HelpTopics.h"
 #include "document/MessageSink.h"
 #include "editors/ui/FieldText.h"
 #include "editors/ui/SpinEdit.h"
@@ -83,8 +84,8 @@ CAutoAttenPage::CAutoAttenPage(autoatt::CAutoAttenEdit& edit, QWidget* parent)
         connect(combo, &QComboBox::activated, this, [this, r](int i) { OnOperationChosen(r, i); });
         connect(dest, &QLineEdit::textEdited, this,
                 [this, r](const QString& text) { edit_.SetDestination(r, FieldText(text)); });
-        combo->installEventFilter(this);
-        dest->installEventFilter(this);
+        SetControlHelp(combo, autoatt::help::kPageOperation);
+        SetControlHelp(dest, autoatt::help::kPageDestination);
     }
     grid->setColumnStretch(3, 1);
 
@@ -92,7 +93,7 @@ CAutoAttenPage::CAutoAttenPage(autoatt::CAutoAttenEdit& edit, QWidget* parent)
     timeout_->setObjectName("pageTimeout");
     auto* timeoutLabel = new QLabel(ToQString(t::kTimeoutField), this);
     timeoutLabel->setBuddy(timeout_);
-    timeout_->installEventFilter(this);
+    SetControlHelp(timeout_, autoatt::help::kPageTimeout);
     connect(timeout_, &CSpinEdit::TextChanged, this, [this](const QString& text) {
         if (!drawing_) edit_.SetTimeoutText(FieldText(text));
     });
@@ -108,6 +109,9 @@ CAutoAttenPage::CAutoAttenPage(autoatt::CAutoAttenEdit& edit, QWidget* parent)
     layout->addLayout(bottom);
     layout->addStretch(1);
 
+    for (QWidget* w : {static_cast<QWidget*>(pageNumber_), static_cast<QWidget*>(previous_),
+                       static_cast<QWidget*>(next_)})
+        SetControlHelp(w, autoatt::help::kPageNumber);
     connect(pageNumber_, &QLineEdit::textEdited, this, &CAutoAttenPage::OnPageNumberEdited);
     connect(pageNumber_, &QLineEdit::editingFinished, this, &CAutoAttenPage::OnPageNumberLeft);
     connect(previous_, &QPushButton::clicked, this, [this] {
@@ -191,7 +195,9 @@ void CAutoAttenPage::OnOperationChosen(int row, int index) {
 bool CAutoAttenPage::eventFilter(QObject* watched, QEvent* event) {
     // Operation lists, destinations and the time-out take the focus only while
     // the page-number field holds a page.
-    if (event->type() == QEvent::FocusIn && !refusing_ && !edit_.PageNumberValid()) {
+    const bool pageControl = watched == pageNumber_ || watched == previous_ || watched == next_;
+    if (event->type() == QEvent::FocusIn && !pageControl && !refusing_ &&
+        !edit_.PageNumberValid()) {
         FocusAndSelectAll(pageNumber_);
         return true;
     }

@@ -5,9 +5,12 @@
 #include "autoattendant/Texts.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace kiv {
@@ -15,7 +18,7 @@ namespace kiv {
 namespace t = autoatt::texts;
 
 CDescriptionDlg::CDescriptionDlg(const QString& text, MessageSink& sink, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), sink_(sink) {
     setObjectName("descriptionDlg");
     setWindowTitle(ToQString(t::kDescriptionTitle));
     field_ = new QLineEdit(text, this);
@@ -36,7 +39,17 @@ CDescriptionDlg::CDescriptionDlg(const QString& text, MessageSink& sink, QWidget
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [&sink] { ShowHelp("descrizione", sink); });
+    connect(help, &QPushButton::clicked, this, &CDescriptionDlg::ShowHelp);
+    // F1 anywhere in the dialog, and the field's context menu, open the same
+    // topic as the help button: the dialog has one field.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &CDescriptionDlg::ShowHelp);
+    field_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(field_, &QLineEdit::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = CreateContextMenu();
+        menu->exec(field_->mapToGlobal(at));
+        delete menu;
+    });
 
     auto* row = new QHBoxLayout;
     row->addWidget(label);
@@ -49,6 +62,14 @@ CDescriptionDlg::CDescriptionDlg(const QString& text, MessageSink& sink, QWidget
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addLayout(buttons);
+}
+
+QMenu* CDescriptionDlg::CreateContextMenu() {
+    return CreateHelpContextMenu(field_, [this] { ShowHelp(); });
+}
+
+void CDescriptionDlg::ShowHelp() {
+    kiv::ShowHelp("descrizione", sink_);
 }
 
 QString CDescriptionDlg::Text() const {

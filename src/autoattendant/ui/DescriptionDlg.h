@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QLineEdit;
+class QMenu;
 
 namespace kiv {
 
@@ -17,8 +18,14 @@ class CDescriptionDlg : public QDialog {
 
     QString Text() const;
     QLineEdit* Field() const { return field_; }
+    // The field's context menu: its edit entries and "Aiuto". The caller
+    // owns it.
+    QMenu* CreateContextMenu();
 
   private:
+    void ShowHelp();
+
+    MessageSink& sink_;
     QLineEdit* field_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/QtText.h"
 #include "autoattendant/Texts.h"
+#include "autoattendant/ui/HelpTopics.h"
 #include "document/MessageSink.h"
 #include "editors/ui/FieldText.h"
 
@@ -32,6 +33,7 @@ CDialStringPage::CDialStringPage(std::array<std::string, autoatt::kDialStrings>&
         number->setBuddy(field);
         field->setAccessibleName(ToQString(t::kDialStringHead) + " " + QString::number(n));
         fields_[static_cast<std::size_t>(n)] = field;
+        SetControlHelp(field, autoatt::help::kDialString);
         const int column = 2 * (n / kPerColumn);
         grid->addWidget(number, n % kPerColumn + 1, column);
         grid->addWidget(field, n % kPerColumn + 1, column + 1);

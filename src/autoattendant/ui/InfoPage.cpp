@@ -5,6 +5,7 @@
 #include "app/ShellDialogs.h"
 #include "autoattendant/Texts.h"
 #include "autoattendant/ui/DescriptionDlg.h"
+#include "autoattendant/ui/HelpTopics.h"
 #include "autoattendant/ui/PageStateIcon.h"
 #include "editors/ui/FieldText.h"
 
@@ -35,6 +36,8 @@ CInfoPage::CInfoPage(autoatt::CInfoEdit& edit, QWidget* parent)
     describe_->setObjectName("editDescription");
     describe_->setAccessibleName(describe_->text().remove('&'));
     describe_->setAutoDefault(false);
+    SetControlHelp(list_, autoatt::help::kInfoList);
+    SetControlHelp(describe_, autoatt::help::kInfoDescribe);
     connect(describe_, &QPushButton::clicked, this, &CInfoPage::EditDescription);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &CInfoPage::EditDescription);
 

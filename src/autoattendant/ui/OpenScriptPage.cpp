@@ -2,6 +2,7 @@
 
 #include "app/QtText.h"
 #include "autoattendant/Texts.h"
+#include "autoattendant/ui/HelpTopics.h"
 #include "editors/ui/FieldText.h"
 #include "editors/ui/SpinEdit.h"
 
@@ -43,6 +44,7 @@ COpenScriptPage::COpenScriptPage(autoatt::COpenScriptEdit& edit, QWidget* parent
         ringsGrid->addWidget(ringsLabel, line, 0);
         ringsGrid->addWidget(rings, line, 1);
         rings_[static_cast<std::size_t>(line)] = rings;
+        SetControlHelp(rings, autoatt::help::kRings);
 
         auto* pagesLabel = new QLabel(LineCaption(line), pagesBox);
         pagesGrid->addWidget(pagesLabel, line + 1, 0);
@@ -58,6 +60,7 @@ COpenScriptPage::COpenScriptPage(autoatt::COpenScriptEdit& edit, QWidget* parent
             cell->setEnabled(enabled);
             pagesGrid->addWidget(cell, line + 1, m + 1);
             cells_[static_cast<std::size_t>(line)][static_cast<std::size_t>(m)] = cell;
+            SetControlHelp(cell, autoatt::help::kInitialPage);
         }
         for (QWidget* w : {static_cast<QWidget*>(rings), static_cast<QWidget*>(ringsLabel),
                            static_cast<QWidget*>(pagesLabel)})

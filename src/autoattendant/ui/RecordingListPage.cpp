@@ -3,6 +3,7 @@
 #include "app/QtText.h"
 #include "app/ShellDialogs.h"
 #include "autoattendant/Texts.h"
+#include "autoattendant/ui/HelpTopics.h"
 #include "autoattendant/ui/PageStateIcon.h"
 
 #include <QHBoxLayout>
@@ -38,6 +39,9 @@ CRecordingListPage::CRecordingListPage(autoatt::CRecordingListEdit& edit, const 
         b->setAccessibleName(b->text().remove('&'));
         b->setAutoDefault(false);
     }
+    SetControlHelp(list_, autoatt::help::kRecordingList);
+    SetControlHelp(choose_, autoatt::help::kRecordingChoose);
+    SetControlHelp(clear_, autoatt::help::kRecordingClear);
     connect(choose_, &QPushButton::clicked, this, &CRecordingListPage::Choose);
     connect(clear_, &QPushButton::clicked, this, [this] {
         edit_.Clear(Selected());

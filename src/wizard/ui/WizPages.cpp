@@ -5,6 +5,7 @@
 #include "wizard/Texts.h"
 #include "wizard/WizEdit.h"
 
+#include <QBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -42,20 +43,32 @@ bool CWizAutoAttenPage::OnWizardBack() {
 }
 
 CWizProtPage::CWizProtPage(wizard::CWizEdit& edit, int which, QWidget* parent)
-    : CPropertyPage(QString(), parent), wiz_(edit), which_(which) {}
+    : CProtocolPage(edit.protocol[static_cast<std::size_t>(which)], parent), wiz_(edit),
+      which_(which) {
+    if (which_ == 0) {
+        namespace t = wizard::texts;
+        auto* hint =
+            new QLabel(ToQString(std::string(t::kProtocolHint1) + t::kProtocolHint2), this);
+        hint->setObjectName("wizProtocolHint");
+        hint->setWordWrap(true);
+        if (auto* box = qobject_cast<QBoxLayout*>(layout())) box->insertWidget(0, hint);
+    }
+}
 
 void CWizProtPage::Enter(const wizard::WizStepInput& input) {
     wiz_.EnterProtocolStep(which_, input);
+    Redraw();
 }
 
 bool CWizProtPage::OnWizardNext() {
     const auto failed = wiz_.LeaveProtocolStep(which_);
-    if (failed) return FailField(nullptr, ToQString(failed->message));
+    if (failed) return FailField(Field(failed->field), ToQString(failed->message));
     return true;
 }
 
 bool CWizProtPage::OnWizardBack() {
     wiz_.BackProtocolStep(which_);
+    Redraw();
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/PropertyPage.h"
 #include "autoattendant/ui/AutoAttenPage.h"
+#include "autoattendant/ui/ProtocolPage.h"
 #include "editors/ui/Extension1.h"
 
 namespace kiv {
@@ -39,11 +40,12 @@ class CWizAutoAttenPage : public CAutoAttenPage {
     wizard::CWizEdit& wiz_;
 };
 
-// Steps 5 and 6: events 0-9 with the timing values, events 10-19. Entering
-// takes the shared in-band table and the earlier steps' values and keeps a
-// copy; Back puts the copy back; Next runs the leave check and hands the
-// events on.
-class CWizProtPage : public CPropertyPage {
+// Steps 5 and 6: the protocol page over the wizard's model of events 0-9
+// with the timing values (under an instruction), or of events 10-19.
+// Entering takes the shared in-band table and the earlier steps' values and
+// keeps a copy; Back puts the copy back; Next runs the leave check and hands
+// the events on.
+class CWizProtPage : public CProtocolPage {
     Q_OBJECT
   public:
     // `which`: 0 for events 0-9, 1 for events 10-19.
