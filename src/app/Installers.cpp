@@ -10,6 +10,7 @@
 #include "unit/ui/RecordingCommands.h"
 #include "unit/ui/StatCommands.h"
 #include "unit/ui/UnitCommands.h"
+#include "wizard/ui/WizSheet.h"
 
 namespace kiv {
 
@@ -26,6 +27,7 @@ std::span<const Installer> Installers() {
         &InstallProtocolCommands,
         &InstallReportCommands,
         &InstallStatCommands,
+        &InstallWizardCommands,
     };
     return kInstallers;
 }

@@ -45,6 +45,13 @@ class CPropertyPage : public QWidget {
     virtual void OnOK() {}
     virtual void OnCancel() {}
 
+    // Wizard mode (see CPropertySheet::SetWizardMode). Next runs the leave
+    // check unless a page says otherwise; Back and Finish leave without it.
+    // Returning false keeps the page.
+    virtual bool OnWizardNext() { return OnKillActive(); }
+    virtual bool OnWizardBack() { return true; }
+    virtual bool OnWizardFinish() { return true; }
+
     CPropertySheet* Sheet() const { return sheet_; }
     // The sheet's message interface and dialogs (a page must have been added
     // to a sheet): nested dialogs run through Dialogs().Exec, file dialogs

@@ -11,6 +11,7 @@
 #include <QKeySequence>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -27,7 +28,7 @@ CPropertySheet::CPropertySheet(const QString& caption, CShellDialogs& dialogs, Q
     // A screen reader names the row of tabs by the sheet's caption.
     tabs_->setAccessibleName(caption);
 
-    auto* buttons = new QDialogButtonBox(this);
+    auto* buttons = buttons_ = new QDialogButtonBox(this);
     ok_ = buttons->addButton(ui::Ui(ui::kSheetOk), QDialogButtonBox::AcceptRole);
     cancel_ = buttons->addButton(ui::Ui(ui::kSheetCancel), QDialogButtonBox::RejectRole);
     help_ = buttons->addButton(ui::Ui(ui::kSheetHelp), QDialogButtonBox::HelpRole);
@@ -56,7 +57,76 @@ void CPropertySheet::AddPage(CPropertyPage* page) {
     if (pages_.size() == 1) {
         shown_ = 0;
         page->OnSetActive();
+        OnPageShown(0);
     }
+}
+
+void CPropertySheet::SetWizardMode() {
+    wizard_ = true;
+    tabs_->tabBar()->hide();
+    // Back, Next and Finish take the place of OK; Cancel and Help stay.
+    // The box shows every button it holds: OK leaves it.
+    buttons_->removeButton(ok_);
+    ok_->hide();
+    ok_->setDefault(false);
+    back_ = new QPushButton(ui::Ui(ui::kSheetBack), this);
+    next_ = new QPushButton(ui::Ui(ui::kSheetNext), this);
+    finish_ = new QPushButton(ui::Ui(ui::kSheetFinish), this);
+    back_->setObjectName("sheetBack");
+    next_->setObjectName("sheetNext");
+    finish_->setObjectName("sheetFinish");
+    for (QPushButton* button : {back_, next_, finish_}) {
+        button->setAutoDefault(false);
+        buttons_->addButton(button, QDialogButtonBox::ActionRole);
+    }
+    next_->setDefault(true);
+    connect(back_, &QPushButton::clicked, this, &CPropertySheet::WizardBack);
+    connect(next_, &QPushButton::clicked, this, &CPropertySheet::WizardNext);
+    connect(finish_, &QPushButton::clicked, this, &CPropertySheet::WizardFinish);
+    SetWizardButtons(false, true, false);
+}
+
+void CPropertySheet::SetWizardButtons(bool back, bool next, bool finish) {
+    if (!wizard_) return;
+    back_->setEnabled(back);
+    next_->setEnabled(next);
+    finish_->setEnabled(finish);
+    // Enter presses Finish on the last step, Next elsewhere.
+    finish_->setDefault(finish && !next);
+    next_->setDefault(next);
+}
+
+void CPropertySheet::ShowStep(int index) {
+    switching_ = true;
+    tabs_->setCurrentIndex(index);
+    switching_ = false;
+    shown_ = index;
+    if (CPropertyPage* page = Page(index)) {
+        page->OnSetActive();
+        OnPageShown(index);
+    }
+}
+
+void CPropertySheet::WizardBack() {
+    if (!wizard_ || !back_->isEnabled()) return;
+    CPropertyPage* page = ActivePage();
+    if (!page || ActiveIndex() == 0 || !page->OnWizardBack()) return;
+    ShowStep(ActiveIndex() - 1);
+}
+
+void CPropertySheet::WizardNext() {
+    if (!wizard_ || !next_->isEnabled()) return;
+    CPropertyPage* page = ActivePage();
+    if (!page || ActiveIndex() + 1 >= PageCount() || !page->OnWizardNext()) return;
+    ShowStep(ActiveIndex() + 1);
+}
+
+void CPropertySheet::WizardFinish() {
+    if (!wizard_ || !finish_->isEnabled()) return;
+    if (CPropertyPage* page = ActivePage(); page && !page->OnWizardFinish()) return;
+    for (CPropertyPage* page : pages_)
+        page->OnOK();
+    QDialog::accept();
 }
 
 void CPropertySheet::changeEvent(QEvent* event) {
@@ -109,10 +179,22 @@ void CPropertySheet::OnTabChanged(int index) {
         switching_ = false;
     }
     shown_ = index;
-    if (CPropertyPage* page = Page(index)) page->OnSetActive();
+    if (CPropertyPage* page = Page(index)) {
+        page->OnSetActive();
+        OnPageShown(index);
+    }
 }
 
 void CPropertySheet::accept() {
+    // A wizard closes with Accepted only through Finish (Enter presses the
+    // default button, which is Next or Finish).
+    if (wizard_) {
+        if (finish_->isEnabled() && !next_->isEnabled())
+            WizardFinish();
+        else
+            WizardNext();
+        return;
+    }
     if (CPropertyPage* page = ActivePage(); page && !page->OnKillActive()) return;
     for (CPropertyPage* page : pages_)
         page->OnOK();

@@ -8,6 +8,13 @@
 // dialogs, sub-sheets, message lists) and show messages through them, so
 // tests answer every one of them in advance.
 //
+// In wizard mode the tabs are hidden and the pages are steps walked in order
+// with Back, Next and Finish: Next runs the page's OnWizardNext (its leave
+// check) and moves on only when it passes, Back runs OnWizardBack and moves
+// back without a check, Finish runs OnWizardFinish, every page's OnOK and
+// closes with Accepted. Each page enables the buttons it wants when it becomes
+// active (SetWizardButtons). Cancel closes with Rejected from any step.
+//
 // The usual editor command: copy the document's members into the pages, run
 // the sheet, and only when it returns Accepted copy the values back (RunSheet).
 
@@ -52,6 +59,15 @@ class CPropertySheet : public QDialog {
     // page's, else the sheet's.
     QString CurrentHelpTopic() const;
 
+    // Turns the sheet into a wizard; call before the first AddPage.
+    void SetWizardMode();
+    bool IsWizard() const { return wizard_; }
+    void SetWizardButtons(bool back, bool next, bool finish);
+    // The wizard's buttons; null for an ordinary sheet.
+    QPushButton* BackButton() const { return back_; }
+    QPushButton* NextButton() const { return next_; }
+    QPushButton* FinishButton() const { return finish_; }
+
     QPushButton* OkButton() const { return ok_; }
     QPushButton* CancelButton() const { return cancel_; }
     QPushButton* HelpButton() const { return help_; }
@@ -61,12 +77,21 @@ class CPropertySheet : public QDialog {
     void accept() override;
     void reject() override;
     void ShowHelp();
+    // The wizard's buttons, as if pressed (ignored when disabled).
+    void WizardBack();
+    void WizardNext();
+    void WizardFinish();
 
   protected:
     void changeEvent(QEvent* event) override;
+    // Called after a page became the active one and ran its OnSetActive.
+    virtual void OnPageShown(int /*index*/) {}
 
   private:
     void OnTabChanged(int index);
+    // Wizard: shows the page at `index` without the leave check of the page
+    // being left (the caller ran what that step asks for).
+    void ShowStep(int index);
 
     CShellDialogs* dialogs_;
     QString helpTopic_;
@@ -74,6 +99,11 @@ class CPropertySheet : public QDialog {
     QPushButton* ok_;
     QPushButton* cancel_;
     QPushButton* help_;
+    QPushButton* back_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QPushButton* finish_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
+    bool wizard_ = false;
     std::vector<CPropertyPage*> pages_;
     int shown_ = -1; // the page whose OnSetActive ran last
     bool switching_ = false;

@@ -28,6 +28,10 @@ inline constexpr const char* kHelp = "Ai&uto";
 inline constexpr const char* kSheetOk = "OK";
 inline constexpr const char* kSheetCancel = "Annulla";
 inline constexpr const char* kSheetHelp = "Aiuto";
+// The buttons of a property sheet in wizard mode.
+inline constexpr const char* kSheetBack = "< &Indietro";
+inline constexpr const char* kSheetNext = "&Avanti >";
+inline constexpr const char* kSheetFinish = "Fine";
 inline constexpr const char* kYes = "&Sì";
 inline constexpr const char* kNo = "&No";
 

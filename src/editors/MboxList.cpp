@@ -119,12 +119,37 @@ FieldCheck<RangeField> CheckMboxRange(std::string_view from, std::string_view to
     return std::nullopt;
 }
 
+CMboxList::CMboxList()
+    : tables_(std::make_shared<MboxRefTables>()), pages(tables_->pages), inBand(tables_->inBand) {}
+
 CMboxList::CMboxList(const CQelDoc& doc)
+    : CMboxList(doc, std::make_shared<MboxRefTables>(MboxRefTables{doc.pages, doc.inBand})) {}
+
+CMboxList::CMboxList(const CQelDoc& doc, std::shared_ptr<MboxRefTables> shared)
     : slotLimit(doc.slotLimit), extDigits(doc.extDigits), operatorKey(doc.operatorKey),
       mboxCount(std::clamp(doc.mboxCount, 0, kMaxMboxRecords)), mailboxes(doc.mailboxes),
-      supervisorMbox(doc.supervisorMbox), pages(doc.pages), inBand(doc.inBand),
-      currentRow(mboxCount > 0 ? 0 : -1) {
+      supervisorMbox(doc.supervisorMbox), currentRow(mboxCount > 0 ? 0 : -1),
+      tables_(std::move(shared)), pages(tables_->pages), inBand(tables_->inBand) {
     Refresh();
+}
+
+CMboxList::CMboxList(const CMboxList& other)
+    : slotLimit(other.slotLimit), extDigits(other.extDigits), operatorKey(other.operatorKey),
+      mboxCount(other.mboxCount), mailboxes(other.mailboxes), supervisorMbox(other.supervisorMbox),
+      currentRow(other.currentRow), tables_(std::make_shared<MboxRefTables>(*other.tables_)),
+      pages(tables_->pages), inBand(tables_->inBand) {}
+
+CMboxList& CMboxList::operator=(const CMboxList& other) {
+    if (this == &other) return *this;
+    slotLimit = other.slotLimit;
+    extDigits = other.extDigits;
+    operatorKey = other.operatorKey;
+    mboxCount = other.mboxCount;
+    mailboxes = other.mailboxes;
+    supervisorMbox = other.supervisorMbox;
+    currentRow = other.currentRow;
+    *tables_ = *other.tables_;
+    return *this;
 }
 
 void CMboxList::ApplyTo(CQelDoc& doc) const {

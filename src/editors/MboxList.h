@@ -1,9 +1,12 @@
 #pragma once
 // CMboxList: the working copy that "Lista Caselle" edits. It holds the
-// mailboxes in list order with their slots, the supervisor mailbox and the two
-// tables whose mailbox references a delete must check and rewrite (the
-// auto-attendant keys and the in-band entries). The document is changed only
-// by ApplyTo, which the sheet's command calls on OK; Cancel simply drops the
+// mailboxes in list order with their slots and the supervisor mailbox, and
+// works over the two tables whose mailbox references a delete must check and
+// rewrite (the auto-attendant keys and the in-band entries). The list sheet
+// gives it a copy of the document's tables; the wizard gives its mailbox step
+// the very tables its protocol and page steps take and hand back, so that a
+// delete rewrites what those steps edit. The document is changed only by
+// ApplyTo, which the sheet's command calls on OK; Cancel simply drops the
 // working copy.
 //
 // Commands return the message that refused them (empty when they were done);
@@ -16,6 +19,7 @@
 #include "editors/MboxRefs.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,12 +65,29 @@ enum class RangeField { From, To };
 FieldCheck<RangeField> CheckMboxRange(std::string_view from, std::string_view to, int extDigits,
                                       int slotLimit);
 
+// The auto-attendant keys and the in-band entries, whose mailbox references
+// follow the mailboxes' slots.
+struct MboxRefTables {
+    PageTable pages{};
+    InBandTable inBand{};
+};
+
 class CMboxList {
   public:
-    CMboxList() = default;
-    // Copies in what the sheet edits; D, the operator key and S come along
-    // read-only.
+    CMboxList();
+    // Copies in what the sheet edits, the two reference tables included; D,
+    // the operator key and S come along read-only.
     explicit CMboxList(const CQelDoc& doc);
+    // The same over reference tables shared with others (the document's own
+    // tables are then not copied).
+    CMboxList(const CQelDoc& doc, std::shared_ptr<MboxRefTables> shared);
+    // A copy has tables of its own, holding the values of the original's;
+    // an assignment copies values and keeps this list's tables.
+    CMboxList(const CMboxList& other);
+    CMboxList& operator=(const CMboxList& other);
+    ~CMboxList() = default;
+    // The tables the list works over.
+    const std::shared_ptr<MboxRefTables>& Tables() const { return tables_; }
     // Copies back the mailboxes and their count, the supervisor mailbox and
     // the target bytes of the auto-attendant keys and in-band entries. The
     // caller marks the document modified.
@@ -122,10 +143,16 @@ class CMboxList {
     int mboxCount = 0;
     std::array<MboxRecord, kMaxMboxRecords> mailboxes{};
     std::string supervisorMbox;
-    PageTable pages{};
-    InBandTable inBand{};
     // Row the page selects after a command; -1 when the list is empty.
     int currentRow = -1;
+
+  private:
+    std::shared_ptr<MboxRefTables> tables_;
+
+  public:
+    // The two tables, by their names (members of *Tables()).
+    PageTable& pages;
+    InBandTable& inBand;
 
   private:
     void Append(const MboxRecord& record);

@@ -35,11 +35,12 @@ class CAutoAttenPage : public CPropertyPage {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
+    // Draws the form from the model.
     void Redraw();
     // Shows a refusal; true when there was one.
     bool Refused(const autoatt::PageCheck& check);
+
+  private:
     void OnPageNumberEdited(const QString& text);
     void OnPageNumberLeft();
     void OnOperationChosen(int row, int index);

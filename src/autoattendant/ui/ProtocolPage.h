@@ -34,11 +34,14 @@ class CProtocolPage : public CPropertyPage {
     CSpinEdit* FirstDtmfField() const { return firstDtmf_; }
     CSpinEdit* InterDtmfField() const { return interDtmf_; }
 
-  private:
+  protected:
+    // Draws the form from the model.
     void Redraw();
-    void RedrawDestination(int row);
     // The field a refusal names.
     QWidget* Field(const autoatt::ProtocolFieldRef& ref) const;
+
+  private:
+    void RedrawDestination(int row);
 
     autoatt::CProtocolEdit& edit_;
     std::array<QLineEdit*, autoatt::kProtocolRows> codes_{};

@@ -37,6 +37,15 @@ QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent) {
 
 CExtension1::CExtension1(const CQelDoc& doc, QWidget* parent)
     : CPropertyPage(ToQString(editors::texts::kExtensionTab), parent), edit_(doc) {
+    Build();
+}
+
+CExtension1::CExtension1(WizardVariant, const CQelDoc& doc, QWidget* parent)
+    : CPropertyPage(ToQString(editors::texts::kExtensionTab), parent), edit_(doc), wizard_(true) {
+    Build();
+}
+
+void CExtension1::Build() {
     namespace t = editors::texts;
     SetHelpTopic("interni");
 
@@ -94,14 +103,27 @@ CExtension1::CExtension1(const CQelDoc& doc, QWidget* parent)
     auto* top = new QGridLayout;
     top->addWidget(Caption(t::kExtDigits, extDigits_, this), 0, 0);
     top->addWidget(extDigits_, 0, 1, Qt::AlignLeft);
-    top->addWidget(Caption(t::kFaxExt, faxExt_, this), 1, 0);
-    top->addWidget(faxExt_, 1, 1);
+    if (wizard_) {
+        // The wizard does not ask for the fax; its value stays as it was.
+        faxExt_->setAccessibleName(ToQString(t::kFaxExt));
+        faxExt_->setFocusPolicy(Qt::NoFocus);
+        faxExt_->hide();
+    } else {
+        top->addWidget(Caption(t::kFaxExt, faxExt_, this), 1, 0);
+        top->addWidget(faxExt_, 1, 1);
+    }
     top->setRowStretch(2, 1);
     top->setColumnStretch(2, 1);
     auto* upper = new QHBoxLayout;
     upper->addLayout(top);
     upper->addWidget(operatorBox);
     auto* layout = new QVBoxLayout(this);
+    if (wizard_) {
+        auto* hint =
+            new QLabel(ToQString(std::string(t::kExtWizardHint) + t::kWizardNextHint), this);
+        hint->setWordWrap(true);
+        layout->addWidget(hint);
+    }
     layout->addLayout(upper);
     layout->addWidget(rangeBox);
     layout->addStretch();
@@ -160,7 +182,7 @@ QWidget* CExtension1::Widget(ExtField field) const {
 
 bool CExtension1::OnKillActive() {
     ReadFields();
-    const auto failed = edit_.Check();
+    const auto failed = edit_.Check(!wizard_);
     ShowLock();
     if (!failed) return true;
     return FailField(Widget(failed->field), ToQString(failed->message));

@@ -28,14 +28,21 @@ class CExtension1 : public CPropertyPage {
     QLineEdit* RangeField(editors::ExtField field) const;
 
   protected:
+    // The wizard's twin: no fax extension, an instruction at the top, the
+    // same checks without the fax.
+    struct WizardVariant {};
+    CExtension1(WizardVariant, const CQelDoc& doc, QWidget* parent = nullptr);
+
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void Build();
     void ShowLock();
     void ReadFields();
     QWidget* Widget(editors::ExtField field) const;
 
     editors::CExtensionEdit edit_;
+    bool wizard_ = false;
     CSpinEdit* extDigits_;
     CSpinEdit* operatorKey_;
     QLineEdit* dayExt_;

@@ -49,6 +49,18 @@ QString ProfileKey(int column) {
 
 CListMboxPage::CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* parent)
     : CPropertyPage(ToQString(t::kListTab), parent), doc_(doc), list_(doc), profile_(profile) {
+    Build(true);
+}
+
+CListMboxPage::CListMboxPage(WizardVariant, const CQelDoc& doc,
+                             std::shared_ptr<editors::MboxRefTables> tables, QSettings* profile,
+                             QWidget* parent)
+    : CPropertyPage(ToQString(t::kListTab), parent), doc_(doc),
+      list_(doc, std::move(tables)), profile_(profile) {
+    Build(false);
+}
+
+void CListMboxPage::Build(bool withChange) {
     SetHelpTopic("lista_caselle");
 
     tree_ = new QTreeWidget(this);
@@ -76,25 +88,27 @@ CListMboxPage::CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* pa
     add_ = new QPushButton(ToQString(t::kAdd), this);
     copy_ = new QPushButton(ToQString(t::kCopy), this);
     delete_ = new QPushButton(ToQString(t::kDelete), this);
-    change_ = new QPushButton(ToQString(t::kChange), this);
-    statistics_ = new QPushButton(ToQString(t::kStatistics), this);
     add_->setObjectName("mboxAdd");
     copy_->setObjectName("mboxCopy");
     delete_->setObjectName("mboxDelete");
-    change_->setObjectName("mboxChange");
-    statistics_->setObjectName("mboxStatistics");
     connect(add_, &QPushButton::clicked, this, &CListMboxPage::Add);
     connect(copy_, &QPushButton::clicked, this, &CListMboxPage::Copy);
     connect(delete_, &QPushButton::clicked, this, &CListMboxPage::Delete);
-    connect(change_, &QPushButton::clicked, this, &CListMboxPage::Change);
-    connect(statistics_, &QPushButton::clicked, this, &CListMboxPage::Statistics);
-    connect(tree_, &QTreeWidget::itemDoubleClicked, this, &CListMboxPage::Change);
-    exportCsv_ = new QPushButton(ToQString(t::kExportCsv), this);
-    importCsv_ = new QPushButton(ToQString(t::kImportCsv), this);
-    exportCsv_->setObjectName("mboxExportCsv");
-    importCsv_->setObjectName("mboxImportCsv");
-    connect(exportCsv_, &QPushButton::clicked, this, &CListMboxPage::ExportCsv);
-    connect(importCsv_, &QPushButton::clicked, this, &CListMboxPage::ImportCsv);
+    if (withChange) {
+        change_ = new QPushButton(ToQString(t::kChange), this);
+        statistics_ = new QPushButton(ToQString(t::kStatistics), this);
+        change_->setObjectName("mboxChange");
+        statistics_->setObjectName("mboxStatistics");
+        connect(change_, &QPushButton::clicked, this, &CListMboxPage::Change);
+        connect(statistics_, &QPushButton::clicked, this, &CListMboxPage::Statistics);
+        connect(tree_, &QTreeWidget::itemDoubleClicked, this, &CListMboxPage::Change);
+        exportCsv_ = new QPushButton(ToQString(t::kExportCsv), this);
+        importCsv_ = new QPushButton(ToQString(t::kImportCsv), this);
+        exportCsv_->setObjectName("mboxExportCsv");
+        importCsv_->setObjectName("mboxImportCsv");
+        connect(exportCsv_, &QPushButton::clicked, this, &CListMboxPage::ExportCsv);
+        connect(importCsv_, &QPushButton::clicked, this, &CListMboxPage::ImportCsv);
+    }
 
     total_ = new QLineEdit(this);
     total_->setObjectName("mboxTotal");
@@ -119,20 +133,22 @@ CListMboxPage::CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* pa
     fields->addWidget(supervisor_, 1, 1, Qt::AlignLeft);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {add_, copy_, delete_, change_, statistics_})
-        buttons->addWidget(button);
+        if (button) buttons->addWidget(button);
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(fields);
     bottom->addStretch();
     bottom->addLayout(buttons);
     bottom->setAlignment(buttons, Qt::AlignBottom);
-    auto* csv = new QHBoxLayout;
-    csv->addStretch();
-    csv->addWidget(exportCsv_);
-    csv->addWidget(importCsv_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tree_, 1);
     layout->addLayout(bottom);
-    layout->addLayout(csv);
+    if (exportCsv_) {
+        auto* csv = new QHBoxLayout;
+        csv->addStretch();
+        csv->addWidget(exportCsv_);
+        csv->addWidget(importCsv_);
+        layout->addLayout(csv);
+    }
 
     Refresh();
 }

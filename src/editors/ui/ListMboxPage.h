@@ -44,14 +44,26 @@ class CListMboxPage : public CPropertyPage {
     // document.
     void Statistics();
 
+  protected:
+    // The wizard's list: the same list, columns, profile keys, Add, Copy,
+    // Delete, supervisor and total, over reference tables shared with the
+    // wizard's other steps; no "Ca&mbia..." and no "&Statistiche" (the
+    // wizard puts its range panel below).
+    struct WizardVariant {};
+    CListMboxPage(WizardVariant, const CQelDoc& doc, std::shared_ptr<editors::MboxRefTables> tables,
+                  QSettings* profile, QWidget* parent = nullptr);
+
+    editors::CMboxList& WorkList() { return list_; }
+    void Refresh();
+    void Refuse(const std::string& message);
+    void SaveColumnWidths() const;
+
   private:
+    void Build(bool withChange);
     // Width of a column when the profile has none, for a list `listWidth` wide:
     // the column's share of it, but never less than its texts need.
     int DefaultWidth(int column, int listWidth) const;
-    void Refresh();
-    void Refuse(const std::string& message);
     void LoadColumnWidths();
-    void SaveColumnWidths() const;
 
     const CQelDoc& doc_;
     editors::CMboxList list_;
@@ -60,10 +72,10 @@ class CListMboxPage : public CPropertyPage {
     QPushButton* add_;
     QPushButton* copy_;
     QPushButton* delete_;
-    QPushButton* change_;
-    QPushButton* statistics_;
-    QPushButton* exportCsv_;
-    QPushButton* importCsv_;
+    QPushButton* change_ = nullptr;
+    QPushButton* statistics_ = nullptr;
+    QPushButton* exportCsv_ = nullptr;
+    QPushButton* importCsv_ = nullptr;
     QLineEdit* total_;
     QComboBox* supervisor_;
 };
