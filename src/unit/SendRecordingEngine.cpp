@@ -32,11 +32,6 @@ std::string BlockText(std::size_t block, std::size_t blocks) {
     return buf;
 }
 
-// The unit says it is ready for the chunks with 'S'; anything else before it
-// is skipped. A unit that keeps talking without ever saying it has not
-// understood the page.
-constexpr int kMaxBytesBeforeReady = 64;
-
 } // namespace
 
 CSendRecordingEngine::CSendRecordingEngine(CLinkContext& context, MessageSink& messages,
@@ -141,15 +136,8 @@ TransferEnd CSendRecordingEngine::SendRecording(CUnitSession& session, CSerialLi
     session.Write(link, head + 1, 1);
     session.Write(link, header->descriptor.data(), header->descriptor.size());
 
-    std::uint8_t answer = 0;
-    for (int heard = 0;; ++heard) {
-        if (heard == kMaxBytesBeforeReady) {
-            messages_.Show(texts::systemError);
-            return TransferEnd::Failed;
-        }
-        if (!session.AwaitByte(link, answer)) return TransferEnd::Failed;
-        if (answer == proto::acknowledge) break;
-    }
+    // The unit says it is ready for the chunks with 'S'.
+    if (!session.AwaitAcknowledge(link, session.TimeoutSeconds())) return TransferEnd::Failed;
 
     // The recording's bytes in order, the last chunk filled with zeros.
     data.resize(adapted->chunks * adapted->chunkLength, 0);

@@ -57,10 +57,22 @@ void CSerialLink::Write(const std::uint8_t* data, std::size_t count,
                         std::chrono::microseconds gap) {
     if (!open_) return;
     port_->Flush();
+    // The gaps follow a schedule rather than being slept one after the other:
+    // a sleep that overruns (a loaded machine wakes late) shortens the next
+    // one, so a long block keeps the intended rate instead of adding every
+    // overrun to the transfer time. Two bytes are never closer than half a
+    // gap, and a thread that fell more than a whole gap behind starts the
+    // schedule again, so the unit never gets a burst.
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point next = Clock::now();
     for (std::size_t i = 0; i < count; ++i) {
         port_->Write(data + i, 1);
         if (context_.trace) context_.trace->Sent(data[i]);
-        if (gap.count() > 0) std::this_thread::sleep_for(gap);
+        if (gap.count() <= 0) continue;
+        next += gap;
+        std::this_thread::sleep_until(std::max(next, Clock::now() + gap / 2));
+        const Clock::time_point woke = Clock::now();
+        if (woke - next > gap) next = woke;
     }
 }
 
