@@ -1,6 +1,7 @@
 #include "app/Installers.h"
 
 #include "autoattendant/ui/AutoAttenSheet.h"
+#include "autoattendant/ui/PageDiagramDlg.h"
 #include "editors/ui/EditorMenu.h"
 #include "pbxdb/ui/PbxCommands.h"
 #include "unit/ui/UnitCommands.h"
@@ -14,6 +15,7 @@ std::span<const Installer> Installers() {
         &InstallEditorCommands,
         &InstallPbxCommands,
         &InstallPageCommands,
+        &InstallPageDiagramCommand,
     };
     return kInstallers;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// kivtool's configuration-file commands: dump, new, import, convert.
+// kivtool's configuration-file commands: dump, new, import, convert, diagram.
 
 #include <string>
 #include <vector>
@@ -15,5 +15,7 @@ int RunDump(const std::vector<std::string>& args, const Context& ctx);
 int RunNew(const std::vector<std::string>& args, const Context& ctx);
 int RunImport(const std::vector<std::string>& args, const Context& ctx);
 int RunConvert(const std::vector<std::string>& args, const Context& ctx);
+// The auto-attendant's call-flow diagram as SVG, PNG, PDF or Graphviz text.
+int RunDiagram(const std::vector<std::string>& args, const Context& ctx);
 
 } // namespace kiv::cli
