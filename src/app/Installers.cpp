@@ -1,6 +1,7 @@
 #include "app/Installers.h"
 
 #include "autoattendant/ui/AutoAttenSheet.h"
+#include "autoattendant/ui/PageDiagramDlg.h"
 #include "autoattendant/ui/ProtocolSheet.h"
 #include "editors/ui/EditorMenu.h"
 #include "pbxdb/ui/PbxCommands.h"
@@ -24,6 +25,7 @@ std::span<const Installer> Installers() {
         &InstallEditorCommands,
         &InstallPbxCommands,
         &InstallPageCommands,
+        &InstallPageDiagramCommand,
         &InstallProtocolCommands,
         &InstallReportCommands,
         &InstallStatCommands,

@@ -10,6 +10,7 @@
 #include "app/Texts.h"
 #include "app/ToolbarPage.h"
 #include "app/ToolbarSheet.h"
+#include "document/DefaultFiles.h"
 #include "document/DocCommands.h"
 #include "document/MessageSink.h"
 #include "document/QelDoc.h"
@@ -202,6 +203,7 @@ void CMainFrame::CreateActions() {
         {"actionSystemParameters", kSystemParameters, kPromptSystemParameters},
         {"actionInBandProtocol", kInBandProtocol, kPromptInBand},
         {"actionPages", kPages, kPromptPages},
+        {"actionPageDiagram", kPageDiagram, kPromptPageDiagram},
         {"actionTimeDate", kTimeDate, kPromptTimeDate},
         {"actionMailboxList", kMailboxList, kPromptMailboxList},
         {"actionNotification", kNotification, kPromptNotification},
@@ -339,7 +341,7 @@ void CMainFrame::CreateMenus() {
     QMenu* params = addMenu(kMenuParameters, "menuParameters");
     add(params, {"actionPbxParameters", "actionSystemParameters", "actionInBandProtocol"});
     QMenu* attendant = addMenu(kMenuAutoAttendant, "menuAutoAttendant");
-    add(attendant, {"actionPages", "actionTimeDate"});
+    add(attendant, {"actionPages", "actionPageDiagram", "actionTimeDate"});
     QMenu* voice = addMenu(kMenuVoiceMail, "menuVoiceMail");
     add(voice, {"actionMailboxList", "actionNotification", "actionMailboxGroups"});
     QMenu* tools = addMenu(kMenuTools, "menuTools");
@@ -580,8 +582,8 @@ void CMainFrame::OnFileOpenDefault() {
     const std::optional<int> choice = dialogs_.AskProductType(this, doc_.productType);
     // Cancel at the save question keeps the configuration as it is.
     if (!SaveModified()) return;
-    std::vector<std::string> folders{doc_.startDir,
-                                     NativePath(QCoreApplication::applicationDirPath())};
+    const std::vector<std::string> folders =
+        DataFolders(doc_.startDir, NativePath(QCoreApplication::applicationDirPath()));
     {
         WaitCursor wait;
         OpenDefaultConfiguration(doc_, choice, folders, sink_);
@@ -671,6 +673,8 @@ void CMainFrame::OnLineMonitor() {
     if (program.isEmpty())
         program =
             QStandardPaths::findExecutable("tarvel", {QCoreApplication::applicationDirPath()});
+    // Installed elsewhere than beside kiv: wherever the search path finds it.
+    if (program.isEmpty()) program = QStandardPaths::findExecutable("tarvel");
     const QFileInfo info(program);
     if (program.isEmpty() || !info.isFile() || !info.isExecutable()) {
         std::string text;

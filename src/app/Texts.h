@@ -78,6 +78,7 @@ inline constexpr const char* kInBandProtocol = "Protocollo In-Band &DTMF";
 
 inline constexpr const char* kMenuAutoAttendant = "&Operatore Automatico";
 inline constexpr const char* kPages = "Ge&stione Pagine";
+inline constexpr const char* kPageDiagram = "&Diagramma Pagine";
 inline constexpr const char* kTimeDate = "Da&ta e Ora";
 
 inline constexpr const char* kMenuVoiceMail = "Posta &Vocale";
@@ -126,6 +127,7 @@ inline constexpr const char* kPromptPbxParameters = "Parametri PBX";
 inline constexpr const char* kPromptSystemParameters = "Parametri di Sistema";
 inline constexpr const char* kPromptInBand = "Protocollo In-Band DTMF";
 inline constexpr const char* kPromptPages = "Gestione delle Pagine";
+inline constexpr const char* kPromptPageDiagram = "Mostra il percorso delle chiamate tra le Pagine";
 inline constexpr const char* kPromptTimeDate = "Modifica dell'Ora e della Data di Sistema";
 inline constexpr const char* kPromptMailboxList = "Lista delle Caselle";
 inline constexpr const char* kPromptNotification = "Parametri di Notifica";

@@ -5,8 +5,16 @@
 #include "app/Texts.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
+    // Answered before any window system is needed, so that an installation
+    // can be checked from a terminal.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("kiv %s\n", KIV_VERSION);
+        return 0;
+    }
     QApplication qt(argc, argv);
     QApplication::setApplicationName(kiv::ui::Ui(kiv::ui::kAppName));
     QApplication::setWindowIcon(kiv::AppIcon());

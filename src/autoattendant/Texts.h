@@ -81,5 +81,24 @@ inline constexpr const char* kCodeHead = "CODICE Ricevuto dal PBX";
 inline constexpr const char* kFirstDtmfField = "Tempo Massimo di Attesa Primo DTMF";
 inline constexpr const char* kInterDtmfField = "Massimo Ritardo tra DTMF";
 inline constexpr const char* kMilliseconds = "msec";
+// "Diagramma Pagine": the call-flow diagram's node and edge texts.
+inline constexpr const char* kDiagramTitle = "Diagramma Pagine";
+inline constexpr const char* kFlowMailbox = "Casella";
+inline constexpr const char* kFlowExtension = "Interno";
+inline constexpr const char* kFlowDialString = "Stringa";
+inline constexpr const char* kFlowInBandEvent = "Evento In-band";
+inline constexpr const char* kFlowOperatorKey = "Tasto Operatore";
+inline constexpr const char* kFlowAllPages = "tutte le pagine";
+inline constexpr const char* kFlowUnreachable = "non raggiungibile";
+inline constexpr const char* kFlowMissing = "inesistente";
+inline constexpr const char* kFlowEmptyString = "vuota";
+// The diagram's window.
+inline constexpr const char* kZoomIn = "Ingrandisci";
+inline constexpr const char* kZoomOut = "Riduci";
+inline constexpr const char* kZoomFit = "Adatta";
+inline constexpr const char* kExport = "&Esporta...";
+inline constexpr const char* kClose = "&Chiudi";
+inline constexpr const char* kExportFilter =
+    "SVG (*.svg);;PNG (*.png);;PDF (*.pdf);;Graphviz (*.dot)";
 
 } // namespace kiv::autoatt::texts

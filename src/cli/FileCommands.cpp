@@ -1,8 +1,10 @@
 #include "cli/FileCommands.h"
 
 #include "compare/ConfigDiff.h"
+#include "autoattendant/CallFlowRender.h"
 #include "document/ConfigJson.h"
 #include "document/Cp1252.h"
+#include "document/DefaultFiles.h"
 #include "document/DocCommands.h"
 #include "document/ProductType.h"
 #include "document/QelFile.h"
@@ -82,10 +84,7 @@ std::optional<int> ParseType(const std::string& s) {
 }
 
 std::vector<std::string> DefaultFolders(const Context& ctx) {
-    std::vector<std::string> folders{ctx.startDir};
-    if (!ctx.programDir.empty() && ctx.programDir != ctx.startDir)
-        folders.push_back(ctx.programDir);
-    return folders;
+    return DataFolders(ctx.startDir, ctx.programDir);
 }
 
 int PrintJson(CQelDoc& doc, const std::vector<std::string>& messages) {
@@ -381,6 +380,50 @@ int RunDiff(const std::vector<std::string>& args, const Context& ctx, const Unit
         return kTrouble;
     }
     return diffs.empty() ? kSame : kDifferent;
+}
+
+int RunDiagram(const std::vector<std::string>& args, const Context& ctx) {
+    if (WantsHelp(args)) {
+        std::puts("usage: kivtool diagram FILE -o OUT.svg|OUT.png|OUT.pdf|OUT.dot\n"
+                  "       kivtool diagram --default TYPE -o OUT...\n\n"
+                  "Draws the auto-attendant of a configuration as a call-flow diagram: the\n"
+                  "pages, each programmed key and time-out with its destination, and the\n"
+                  "opening page of each line and mode. Pages no call reaches are dashed,\n"
+                  "keys whose destination does not exist are red. The extension of OUT\n"
+                  "chooses the format (.dot writes the Graphviz text).\n\n"
+                  "Exit status: 0 written, 2 the file was refused, 1 usage or I/O error.");
+        return kOk;
+    }
+    const Args a = Parse(args, false, true);
+    if (!a.error.empty()) return Fail(a.error);
+    if (a.positional.size() != 1 || !a.output)
+        return Fail("diagram takes one FILE (or --default TYPE) and -o OUT (see --help)");
+    const auto format = autoatt::DiagramFormatOfFileName(*a.output);
+    if (!format) return Fail(*a.output + ": the file name must end in .svg, .png, .pdf or .dot");
+
+    CollectingSink sink;
+    CQelDoc doc;
+    doc.startDir = ctx.startDir;
+    NewConfiguration(doc, 0);
+    bool accepted = true;
+    if (a.useDefault) {
+        const auto type = ParseType(a.positional[0]);
+        if (!type) return Fail("--default takes a product type 0, 1, 2 or 3");
+        OpenDefaultConfiguration(doc, *type, DefaultFolders(ctx), sink);
+        accepted = doc.fileValid != 0;
+    } else {
+        std::vector<uint8_t> data;
+        if (!ReadWholeFile(a.positional[0], data))
+            return Fail(a.positional[0] + ": cannot read the file");
+        accepted = LoadConfiguration(doc, data, FileNameOf(a.positional[0]), sink) == 1;
+    }
+    if (!accepted) return kRefused;
+
+    std::string drawing;
+    std::string error;
+    if (!autoatt::RenderCallFlow(doc, *format, drawing, error)) return Fail(error);
+    if (!WriteFileReplacing(*a.output, drawing)) return Fail(*a.output + ": cannot write the file");
+    return kOk;
 }
 
 } // namespace kiv::cli

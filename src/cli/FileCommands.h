@@ -1,6 +1,6 @@
 #pragma once
 // kivtool's configuration-file commands: dump, new, import, convert,
-// mailboxes.
+// mailboxes, diff, diagram.
 
 #include <functional>
 #include <string>
@@ -33,5 +33,8 @@ using UnitReader = std::function<bool(const std::vector<std::string>& portOption
 // per difference; exit 0 equal, 1 different, 2 a side could not be read (or
 // a usage error). Without a reader only two files can be compared.
 int RunDiff(const std::vector<std::string>& args, const Context& ctx, const UnitReader& readUnit);
+
+// The auto-attendant's call-flow diagram as SVG, PNG, PDF or Graphviz text.
+int RunDiagram(const std::vector<std::string>& args, const Context& ctx);
 
 } // namespace kiv::cli

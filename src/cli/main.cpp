@@ -68,6 +68,7 @@ const Command kCommands[] = {
     {"convert", kiv::cli::RunConvert, "load a configuration and save it under another name"},
     {"diff", RunDiff, "compare two configurations, or a configuration with the unit"},
     {"mailboxes", kiv::cli::RunMailboxes, "export the mailboxes to CSV, or import them from CSV"},
+    {"diagram", kiv::cli::RunDiagram, "draw the auto-attendant's call flow (svg, png, pdf, dot)"},
 #ifdef KIV_WITH_UNIT
     {"identify", RunIdentify, "identify the unit on a serial port"},
     {"read", RunRead, "read the configuration from the unit into a file"},
@@ -101,6 +102,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string name = argv[1];
+    if (name == "--version") {
+        std::printf("kivtool %s\n", KIV_VERSION);
+        return 0;
+    }
     if (name == "--help" || name == "-h" || name == "help") {
         Usage(stdout);
         return 0;

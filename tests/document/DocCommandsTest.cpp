@@ -356,5 +356,14 @@ TEST_F(CommandsTest, OpenDefaultReadsTheDefaultFileOfTheChosenType) {
     EXPECT_EQ(doc.mboxCount, 0);
 }
 
+TEST(DataFolders, StartFolderThenProgramFolderThenInstalledData) {
+    EXPECT_EQ(DataFolders("/home/ada/work", "/usr/bin"),
+              (std::vector<std::string>{"/home/ada/work", "/usr/bin", "/usr/share/kiv"}));
+    // Started in its own folder: each folder once.
+    EXPECT_EQ(DataFolders("/opt/kiv/bin", "/opt/kiv/bin"),
+              (std::vector<std::string>{"/opt/kiv/bin", "/opt/kiv/share/kiv"}));
+    EXPECT_EQ(DataFolders("/tmp/w", ""), std::vector<std::string>{"/tmp/w"});
+}
+
 } // namespace
 } // namespace kiv

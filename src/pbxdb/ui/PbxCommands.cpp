@@ -4,6 +4,7 @@
 #include "app/QelApp.h"
 #include "app/QtText.h"
 #include "app/ShellDialogs.h"
+#include "document/DefaultFiles.h"
 #include "document/QelDoc.h"
 #include "pbxdb/PbxSelect.h"
 #include "pbxdb/ui/PbxIndexReader.h"
@@ -31,8 +32,8 @@ void InstallPbxCommands(CQelApp& app) {
     app.StartupHooks().frameCreated.push_back([](CQelApp& a) {
         CMainFrame* f = a.Frame();
         f->SetCommand("actionSelectPbx", [f] {
-            const std::vector<std::string> folders{
-                f->Doc().startDir, NativePath(QCoreApplication::applicationDirPath())};
+            const std::vector<std::string> folders =
+                DataFolders(f->Doc().startDir, NativePath(QCoreApplication::applicationDirPath()));
             if (RunSelectPbxCommand(f->Doc(), f->Dialogs(), folders, f)) f->DocumentChanged();
         });
     });

@@ -1,0 +1,55 @@
+#pragma once
+// "Diagramma Pagine": the auto-attendant's call-flow diagram in a zoomable
+// view, with export to SVG, PNG, PDF or Graphviz text. The drawing is the
+// core graph rendered by Graphviz; this window only shows and saves it.
+
+#include <QDialog>
+#include <QString>
+#include <memory>
+#include <string>
+
+class QGraphicsView;
+class QGraphicsScene;
+class QGraphicsSvgItem;
+class QSvgRenderer;
+class QLabel;
+
+namespace kiv {
+
+class CQelDoc;
+class CQelApp;
+class CShellDialogs;
+
+class CPageDiagramDlg : public QDialog {
+    Q_OBJECT
+  public:
+    CPageDiagramDlg(const CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent = nullptr);
+    ~CPageDiagramDlg() override;
+
+    // The scale of the view (1 = the drawing's own size).
+    double Zoom() const;
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomToFit();
+    // Asks for a file name and writes the diagram in the format its
+    // extension names (SVG when it has none); false when nothing was written.
+    bool Export();
+    // Whether the drawing was made; when not, the window shows the reason.
+    bool HasDrawing() const { return !svg_.empty(); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    const CQelDoc& doc_;
+    CShellDialogs& dialogs_;
+    std::string svg_;
+    QGraphicsView* view_ = nullptr;
+    QGraphicsScene* scene_ = nullptr;
+    std::unique_ptr<QSvgRenderer> renderer_;
+};
+
+// Attaches "&Diagramma Pagine" to the main frame's action "actionPageDiagram".
+void InstallPageDiagramCommand(CQelApp& app);
+
+} // namespace kiv
