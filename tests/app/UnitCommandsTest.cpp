@@ -235,7 +235,7 @@ TEST_F(UnitCommandsTest, RecordingWindowsTakeTheListAndStayOpenAfterAFailure) {
 
     // Sending: the list opens in its sending mode; a unit that never says it
     // is ready fails the page and the window stays open.
-    line->sim.Config().faults = {{sim::SimFault::Kind::Silence, 'A', 0, -1}};
+    line->sim.Config().faults = {{sim::SimFault::Kind::Silence, 'D', 0, -1}};
     doc.pageFile.fill("");
     captions.clear();
     sink.messages.clear();
