@@ -56,7 +56,7 @@ TransferEnd CBackupEngine::Transfer() {
     ui_.SetStatusText(texts::pleaseWait);
     CUnitSession session(context_, messages_, ui_, timeout_, productType_);
     const int connected = session.ConnectUnit();
-    if (connected != CUnitSession::resultOk) return ConnectEnd(session, connected);
+    if (connected != CUnitSession::resultOk) return session.ConnectEnd(connected);
 
     ui_.SetBusyCursor(true);
     {

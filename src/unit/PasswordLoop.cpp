@@ -13,9 +13,7 @@ TransferEnd CPasswordLoop::Run(const PasswordLoopOptions& options) {
         session_.Ui().SetStatusText(texts::pleaseWait);
         session_.options = options.identify;
         const int connected = session_.ConnectUnit();
-        if (connected == CUnitSession::resultCancelled) return TransferEnd::Stopped;
-        if (connected != CUnitSession::resultOk)
-            return session_.Identity().identified ? TransferEnd::Refused : TransferEnd::Failed;
+        if (connected != CUnitSession::resultOk) return session_.ConnectEnd(connected);
         if (options.refusal) {
             const std::string why = options.refusal(session_.Identity());
             if (!why.empty()) {

@@ -41,9 +41,7 @@ TransferEnd CReadParamEngine::Read() {
     // The product type is compared here, with the offer to adopt the unit's.
     session.options.checkProduct = false;
     const int connected = session.ConnectUnit();
-    if (connected == CUnitSession::resultCancelled) return TransferEnd::Stopped;
-    if (connected != CUnitSession::resultOk)
-        return session.Identity().identified ? TransferEnd::Refused : TransferEnd::Failed;
+    if (connected != CUnitSession::resultOk) return session.ConnectEnd(connected);
 
     const CUnitIdentity& unit = session.Identity();
     if (!IsKnownProductCode(unit.productCode)) {

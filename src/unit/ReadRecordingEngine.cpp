@@ -81,9 +81,7 @@ TransferEnd CReadRecordingEngine::ReadPage(CUnitSession& session, int index) {
 
     session.options = IdentifyOptions{};
     const int connected = session.ConnectUnit();
-    if (connected == CUnitSession::resultCancelled) return TransferEnd::Stopped;
-    if (connected != CUnitSession::resultOk)
-        return session.Identity().identified ? TransferEnd::Refused : TransferEnd::Failed;
+    if (connected != CUnitSession::resultOk) return session.ConnectEnd(connected);
 
     ui_.SetBusyCursor(true);
     CSerialLink link(context_);

@@ -22,7 +22,7 @@ TransferEnd CRestoreEngine::Transfer() {
     session.options.mismatchHead = texts::wrongProduct;
     session.options.signOffOnRefusal = true;
     const int connected = session.ConnectUnit();
-    if (connected != CUnitSession::resultOk) return ConnectEnd(session, connected);
+    if (connected != CUnitSession::resultOk) return session.ConnectEnd(connected);
 
     if (!FormPath("wax")) return GiveUp(session, TransferEnd::Failed);
     File file(std::fopen(path_.c_str(), "rb"));

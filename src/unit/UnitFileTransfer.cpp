@@ -32,11 +32,6 @@ bool CUnitFileTransfer::FormPath(const char* extension) {
     return false;
 }
 
-TransferEnd CUnitFileTransfer::ConnectEnd(const CUnitSession& session, int connected) {
-    if (connected == CUnitSession::resultCancelled) return TransferEnd::Stopped;
-    return session.Identity().identified ? TransferEnd::Refused : TransferEnd::Failed;
-}
-
 void CUnitFileTransfer::ShowProgressText(const char* format, unsigned at, unsigned of) {
     char buf[64];
     std::snprintf(buf, sizeof buf, format, at, of);

@@ -51,8 +51,6 @@ class CUnitFileTransfer {
 
     // Forms the path with the extension; "Errore inserimento" for an empty name.
     bool FormPath(const char* extension);
-    // The end of a refused identification: Refused when the unit answered, else Failed.
-    static TransferEnd ConnectEnd(const CUnitSession& session, int connected);
     // Sends blocks x unitsPerBlock units of unitSize bytes read from file, each
     // with its checksum and resent until acknowledged; "Block %i of %d blocks"
     // at the start of each block.

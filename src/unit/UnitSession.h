@@ -10,6 +10,7 @@
 #include "unit/Protocol.h"
 #include "unit/SerialLink.h"
 #include "unit/Texts.h"
+#include "unit/TransferEnd.h"
 #include "unit/TransferUi.h"
 
 #include <array>
@@ -66,6 +67,12 @@ class CUnitSession {
     int IdentifyUnit(int mode);
     // 0 go on, 1 failed, 2 cancelled by the user while waiting.
     int ConnectUnit();
+    // How a transfer ends when ConnectUnit gave `connected` (not 0): stopped
+    // by the user, refused by a unit that answered, or failed on the line.
+    TransferEnd ConnectEnd(int connected) const {
+        if (connected == resultCancelled) return TransferEnd::Stopped;
+        return Identity().identified ? TransferEnd::Refused : TransferEnd::Failed;
+    }
     // Opens a link and sends "$$X"; with pauses, waits before and after.
     void SignOff(bool withPauses = false);
     // One free-line probe: 0 free, 1 no answer, 2 still busy. Sets

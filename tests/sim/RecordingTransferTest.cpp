@@ -93,7 +93,8 @@ class Recordings : public ::testing::Test {
         context.portFactory = CQtSerialPort::Factory();
         context.timing = CLinkTiming{}.Scaled(kPauseScale);
         context.timing.byteGap = microseconds(0);
-        context.timing.second = milliseconds(200);
+        // Short enough for the time-out cases, long enough for a loaded machine.
+        context.timing.second = milliseconds(500);
         context.settingsPath.clear();
         sink.messages.clear();
         ui.texts.clear();
@@ -313,7 +314,7 @@ TEST_F(Recordings, SendRefusesWhatTheUnitCannotTake) {
     RecordingRequest request = Request();
     request.pageFiles[4] = File("ok.04").string();
     sink.messages.clear();
-    EXPECT_EQ(Send(request), TransferEnd::Completed);
+    EXPECT_EQ(Send(request), TransferEnd::Completed) << ::testing::PrintToString(sink.Texts());
     EXPECT_TRUE(Heard("chunk refused"));
     const Bytes ok = RecordingFile(2, 1, 16);
     EXPECT_EQ(Stored(4).data, Bytes(ok.begin() + 117, ok.end()));
