@@ -11,6 +11,7 @@
 #include "unit/ui/StatDlg.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -114,10 +115,13 @@ class StatDialogsTest : public ::testing::Test {
         r[12] = month;
         r[13] = day;
     }
+    // With KIV_SCREENSHOT_DIR set, the dialog is also saved there as a picture.
     void Grab(QWidget& dialog, const char* name) {
+        const QString dir = qEnvironmentVariable("KIV_SCREENSHOT_DIR");
+        if (dir.isEmpty()) return;
         dialog.resize(dialog.sizeHint());
         dialog.show();
-        EXPECT_TRUE(dialog.grab().save(QString("/tmp/stats-%1.png").arg(name)));
+        EXPECT_TRUE(dialog.grab().save(QDir(dir).filePath(QString("stats-%1.png").arg(name))));
     }
 
     FixedClock clock{1700000000};
