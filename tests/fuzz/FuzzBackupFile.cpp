@@ -4,6 +4,7 @@
 
 #include "document/DocCommands.h"
 #include "sim/SimSerialPort.h"
+#include "support/TempDir.h"
 #include "unit/BackupFile.h"
 #include "unit/RestoreEngine.h"
 #include "unit/SysInitEngine.h"
@@ -14,28 +15,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 using namespace kiv;
 
 // One folder for the whole run, removed with what it holds at exit.
-struct CRunFolder {
-    CRunFolder() {
-        path = (std::filesystem::temp_directory_path() / "kiv-fuzz-backup-XXXXXX").string();
-        if (!::mkdtemp(path.data())) std::abort();
-    }
-    ~CRunFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::string path;
-};
-
 const std::string& Folder() {
-    static const CRunFolder folder;
-    return folder.path;
+    static const test::CTempDir folder("kiv-fuzz-backup");
+    static const std::string path = folder.String();
+    return path;
 }
 
 void RunAgainstUnit(bool restore, const std::string& name) {
