@@ -94,9 +94,11 @@ struct CSimConfig {
 
     // The pauses the unit needs to store what it was sent (2000 ms after
     // "$$D", after each deleted position, after the image and the mailbox
-    // stream; 500 ms after the clock), multiplied by pauseScale. A byte that
-    // comes sooner is not heard, and the unit stays silent until the port
-    // closes. 0 checks no pause.
+    // stream; 500 ms after the clock) and to take the attention byte that
+    // opens a restore's "$$S" (200 ms of quiet before and after it, 150 ms
+    // taken as kept), multiplied by pauseScale. A byte that comes sooner is
+    // not heard, and the unit stays silent until the port closes. 0 checks
+    // no pause.
     double pauseScale = 0.0;
     // Also requires the line quiet for 100 ms (scaled) before and after
     // "$$X": the pauses around the sign-off of an abandoned send.

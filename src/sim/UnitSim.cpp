@@ -38,6 +38,14 @@ constexpr std::array<std::uint8_t, 5> kImageHeader{0x04, 0x01, 0x00, 0x01, 0x00}
 constexpr std::chrono::milliseconds kStorePause{2000};
 constexpr std::chrono::milliseconds kClockPause{500};
 constexpr std::chrono::milliseconds kSignOffQuiet{100};
+// A restore keeps 200 ms of quiet before and after the attention byte that
+// opens its "$$S"; the unit loses that byte when the line is busier. It takes
+// 150 ms as kept: the gaps it measures are the widest the line allows (see
+// Parse), so a kept pause can look shorter only when the terminal holds the
+// attention byte back longer than the later bytes, and 50 ms more than its
+// usual slack for that is far beyond any scheduling delay, while a pause cut
+// to a tenth, or left out, still shows well below it.
+constexpr std::chrono::milliseconds kRestorePauseHeard{150};
 
 // Commands heard only right after the attention byte, and those the system
 // sends alone. "$$X" comes either way.
@@ -205,7 +213,10 @@ void CUnitSim::InstallCommands() {
         auto header = std::make_shared<std::vector<std::uint8_t>>();
         auto block = std::make_shared<std::vector<std::uint8_t>>();
         auto image = std::make_shared<std::vector<std::uint8_t>>();
-        sim.Expect([header, block, image, blocks, size](CUnitSim& s, std::uint8_t b, Time t) {
+        // Whether this "$$S" opens a restore shows only in the header.
+        const AttentionPauses pauses = sim.attentionPauses_;
+        sim.Expect([header, block, image, blocks, size, pauses](CUnitSim& s, std::uint8_t b,
+                                                                Time t) {
             if (header->size() < kImageHeader.size()) {
                 header->push_back(b);
                 if (header->size() < kImageHeader.size()) return true;
@@ -213,6 +224,13 @@ void CUnitSim::InstallCommands() {
                 const std::size_t n = h[1] | h[2] << 8;
                 if (h[0] == kRestoreHeader && h[3] == 0 && h[4] == 0) {
                     // A restore: N blocks of units, then "$$E" and the pages.
+                    // Without its pauses the unit did not take the attention
+                    // byte, so it never opened the restore: the header goes
+                    // unanswered.
+                    if (const std::string missed = s.MissedRestorePause(pauses); !missed.empty()) {
+                        s.FallSilent(missed);
+                        return false;
+                    }
                     if (n > s.config_.memoryFactor * kBlocksPerMemoryFactor) {
                         s.Note("restore header refused");
                         s.Send({'N'}, 'H', t);
@@ -442,11 +460,25 @@ void CUnitSim::InstallBackupCommands() {
     });
 }
 
+CUnitSim::Clock::duration CUnitSim::Scaled(std::chrono::milliseconds pause) const {
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::milli>(
+        static_cast<double>(pause.count()) * config_.pauseScale));
+}
+
+std::string CUnitSim::MissedRestorePause(const AttentionPauses& pauses) const {
+    if (!(config_.pauseScale > 0.0)) return {};
+    const auto needed = Scaled(kRestorePauseHeard);
+    const std::string tail = " (" + Milliseconds(needed) + " needed)";
+    if (pauses.before && *pauses.before < needed)
+        return "pause not kept before the attention byte of the restore" + tail;
+    if (pauses.after && *pauses.after < needed)
+        return "pause not kept between the attention byte and $$S of the restore" + tail;
+    return {};
+}
+
 void CUnitSim::StoreFor(std::chrono::milliseconds pause, Time from, const std::string& what) {
     if (!(config_.pauseScale > 0.0)) return;
-    const auto needed =
-        std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double, std::milli>(
-            static_cast<double>(pause.count()) * config_.pauseScale));
+    const auto needed = Scaled(pause);
     storingUntil_ = from + needed;
     storing_ = what + " (" + Milliseconds(needed) + " needed)";
 }
@@ -503,6 +535,19 @@ void CUnitSim::Parse(std::uint8_t byte, Time since, Time latest, Time now) {
     // A command starts with its attention byte or its first '$': what the
     // line did before that is what "$$X" wants quiet.
     if (byte == 'E' || (byte == '$' && dollars_ == 0 && !attention_)) commandStart_ = lastActivity_;
+    // The quiet around an attention byte, each gap the widest the line
+    // allows: from the last moment the line was busy (for a reply, when it
+    // was due to go out, which is no later than when it went) to the latest
+    // the byte may have come, and from the earliest it may have come to the
+    // latest the command's first '$' may have come.
+    if (byte == 'E') {
+        attentionPauses_.before =
+            lastActivity_ ? std::optional<Clock::duration>(latest - *lastActivity_) : std::nullopt;
+        attentionPauses_.after.reset();
+        attentionSince_ = since;
+    } else if (byte == '$' && dollars_ == 0 && attention_) {
+        attentionPauses_.after = latest - attentionSince_;
+    }
     if (dollars_ == 2) {
         const char letter = static_cast<char>(byte);
         const bool attention = attention_;
@@ -519,9 +564,7 @@ void CUnitSim::Parse(std::uint8_t byte, Time since, Time latest, Time now) {
             return;
         }
         if (letter == 'X' && config_.quietAroundSignOff) {
-            const auto quiet = std::chrono::duration_cast<Clock::duration>(
-                std::chrono::duration<double, std::milli>(
-                    static_cast<double>(kSignOffQuiet.count()) * config_.pauseScale));
+            const auto quiet = Scaled(kSignOffQuiet);
             if (commandStart_ && latest - *commandStart_ < quiet) {
                 FallSilent("line not quiet before $$X (" + Milliseconds(quiet) + " needed)");
                 return;

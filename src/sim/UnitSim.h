@@ -10,10 +10,11 @@
 //
 // It is as strict as a unit: a command marked for the attention byte is
 // heard only after "E"; the image header is taken only as the unit expects
-// it; bytes on a line that is not at the unit's rate are not heard; and a
-// byte that comes before the unit has finished storing what it was sent (the
-// pauses of the send) is not heard. In the last two cases the unit falls
-// silent until the port closes, and the log says why.
+// it; bytes on a line that is not at the unit's rate are not heard; a byte
+// that comes before the unit has finished storing what it was sent (the
+// pauses of the send) is not heard; and neither is the attention byte of a
+// restore without the quiet it wants before and after it. In the last three
+// cases the unit falls silent until the port closes, and the log says why.
 
 #include "sim/SimConfig.h"
 #include "sim/SimMailboxTable.h"
@@ -121,6 +122,17 @@ class CUnitSim {
     void FallSilent(const std::string& why);
     // The unit stores for `pause` (scaled) from `from` and hears nothing before.
     void StoreFor(std::chrono::milliseconds pause, Time from, const std::string& what);
+    // A pause of the protocol at the configured scale.
+    Clock::duration Scaled(std::chrono::milliseconds pause) const;
+    // The quiet before the attention byte of the command being heard, and
+    // between that byte and the command; unknown when nothing came before.
+    struct AttentionPauses {
+        std::optional<Clock::duration> before;
+        std::optional<Clock::duration> after;
+    };
+    // Why the unit lost the attention byte of a restore ("" when the pauses
+    // around it were kept, or pauses are not checked).
+    std::string MissedRestorePause(const AttentionPauses& pauses) const;
     // since / latest: when the byte may have come at the earliest / latest;
     // now: when the unit answers it.
     void Parse(std::uint8_t byte, Time since, Time latest, Time now);
@@ -161,6 +173,8 @@ class CUnitSim {
     std::optional<Time> lastActivity_;
     std::optional<Time> commandStart_;
     Time since_{}; // earliest arrival of the byte being handled
+    AttentionPauses attentionPauses_;
+    Time attentionSince_{}; // earliest arrival of the last attention byte
 };
 
 } // namespace kiv::sim

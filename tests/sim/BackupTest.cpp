@@ -5,24 +5,24 @@
 #include "QtEnvironment.h"
 #include "cli/TransferCommands.h"
 #include "document/DocCommands.h"
-#include "sim/PtyServer.h"
+#include "support/FileBytes.h"
+#include "support/PtyUnit.h"
 #include "support/TempDir.h"
 #include "unit/BackupEngine.h"
 #include "unit/RestoreEngine.h"
 #include "unit/SysInitEngine.h"
-#include "unit/ui/QtSerialPort.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <thread>
 
 using namespace kiv;
 using namespace kiv::sim;
 using namespace std::chrono;
 namespace fs = std::filesystem;
+using kiv::test::ReadAll;
+using kiv::test::WriteAll;
 
 namespace {
 
@@ -40,43 +40,18 @@ CSimConfig SmallUnit() {
     return c;
 }
 
-std::vector<std::uint8_t> ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteAll(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
-
-class UnitFiles : public ::testing::Test {
+class UnitFiles : public test::PtyUnitTest {
   protected:
     void Start(CSimConfig config = SmallUnit()) {
-        Stop();
-        config.pauseScale = kPauseScale;
-        sim = std::make_unique<CUnitSim>(std::move(config));
-        server = std::make_unique<CPtyServer>(*sim);
-        ASSERT_TRUE(server->Open()) << server->Error();
-        serverThread = std::thread([this] { server->Run(); });
-        context.ports = CPortResolver(server->SlavePath());
-        context.portFactory = CQtSerialPort::Factory();
-        context.timing = CLinkTiming{}.Scaled(kPauseScale);
-        context.timing.byteGap = microseconds(0);
+        StartUnit(std::move(config), kPauseScale);
+        // The restore keeps its real pauses and the unit checks them at full
+        // length; nothing else these exchanges send waits for a pause.
+        context.timing.restorePause = CLinkTiming{}.restorePause;
+        WithSim([](CUnitSim& s) { s.Config().pauseScale = 1.0; });
         context.timing.second = milliseconds(200);
-        context.settingsPath.clear();
         sink.messages.clear();
         sink.answers.clear();
     }
-    void Stop() {
-        if (!server) return;
-        server->Stop();
-        serverThread.join();
-        server.reset();
-        sim.reset();
-    }
-    void TearDown() override { Stop(); }
 
     static CQelDoc Doc(int type = 0) {
         CQelDoc doc;
@@ -91,23 +66,6 @@ class UnitFiles : public ::testing::Test {
         engine.Run();
         path = engine.Path();
         return engine.End();
-    }
-    template <class F> auto WithSim(F f) {
-        std::lock_guard lock(server->Mutex());
-        return f(*sim);
-    }
-    std::vector<std::string> Log() {
-        return WithSim([](CUnitSim& s) { return s.Log(); });
-    }
-    bool Heard(const std::string& entry) {
-        const auto log = Log();
-        return std::find(log.begin(), log.end(), entry) != log.end();
-    }
-    // The unit sees "$$X" just after the port closed; give it a moment.
-    void AwaitLast(const std::string& entry) {
-        for (int k = 0; k < 200 && (Log().empty() || Log().back() != entry); ++k)
-            std::this_thread::sleep_for(milliseconds(5));
-        EXPECT_EQ(Log().back(), entry);
     }
     // The memory as the unit holds it: its blocks, then its whole pages.
     std::vector<std::uint8_t> UnitMemory() {
@@ -126,10 +84,6 @@ class UnitFiles : public ::testing::Test {
     test::CTempDir temp{"kiv-backup"};
     fs::path dir = temp.Path();
     std::string path;
-    std::unique_ptr<CUnitSim> sim;
-    std::unique_ptr<CPtyServer> server;
-    std::thread serverThread;
-    CLinkContext context;
     RecordingSink sink;
     CPlainTransferUi ui;
 };
@@ -206,6 +160,28 @@ TEST_F(UnitFiles, BackupRestoreBackupGivesTheSameFile) {
 
     ASSERT_EQ(Run<CBackupEngine>("second"), TransferEnd::Completed);
     EXPECT_EQ(ReadAll(dir / "second.wax"), first);
+}
+
+// A restore that does not keep its pauses around the attention byte: the
+// unit has lost that byte, leaves the restore header unanswered, and the
+// restore fails before any data of the file has gone.
+TEST_F(UnitFiles, RestoreWithoutItsPausesIsNotTaken) {
+    Start();
+    ASSERT_EQ(Run<CBackupEngine>("b"), TransferEnd::Completed);
+    const auto before = UnitMemory();
+    for (const milliseconds pause : {0ms, 20ms}) {
+        SCOPED_TRACE(pause.count());
+        Start();
+        context.timing.restorePause = pause;
+        sink.answers = {MsgAnswer::Ok};
+        EXPECT_EQ(Run<CRestoreEngine>("b"), TransferEnd::Failed);
+        EXPECT_EQ(sink.Texts().back(), "Time-out Comunicazione");
+        EXPECT_TRUE(Heard("silent: pause not kept before the attention byte of the restore "
+                          "(150 ms needed)"));
+        EXPECT_FALSE(Heard("restore header"));
+        EXPECT_EQ(WithSim([](CUnitSim& s) { return s.Memory().restoresReceived; }), 0);
+        EXPECT_EQ(UnitMemory(), before);
+    }
 }
 
 TEST_F(UnitFiles, RestoreResendsARefusedUnit) {
@@ -342,33 +318,25 @@ TEST_F(UnitFiles, SystemInitializationLoadsTheImage) {
 
 TEST_F(UnitFiles, Kivtool) {
     Start();
-    const std::string device = server->SlavePath();
-    const auto run = [&](auto command, std::vector<std::string> args, std::string* err) {
-        ::testing::internal::CaptureStderr();
-        ::testing::internal::CaptureStdout();
-        const int status = command(args, context.timing);
-        std::fflush(stdout);
-        ::testing::internal::GetCapturedStdout();
-        const std::string text = ::testing::internal::GetCapturedStderr();
-        if (err) *err = text;
-        return status;
-    };
+    const std::string device = Device();
     std::string err;
     const std::string wax = (dir / "tool").string();
-    EXPECT_EQ(run(RunBackupCommand, {"--device", device, "-o", wax, "--timeout", "2"}, &err), 0);
+    EXPECT_EQ(RunTool(RunBackupCommand, {"--device", device, "-o", wax, "--timeout", "2"}, &err),
+              0);
     EXPECT_NE(err.find("Block 5 of 5 blocks"), std::string::npos) << err;
     EXPECT_NE(err.find("Page 3 of 3 pages"), std::string::npos) << err;
     ASSERT_TRUE(fs::exists(wax + ".wax"));
     // Without --yes the question is answered Cancel: refused by the user.
-    EXPECT_EQ(run(RunRestoreCommand, {wax, "--device", device, "--timeout", "2"}, &err), 2);
+    EXPECT_EQ(RunTool(RunRestoreCommand, {wax, "--device", device, "--timeout", "2"}, &err), 2);
     EXPECT_NE(err.find("verranno persi [Cancel]"), std::string::npos) << err;
-    EXPECT_EQ(run(RunRestoreCommand, {wax, "--device", device, "--yes", "--timeout", "2"}, &err),
-              0);
+    EXPECT_EQ(
+        RunTool(RunRestoreCommand, {wax, "--device", device, "--yes", "--timeout", "2"}, &err), 0);
     EXPECT_NE(err.find("Trasferimento completato con successo"), std::string::npos) << err;
-    EXPECT_EQ(run(RunInitCommand, {(dir / "none").string(), "--device", device, "--yes"}, &err), 1);
+    EXPECT_EQ(RunTool(RunInitCommand, {(dir / "none").string(), "--device", device, "--yes"}, &err),
+              1);
     EXPECT_NE(err.find("Impossibile aprire file output"), std::string::npos) << err;
-    EXPECT_EQ(run(RunBackupCommand, {"--device", device}, nullptr), 1);
-    EXPECT_EQ(run(RunBackupCommand, {"-o", wax, "--device", "/nonexistent/tty"}, &err), 1);
+    EXPECT_EQ(RunTool(RunBackupCommand, {"--device", device}, nullptr), 1);
+    EXPECT_EQ(RunTool(RunBackupCommand, {"-o", wax, "--device", "/nonexistent/tty"}, &err), 1);
     EXPECT_NE(err.find("Impossibile aprire la porta COM"), std::string::npos) << err;
 }
 

@@ -10,11 +10,10 @@
 #include "document/DocCommands.h"
 #include "document/PageOps.h"
 #include "document/QelDoc.h"
-#include "sim/PtyServer.h"
+#include "support/PtyUnit.h"
 #include "support/TempDir.h"
 #include "unit/ReadParamEngine.h"
 #include "unit/SendParamEngine.h"
-#include "unit/ui/QtSerialPort.h"
 
 #include <gtest/gtest.h>
 
@@ -34,27 +33,13 @@ struct OncePrompt : PasswordPrompt {
     }
 };
 
-class CompareWithUnit : public ::testing::Test {
+class CompareWithUnit : public test::PtyUnitTest {
   protected:
     void SetUp() override {
         sim::CSimConfig config;
         config.mailboxes = {"101", "102"};
-        config.pauseScale = kPauseScale;
-        sim_ = std::make_unique<sim::CUnitSim>(std::move(config));
-        server_ = std::make_unique<sim::CPtyServer>(*sim_);
-        ASSERT_TRUE(server_->Open()) << server_->Error();
-        thread_ = std::thread([this] { server_->Run(); });
-        context_.ports = CPortResolver(server_->SlavePath());
-        context_.portFactory = CQtSerialPort::Factory();
-        context_.timing = CLinkTiming{}.Scaled(kPauseScale);
-        context_.timing.byteGap = microseconds(0);
-        context_.timing.second = milliseconds(200);
-        context_.settingsPath.clear();
-    }
-    void TearDown() override {
-        if (!server_) return;
-        server_->Stop();
-        thread_.join();
+        StartUnit(std::move(config), kPauseScale);
+        context.timing.second = milliseconds(200);
     }
 
     // A configuration with a little of every sheet in it.
@@ -90,7 +75,7 @@ class CompareWithUnit : public ::testing::Test {
         RecordingSink sink;
         CPlainTransferUi ui;
         OncePrompt prompt;
-        CSendParamEngine engine(context_, sink, ui, prompt, doc);
+        CSendParamEngine engine(context, sink, ui, prompt, doc);
         engine.Run();
         return engine.Succeeded();
     }
@@ -98,7 +83,7 @@ class CompareWithUnit : public ::testing::Test {
         auto copy = std::make_unique<CQelDoc>(doc);
         RecordingSink sink;
         CPlainTransferUi ui;
-        CReadParamEngine engine(context_, sink, ui, *copy);
+        CReadParamEngine engine(context, sink, ui, *copy);
         engine.Run();
         EXPECT_TRUE(engine.Succeeded());
         engine.ApplyTo(*copy);
@@ -110,11 +95,6 @@ class CompareWithUnit : public ::testing::Test {
             out += DifferenceLine(d) + "\n";
         return out;
     }
-
-    std::unique_ptr<sim::CUnitSim> sim_;
-    std::unique_ptr<sim::CPtyServer> server_;
-    std::thread thread_;
-    CLinkContext context_;
 };
 
 TEST_F(CompareWithUnit, ASentConfigurationMatchesTheUnit) {
@@ -135,12 +115,11 @@ TEST_F(CompareWithUnit, ASentConfigurationMatchesTheUnit) {
     RecordingSink saveSink;
     ASSERT_TRUE(SaveConfiguration(*doc, file, false, saveSink));
     const auto reader = [this](const std::vector<std::string>& options, CQelDoc& out) {
-        return ReadUnitConfiguration(options, out, context_.timing);
+        return ReadUnitConfiguration(options, out, context.timing);
     };
     const cli::Context ctx{dir.Path().string(), dir.Path().string()};
     ::testing::internal::CaptureStdout();
-    const int differ =
-        cli::RunDiff({file, "--device", server_->SlavePath(), "--timeout", "2"}, ctx, reader);
+    const int differ = cli::RunDiff({file, "--device", Device(), "--timeout", "2"}, ctx, reader);
     const std::string out = ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(differ, 1);
     EXPECT_EQ(out, "Parametri PBX | Interno Fax: 206 -> 205\n");
@@ -148,8 +127,7 @@ TEST_F(CompareWithUnit, ASentConfigurationMatchesTheUnit) {
     doc->faxExt = "205";
     ASSERT_TRUE(SaveConfiguration(*doc, file, false, saveSink));
     ::testing::internal::CaptureStdout();
-    const int same =
-        cli::RunDiff({file, "--device", server_->SlavePath(), "--timeout", "2"}, ctx, reader);
+    const int same = cli::RunDiff({file, "--device", Device(), "--timeout", "2"}, ctx, reader);
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
     EXPECT_EQ(same, 0);
 }
@@ -162,7 +140,7 @@ TEST_F(CompareWithUnit, AnUnreadableUnitIsExitStatusTwo) {
     ASSERT_TRUE(SaveConfiguration(*doc, file, false, saveSink));
     const cli::Context ctx{dir.Path().string(), dir.Path().string()};
     const auto reader = [this](const std::vector<std::string>& options, CQelDoc& out) {
-        return ReadUnitConfiguration(options, out, context_.timing);
+        return ReadUnitConfiguration(options, out, context.timing);
     };
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(

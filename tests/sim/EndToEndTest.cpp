@@ -3,7 +3,7 @@
 
 #include "QtEnvironment.h"
 #include "cli/IdentifyCommand.h"
-#include "sim/PtyServer.h"
+#include "support/PtyUnit.h"
 #include "support/TempDir.h"
 #include "unit/UnitSession.h"
 #include "unit/ui/QtSerialPort.h"
@@ -35,17 +35,11 @@ namespace {
 
 const std::string timeoutText = "Time-out Comunicazione";
 
-class PtyUnit : public ::testing::Test {
+class PtyUnit : public test::PtyUnitTest {
   protected:
     void Start(CSimConfig config = {}, int documentType = 0) {
         Stop();
-        sim = std::make_unique<CUnitSim>(std::move(config));
-        server = std::make_unique<CPtyServer>(*sim);
-        ASSERT_TRUE(server->Open()) << server->Error();
-        serverThread = std::thread([this] { server->Run(); });
-        context.ports = CPortResolver(server->SlavePath());
-        context.portFactory = CQtSerialPort::Factory();
-        context.timing = CLinkTiming{}.Scaled(0.0);
+        StartUnit(std::move(config), 0.0);
         context.timing.second = milliseconds(50);
         context.settingsPath = settingsFile.string();
         sink.messages.clear();
@@ -54,29 +48,13 @@ class PtyUnit : public ::testing::Test {
         session = std::make_unique<CUnitSession>(context, sink, ui, 1, documentType);
     }
     void Stop() {
-        if (!server) return;
-        server->Stop();
-        serverThread.join();
         session.reset();
-        server.reset();
-        sim.reset();
+        StopUnit();
     }
     void TearDown() override { Stop(); }
-    std::vector<std::string> Log() {
-        std::lock_guard lock(server->Mutex());
-        return sim->Log();
-    }
-    std::size_t Count(const std::string& entry) {
-        const auto log = Log();
-        return static_cast<std::size_t>(std::count(log.begin(), log.end(), entry));
-    }
 
     test::CTempDir tempDir{"kiv-e2e"};
     fs::path settingsFile = tempDir / "rs_setup.cfg";
-    std::unique_ptr<CUnitSim> sim;
-    std::unique_ptr<CPtyServer> server;
-    std::thread serverThread;
-    CLinkContext context;
     RecordingSink sink;
     CPlainTransferUi ui;
     std::unique_ptr<CUnitSession> session;
@@ -199,8 +177,7 @@ TEST_F(PtyUnit, TimeoutIsShownOnce) {
     busy.busyProbes = 1;
     Start(busy);
     ui.onProbe = [this](int) {
-        std::lock_guard lock(server->Mutex());
-        sim->Config().faults = {{SimFault::Kind::Silence, 'R', 0, -1}};
+        WithSim([](CUnitSim& s) { s.Config().faults = {{SimFault::Kind::Silence, 'R', 0, -1}}; });
         return false;
     };
     EXPECT_EQ(session->ConnectUnit(), 1);
@@ -227,7 +204,7 @@ TEST_F(PtyUnit, PortThatCannotOpenOrDisappears) {
     Start();
     {
         // Another holder of the device: the port cannot be opened.
-        QSerialPort holder(QString::fromStdString(server->SlavePath()));
+        QSerialPort holder(QString::fromStdString(Device()));
         ASSERT_TRUE(holder.open(QIODevice::ReadWrite));
         EXPECT_EQ(session->IdentifyUnit(CUnitSession::modeFull), 1);
         EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Impossibile aprire la porta COM"});
@@ -255,7 +232,7 @@ TEST_F(PtyUnit, PortThatCannotOpenOrDisappears) {
 TEST_F(PtyUnit, IdentifyCommandPrintsTheUnit) {
     Start(Unit(19, {7, 0, 5}, "12345678"));
     const fs::path trace = tempDir / "trace.txt";
-    std::string device = server->SlavePath(), tracePath = trace.string();
+    std::string device = Device(), tracePath = trace.string();
     char* args[] = {const_cast<char*>("identify"),
                     const_cast<char*>("--device"),
                     device.data(),
@@ -280,7 +257,7 @@ TEST_F(PtyUnit, IdentifyCommandPrintsTheUnit) {
     fs::remove(trace);
 
     Start(Unit(16, {7, 4, 5}));
-    device = server->SlavePath(); // the new unit's terminal, not the last one's
+    device = Device(); // the new unit's terminal, not the last one's
     args[2] = device.data();
     ::testing::internal::CaptureStderr();
     ::testing::internal::CaptureStdout();

@@ -4,7 +4,8 @@
 // the other end does not hear a port set to another rate.
 
 #include "QtEnvironment.h"
-#include "sim/PtyServer.h"
+#include "support/PtyUnit.h"
+#include "support/TempDir.h"
 #include "unit/SerialLink.h"
 #include "unit/UnitSession.h"
 #include "unit/ui/QtSerialPort.h"
@@ -41,19 +42,10 @@ class OwnRatePort : public CQtSerialPort {
     int rate_;
 };
 
-struct PtyLine : ::testing::Test {
-    void SetUp() override {
-        char pattern[] = "/tmp/kiv-ptyline-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir = pattern;
-    }
+struct PtyLine : test::PtyUnitTest {
     void TearDown() override {
-        if (server) {
-            server->Stop();
-            serverThread.join();
-        }
+        StopUnit();
         if (master >= 0) ::close(master);
-        fs::remove_all(dir);
     }
     // A pseudo-terminal with nobody on the master side but this test.
     std::string OpenBarePty() {
@@ -63,23 +55,10 @@ struct PtyLine : ::testing::Test {
         EXPECT_EQ(::unlockpt(master), 0);
         return ::ptsname(master);
     }
-    std::string ServeUnit() {
-        sim = std::make_unique<CUnitSim>(CSimConfig{});
-        server = std::make_unique<CPtyServer>(*sim);
-        EXPECT_TRUE(server->Open()) << server->Error();
-        serverThread = std::thread([this] { server->Run(); });
-        return server->SlavePath();
-    }
-    std::vector<std::string> Log() {
-        std::lock_guard lock(server->Mutex());
-        return sim->Log();
-    }
 
-    fs::path dir;
+    test::CTempDir temp{"kiv-ptyline"};
+    fs::path dir = temp.Path();
     int master = -1;
-    std::unique_ptr<CUnitSim> sim;
-    std::unique_ptr<CPtyServer> server;
-    std::thread serverThread;
 };
 
 void PutLe32(std::uint8_t* at, std::int32_t v) {
@@ -122,16 +101,16 @@ TEST_F(PtyLine, EachCodeOfTheSettingsFileSetsTheOpenPort) {
         ASSERT_EQ(std::fwrite(file, 1, sizeof file, f), sizeof file);
         std::fclose(f);
 
-        CLinkContext context;
-        LoadSerialSettings(context, dir.string());
-        context.ports = CPortResolver(device);
+        CLinkContext portContext;
+        LoadSerialSettings(portContext, dir.string());
+        portContext.ports = CPortResolver(device);
         CQtSerialPort* port = nullptr;
-        context.portFactory = [&port] {
+        portContext.portFactory = [&port] {
             auto p = std::make_unique<CQtSerialPort>();
             port = p.get();
             return p;
         };
-        CSerialLink link(context);
+        CSerialLink link(portContext);
         ASSERT_TRUE(link.IsOpen());
         const LineParams line = port->Line();
         EXPECT_EQ(line.baudRate, 9600);
@@ -147,11 +126,7 @@ TEST_F(PtyLine, EachCodeOfTheSettingsFileSetsTheOpenPort) {
 }
 
 TEST_F(PtyLine, UnitDoesNotHearAPortAtAnotherRate) {
-    const std::string device = ServeUnit();
-    CLinkContext context;
-    context.settingsPath.clear();
-    context.ports = CPortResolver(device);
-    context.timing = CLinkTiming{}.Scaled(0.0);
+    StartUnit(CSimConfig{}, 0.0);
     context.timing.second = milliseconds(100);
     RecordingSink sink;
     CPlainTransferUi ui;

@@ -6,24 +6,24 @@
 #include "cli/TransferCommands.h"
 #include "document/DocCommands.h"
 #include "document/QelFile.h"
-#include "sim/PtyServer.h"
+#include "support/FileBytes.h"
+#include "support/PtyUnit.h"
 #include "support/TempDir.h"
 #include "unit/ReadRecordingEngine.h"
 #include "unit/SendRecordingEngine.h"
-#include "unit/ui/QtSerialPort.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <deque>
 #include <filesystem>
-#include <fstream>
-#include <thread>
 
 using namespace kiv;
 using namespace kiv::sim;
 using namespace std::chrono;
 namespace fs = std::filesystem;
+using kiv::test::ReadAll;
+using kiv::test::WriteAll;
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
@@ -49,17 +49,6 @@ struct StatusUi : CPlainTransferUi {
     std::vector<std::string> texts;
 };
 
-Bytes ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const fs::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
-
 // A page recording file: identity "x", then B, r2, r1, U little-endian, a
 // descriptor 0x40 + d, and B x r2 x U data bytes (k x 3 + 1).
 Bytes RecordingFile(std::uint8_t blocks, std::uint8_t r2, std::uint16_t unitSize) {
@@ -80,34 +69,16 @@ Bytes RecordingFile(std::uint8_t blocks, std::uint8_t r2, std::uint16_t unitSize
 
 constexpr double kPauseScale = 0.05;
 
-class Recordings : public ::testing::Test {
+class Recordings : public test::PtyUnitTest {
   protected:
     void Start(CSimConfig config = {}) {
-        Stop();
-        config.pauseScale = kPauseScale;
-        sim = std::make_unique<CUnitSim>(std::move(config));
-        server = std::make_unique<CPtyServer>(*sim);
-        ASSERT_TRUE(server->Open()) << server->Error();
-        serverThread = std::thread([this] { server->Run(); });
-        context.ports = CPortResolver(server->SlavePath());
-        context.portFactory = CQtSerialPort::Factory();
-        context.timing = CLinkTiming{}.Scaled(kPauseScale);
-        context.timing.byteGap = microseconds(0);
+        StartUnit(std::move(config), kPauseScale);
         // Short enough for the time-out cases, long enough for a loaded machine.
         context.timing.second = milliseconds(500);
-        context.settingsPath.clear();
         sink.messages.clear();
         ui.texts.clear();
         prompt = Prompt{};
     }
-    void Stop() {
-        if (!server) return;
-        server->Stop();
-        serverThread.join();
-        server.reset();
-        sim.reset();
-    }
-    void TearDown() override { Stop(); }
 
     RecordingRequest Request() {
         RecordingRequest r;
@@ -132,30 +103,10 @@ class Recordings : public ::testing::Test {
         return engine.End();
     }
 
-    template <class F> auto WithSim(F f) {
-        std::lock_guard lock(server->Mutex());
-        return f(*sim);
-    }
-    std::vector<std::string> Log() {
-        return WithSim([](CUnitSim& s) { return s.Log(); });
-    }
-    bool Heard(const std::string& entry) {
-        const auto log = Log();
-        return std::find(log.begin(), log.end(), entry) != log.end();
-    }
-    void AwaitLast(const std::string& entry) {
-        for (int k = 0; k < 200 && (Log().empty() || Log().back() != entry); ++k)
-            std::this_thread::sleep_for(milliseconds(5));
-        EXPECT_EQ(Log().back(), entry);
-    }
     CSimMemory::Recording Stored(int page) {
         return WithSim([page](CUnitSim& s) { return s.Memory().recordings.at(page); });
     }
 
-    std::unique_ptr<CUnitSim> sim;
-    std::unique_ptr<CPtyServer> server;
-    std::thread serverThread;
-    CLinkContext context;
     RecordingSink sink;
     StatusUi ui;
     Prompt prompt;
@@ -335,38 +286,32 @@ TEST_F(Recordings, KivtoolReadsAndSendsTheChosenPages) {
     const std::string qel = File("unit.qel").string();
     RecordingSink saveSink;
     ASSERT_TRUE(SaveConfiguration(doc, qel, true, saveSink));
-    const std::string device = server->SlavePath();
-    const auto run = [&](std::vector<std::string> args, std::string* err = nullptr) {
-        ::testing::internal::CaptureStderr();
-        ::testing::internal::CaptureStdout();
-        const int status = RunRecordingsCommand(args, context.timing);
-        std::fflush(stdout);
-        ::testing::internal::GetCapturedStdout();
-        const std::string text = ::testing::internal::GetCapturedStderr();
-        if (err) *err = text;
-        return status;
-    };
+    const std::string device = Device();
     std::string err;
-    EXPECT_EQ(run({"read", qel, "--device", device, "--pages", "6", "--timeout", "2"}, &err), 0)
+    EXPECT_EQ(RunTool(RunRecordingsCommand,
+                      {"read", qel, "--device", device, "--pages", "6", "--timeout", "2"}, &err),
+              0)
         << err;
     EXPECT_FALSE(fs::exists(File("p05")));
     EXPECT_EQ(ReadAll(File("p06")).size(), 117u + 2 * 256);
     EXPECT_NE(err.find("Dati Ricevuti"), std::string::npos);
 
     // A page without a file, a number that is no page, no password: usage errors.
-    EXPECT_EQ(run({"read", qel, "--device", device, "--pages", "7"}), 1);
-    EXPECT_EQ(run({"read", qel, "--device", device, "--pages", "28"}), 1);
-    EXPECT_EQ(run({"send", qel, "--device", device}), 1);
+    EXPECT_EQ(RunTool(RunRecordingsCommand, {"read", qel, "--device", device, "--pages", "7"}), 1);
+    EXPECT_EQ(RunTool(RunRecordingsCommand, {"read", qel, "--device", device, "--pages", "28"}), 1);
+    EXPECT_EQ(RunTool(RunRecordingsCommand, {"send", qel, "--device", device}), 1);
 
     // A wrong password is a refusal; the right one sends page 06 back.
-    EXPECT_EQ(
-        run({"send", qel, "--device", device, "--pages", "6", "--password", "9", "--timeout", "2"},
-            &err),
-        2);
+    EXPECT_EQ(RunTool(RunRecordingsCommand,
+                      {"send", qel, "--device", device, "--pages", "6", "--password", "9",
+                       "--timeout", "2"},
+                      &err),
+              2);
     EXPECT_NE(err.find("Password errata"), std::string::npos) << err;
-    EXPECT_EQ(run({"send", qel, "--device", device, "--pages", "6", "--password", "1234",
-                   "--timeout", "2"},
-                  &err),
+    EXPECT_EQ(RunTool(RunRecordingsCommand,
+                      {"send", qel, "--device", device, "--pages", "6", "--password", "1234",
+                       "--timeout", "2"},
+                      &err),
               0)
         << err;
     EXPECT_NE(err.find("Pagina: 06"), std::string::npos) << err;

@@ -7,11 +7,10 @@
 #include "document/ConfigJson.h"
 #include "document/DocCommands.h"
 #include "document/QelFile.h"
-#include "sim/PtyServer.h"
+#include "support/PtyUnit.h"
 #include "support/TempDir.h"
 #include "unit/ReadParamEngine.h"
 #include "unit/SendParamEngine.h"
-#include "unit/ui/QtSerialPort.h"
 
 #include <QCoreApplication>
 
@@ -49,34 +48,16 @@ struct ScriptedPrompt : PasswordPrompt {
 const std::string kDone = "Trasferimento completato con successo";
 constexpr double kPauseScale = 0.05;
 
-class Transfer : public ::testing::Test {
+class Transfer : public test::PtyUnitTest {
   protected:
     void Start(CSimConfig config = {}) {
-        Stop();
         // The unit needs its pauses, scaled like the system's.
-        config.pauseScale = kPauseScale;
-        sim = std::make_unique<CUnitSim>(std::move(config));
-        server = std::make_unique<CPtyServer>(*sim);
-        ASSERT_TRUE(server->Open()) << server->Error();
-        serverThread = std::thread([this] { server->Run(); });
-        context.ports = CPortResolver(server->SlavePath());
-        context.portFactory = CQtSerialPort::Factory();
-        context.timing = CLinkTiming{}.Scaled(kPauseScale);
-        context.timing.byteGap = microseconds(0);
+        StartUnit(std::move(config), kPauseScale);
         context.timing.second = milliseconds(200);
-        context.settingsPath.clear();
         sink.messages.clear();
         sink.answers.clear();
         prompt = ScriptedPrompt{};
     }
-    void Stop() {
-        if (!server) return;
-        server->Stop();
-        serverThread.join();
-        server.reset();
-        sim.reset();
-    }
-    void TearDown() override { Stop(); }
 
     // A fresh configuration of a product type, with a short time-out.
     static CQelDoc Doc(int type = 0) {
@@ -109,28 +90,6 @@ class Transfer : public ::testing::Test {
         return engine.End();
     }
 
-    template <class F> auto WithSim(F f) {
-        std::lock_guard lock(server->Mutex());
-        return f(*sim);
-    }
-    std::vector<std::string> Log() {
-        return WithSim([](CUnitSim& s) { return s.Log(); });
-    }
-    std::size_t Count(const std::string& entry) {
-        const auto log = Log();
-        return static_cast<std::size_t>(std::count(log.begin(), log.end(), entry));
-    }
-    // The unit sees "$$X" just after the port closed; give it a moment.
-    void AwaitLast(const std::string& entry) {
-        for (int k = 0; k < 200 && (Log().empty() || Log().back() != entry); ++k)
-            std::this_thread::sleep_for(milliseconds(5));
-        EXPECT_EQ(Log().back(), entry);
-    }
-
-    std::unique_ptr<CUnitSim> sim;
-    std::unique_ptr<CPtyServer> server;
-    std::thread serverThread;
-    CLinkContext context;
     RecordingSink sink;
     CPlainTransferUi ui;
     ScriptedPrompt prompt;
@@ -365,8 +324,7 @@ TEST_F(Transfer, TextsTheUnitCannotTakeStopTheSendBeforeAnythingMoves) {
     ASSERT_TRUE(SaveConfiguration(doc, file, false, saveSink));
     ::testing::internal::CaptureStderr();
     const int status = RunSendCommand(
-        {file, "--device", server->SlavePath(), "--password", "1234", "--timeout", "2"},
-        context.timing);
+        {file, "--device", Device(), "--password", "1234", "--timeout", "2"}, context.timing);
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(status, 1);
     EXPECT_EQ(err, "Errore inserimento: Stringa da comporre (N. 2)\n"
@@ -672,27 +630,18 @@ TEST_F(Transfer, KivtoolReadAndSend) {
     Start(config);
     const test::CTempDir temp("kiv-transfer-cli");
     const fs::path& dir = temp.Path();
-    const std::string device = server->SlavePath();
+    const std::string device = Device();
     const std::string qel = (dir / "unit.qel").string(), ri2 = (dir / "unit.ri2").string();
-    const auto run = [&](auto command, std::vector<std::string> args, std::string* err) {
-        ::testing::internal::CaptureStderr();
-        ::testing::internal::CaptureStdout();
-        const int status = command(args, context.timing);
-        std::fflush(stdout);
-        ::testing::internal::GetCapturedStdout();
-        const std::string text = ::testing::internal::GetCapturedStderr();
-        if (err) *err = text;
-        return status;
-    };
     std::string err;
 
     // Another product type: No without --yes, and nothing is written.
-    EXPECT_EQ(run(RunReadCommand, {"--device", device, "-o", qel, "--timeout", "2"}, &err), 2);
+    EXPECT_EQ(RunTool(RunReadCommand, {"--device", device, "-o", qel, "--timeout", "2"}, &err), 2);
     EXPECT_NE(err.find("RZ 2 Mbx, Vuoi continuare? [No]"), std::string::npos) << err;
     EXPECT_FALSE(fs::exists(qel));
     // --yes adopts it, and the file is named for it.
-    EXPECT_EQ(run(RunReadCommand, {"--device", device, "-o", qel, "--yes", "--timeout", "2"}, &err),
-              0);
+    EXPECT_EQ(
+        RunTool(RunReadCommand, {"--device", device, "-o", qel, "--yes", "--timeout", "2"}, &err),
+        0);
     EXPECT_NE(err.find("Lettura Dati Sezione 3"), std::string::npos) << err;
     EXPECT_NE(err.find("Dati Ricevuti"), std::string::npos);
     ASSERT_TRUE(fs::exists(ri2));
@@ -703,23 +652,24 @@ TEST_F(Transfer, KivtoolReadAndSend) {
     EXPECT_EQ(loaded.mboxCount, 1);
     EXPECT_EQ(loaded.mailboxes[0].number, "11");
 
-    EXPECT_EQ(
-        run(RunSendCommand, {ri2, "--device", device, "--password", "9", "--timeout", "2"}, &err),
-        2);
+    EXPECT_EQ(RunTool(RunSendCommand,
+                      {ri2, "--device", device, "--password", "9", "--timeout", "2"}, &err),
+              2);
     EXPECT_EQ(err, "Attendere Prego...\nPassword errata\n");
-    EXPECT_EQ(run(RunSendCommand, {ri2, "--device", device, "--password", "1234", "--timeout", "2"},
-                  &err),
+    EXPECT_EQ(RunTool(RunSendCommand,
+                      {ri2, "--device", device, "--password", "1234", "--timeout", "2"}, &err),
               0);
     EXPECT_NE(err.find("Trasferimento completato con successo"), std::string::npos) << err;
 
     // Errors: no such port, a file that cannot be opened, a missing option.
-    EXPECT_EQ(run(RunSendCommand, {ri2, "--device", "/nonexistent/tty", "--password", "1"}, &err),
-              1);
+    EXPECT_EQ(
+        RunTool(RunSendCommand, {ri2, "--device", "/nonexistent/tty", "--password", "1"}, &err), 1);
     EXPECT_NE(err.find("Impossibile aprire la porta COM"), std::string::npos) << err;
-    EXPECT_EQ(run(RunSendCommand,
-                  {(dir / "none.qel").string(), "--device", device, "--password", "1"}, nullptr),
+    EXPECT_EQ(RunTool(RunSendCommand,
+                      {(dir / "none.qel").string(), "--device", device, "--password", "1"},
+                      nullptr),
               1);
-    EXPECT_EQ(run(RunReadCommand, {"--device", device}, nullptr), 1);
+    EXPECT_EQ(RunTool(RunReadCommand, {"--device", device}, nullptr), 1);
 }
 
 #ifdef KIV_SLOW_TRANSFER_TESTS
@@ -761,7 +711,7 @@ TEST_F(Transfer, SendKeepsTheRealPauses) {
     EXPECT_GE(ms(at("$$U") - at("image stored")), 2000 - slack);          // pause before "$$U"
     EXPECT_GE(ms(at("$$T") - at("mailbox stream stored")), 2000 - slack); // pause before "$$T"
     EXPECT_GE(ms(at("$$X", true) - at("clock set")), 500 - slack);        // pause after the clock
-    EXPECT_EQ(Log().back(), "$$X");                               // heard: every pause was kept
+    EXPECT_EQ(Log().back(), "$$X"); // heard: every pause was kept
     WithSim([](CUnitSim& s) { s.onLog = nullptr; });
 }
 #endif

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using namespace kiv::sim;
 using namespace std::chrono;
 using Bytes = std::vector<std::uint8_t>;
@@ -373,6 +375,68 @@ TEST(UnitSim, StoredDataNeedsItsPauseBeforeTheNextCommand) {
     EXPECT_EQ(sim.Log().back(), "clock set");
     FeedAt(sim, Text("$$X"), t0 + milliseconds(449));
     EXPECT_EQ(sim.Log().back(), "silent: pause not kept after the clock (50 ms needed)");
+}
+
+// A restore sends its attention byte 200 ms after the status reply and its
+// "$$S" 200 ms after that; 150 ms of quiet on either side will do. Without
+// them the unit has lost the attention byte: the restore header that follows
+// goes unanswered.
+TEST(UnitSim, RestoreWantsQuietAroundItsAttentionByte) {
+    CSimConfig config;
+    config.pauseScale = 1.0;
+    config.sectionBlocks = 1;
+    config.blockSize = 2;
+    const Bytes header{4, 1, 0, 0, 0};
+    // Status at t0, "E" from since to latest, "$$S" and the header at dollar.
+    const auto restore = [&](CSimConfig c, milliseconds since, milliseconds latest,
+                             milliseconds dollar) {
+        auto sim = std::make_unique<CUnitSim>(c);
+        FeedAt(*sim, Text("E$$R"), t0);
+        EXPECT_EQ(sim->TakeDue(t0).size(), 21u);
+        FeedAt(*sim, Text("E"), t0 + latest, t0 + since);
+        FeedAt(*sim, Text("$$S"), t0 + dollar, t0 + dollar);
+        EXPECT_EQ(sim->TakeDue(t0 + dollar), (Bytes{0, 0, 0, 0, 1, 0, 2}));
+        FeedAt(*sim, header, t0 + dollar, t0 + dollar);
+        return sim;
+    };
+    const std::string silent = "silent: pause not kept ";
+    {
+        const auto sim = restore(config, 200ms, 200ms, 400ms);
+        EXPECT_EQ(sim->TakeDue(t0 + 400ms), Bytes{'S'});
+        EXPECT_EQ(sim->Log().back(), "restore header");
+    }
+    {
+        // Just long enough on both sides, judged by the widest gaps.
+        const auto sim = restore(config, 140ms, 150ms, 290ms);
+        EXPECT_EQ(sim->TakeDue(t0 + 290ms), Bytes{'S'});
+    }
+    {
+        const auto sim = restore(config, 149ms, 149ms, 400ms);
+        EXPECT_TRUE(sim->TakeDue(t0 + hours(1)).empty());
+        EXPECT_EQ(sim->Log().back(),
+                  silent + "before the attention byte of the restore (150 ms needed)");
+        EXPECT_EQ(sim->Memory().restoresReceived, 0);
+    }
+    {
+        const auto sim = restore(config, 200ms, 200ms, 349ms);
+        EXPECT_TRUE(sim->TakeDue(t0 + hours(1)).empty());
+        EXPECT_EQ(sim->Log().back(),
+                  silent + "between the attention byte and $$S of the restore (150 ms needed)");
+    }
+    {
+        // Pauses not checked: the restore is taken without them.
+        CSimConfig unchecked = config;
+        unchecked.pauseScale = 0.0;
+        const auto sim = restore(unchecked, 0ms, 0ms, 0ms);
+        EXPECT_EQ(sim->TakeDue(t0), Bytes{'S'});
+    }
+    {
+        // The parameter image's "$$S" wants no such pauses.
+        CUnitSim sim(config);
+        Feed(sim, "E$$R");
+        Feed(sim, "E$$S");
+        EXPECT_EQ(Feed(sim, std::string("\x04\x01\x00\x01\x00", 5)), Bytes{'S'});
+    }
 }
 
 TEST(UnitSim, SignOffWantsQuietAroundItWhenAsked) {
