@@ -39,12 +39,14 @@ constexpr std::chrono::milliseconds kStorePause{2000};
 constexpr std::chrono::milliseconds kClockPause{500};
 constexpr std::chrono::milliseconds kSignOffQuiet{100};
 // A restore keeps 200 ms of quiet before and after the attention byte that
-// opens its "$$S"; the unit loses that byte when the line is busier. It takes
-// 150 ms as kept: the gaps it measures are the widest the line allows (see
-// Parse), so a kept pause can look shorter only when the terminal holds the
-// attention byte back longer than the later bytes, and 50 ms more than its
-// usual slack for that is far beyond any scheduling delay, while a pause cut
-// to a tenth, or left out, still shows well below it.
+// opens its "$$S"; a unit loses that byte on a busier line. 150 ms is taken
+// as kept. Each gap is measured as the widest the line allows (see Parse), so
+// a kept pause never looks shorter before the attention byte (that gap starts
+// at the unit's own reply), and looks shorter after it only when the terminal
+// holds the attention byte back for more than 100 ms after it was written
+// (the server's 50 ms slack plus this 50 ms margin), far beyond any
+// scheduling delay. A pause cut to 20 ms, or left out, measures well under
+// 150 ms.
 constexpr std::chrono::milliseconds kRestorePauseHeard{150};
 
 // Commands heard only right after the attention byte, and those the system
