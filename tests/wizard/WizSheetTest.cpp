@@ -275,6 +275,64 @@ TEST_F(WizSheetTest, Events20To39KeepAllButTheTargetsThatADeleteRewrote) {
     }
 }
 
+TEST_F(WizSheetTest, TheDigitCountIsLockedWhileTheMailboxStepsListHoldsMailboxes) {
+    auto doc = MakeDoc(1, {"201"});
+    CWizSheet sheet(*doc, shell, nullptr);
+    ShowActive(sheet);
+    auto* digits = Find<CSpinEdit>(sheet, "extDigits");
+    EXPECT_TRUE(digits->isReadOnly());
+    const auto arrowsDoNothing = [digits](const char* shown) {
+        digits->setFocus();
+        QTest::keyClick(digits, Qt::Key_Up);
+        QTest::keyClick(digits, Qt::Key_Down);
+        QTest::keyClick(digits, Qt::Key_Down);
+        EXPECT_EQ(digits->text(), shown);
+    };
+    arrowsDoNothing("3");
+
+    // The document's only mailbox deleted in step 3 frees the count.
+    Next(sheet);
+    Next(sheet);
+    CWizListMboxPage* list = sheet.ListPage();
+    list->SelectRow(0);
+    Find<QPushButton>(*list, "mboxDelete")->click();
+    ASSERT_EQ(list->Model().Count(), 0);
+    Back(sheet);
+    Back(sheet);
+    ASSERT_EQ(sheet.ActiveStep(), 1);
+    EXPECT_FALSE(digits->isReadOnly());
+    digits->setFocus();
+    QTest::keyClick(digits, Qt::Key_Up);
+    EXPECT_EQ(digits->text(), "4");
+
+    // Mailboxes of four digits made in step 3 lock it again.
+    Next(sheet);
+    Next(sheet);
+    Type(list->RangeFrom(), "1000");
+    Type(list->RangeTo(), "1001");
+    list->CreateRangeButton()->click();
+    ASSERT_EQ(Numbers(*list), (std::vector<std::string>{"1000", "1001"}));
+    Back(sheet);
+    Back(sheet);
+    ASSERT_EQ(sheet.ActiveStep(), 1);
+    EXPECT_TRUE(digits->isReadOnly());
+    arrowsDoNothing("4");
+    Type(digits->findChild<QLineEdit*>(), "2");
+    EXPECT_EQ(digits->text(), "4") << "typing does nothing either";
+    EXPECT_TRUE(sink.messages.empty());
+
+    // Both deleted: free again.
+    Next(sheet);
+    Next(sheet);
+    for (int row = 1; row >= 0; --row) {
+        list->SelectRow(row);
+        Find<QPushButton>(*list, "mboxDelete")->click();
+    }
+    Back(sheet);
+    Back(sheet);
+    EXPECT_FALSE(digits->isReadOnly());
+}
+
 TEST_F(WizSheetTest, TheWizardRefusesANoAnswerWaitOfZeroThatTheTabAccepts) {
     auto doc = MakeDoc(1, {});
     {
