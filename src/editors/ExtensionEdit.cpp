@@ -17,17 +17,17 @@ CExtensionEdit::CExtensionEdit(const CQelDoc& doc)
     : extDigits(std::to_string(doc.extDigits)), operatorKey(std::to_string(doc.operatorKey)),
       operatorDayExt(doc.operatorDayExt), operatorNightExt(doc.operatorNightExt),
       faxExt(doc.faxExt) {
-    digitsLocked_ = doc.mboxCount > 0;
+    mboxLock_ = doc.mboxCount > 0;
     for (int r = 0; r < kRangeRows; ++r) {
         from[static_cast<std::size_t>(r)] = doc.allowedExt[static_cast<std::size_t>(r)];
         to[static_cast<std::size_t>(r)] = doc.allowedExt[static_cast<std::size_t>(kRangeRows + r)];
     }
     for (const std::string& text : doc.allowedExt)
-        if (!text.empty()) digitsLocked_ = true;
+        if (!text.empty()) rangeLock_ = true;
 }
 
 void CExtensionEdit::RangeLeft(std::string_view text) {
-    if (!text.empty()) digitsLocked_ = true;
+    if (!text.empty()) rangeLock_ = true;
 }
 
 std::string& CExtensionEdit::Range(ExtField field) {
@@ -59,7 +59,7 @@ FieldCheck<ExtField> CExtensionEdit::CheckRow(int row, int digits) const {
 
 FieldCheck<ExtField> CExtensionEdit::Check(bool withFax) {
     if (!IsNumberIn(extDigits, kMinExtDigits, kMaxExtDigits)) {
-        digitsLocked_ = false;
+        mboxLock_ = rangeLock_ = false;
         return Fail(ExtField::ExtDigits);
     }
     if (!IsNumberIn(operatorKey, 0, 9)) return Fail(ExtField::OperatorKey);

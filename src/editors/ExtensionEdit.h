@@ -35,10 +35,14 @@ class CExtensionEdit {
 
     // The digit count may not change while mailboxes exist or a range field
     // holds text.
-    bool DigitsLocked() const { return digitsLocked_; }
+    bool DigitsLocked() const { return mboxLock_ || rangeLock_; }
     // A range field lost the focus: text in it locks the digit count for the
     // rest of the page's life, even if it is deleted later.
     void RangeLeft(std::string_view text);
+    // The mailboxes the digit count must suit: the document's when the page
+    // is made; the wizard gives those of its own mailbox list each time its
+    // first step is entered, so the lock follows that list.
+    void SetMailboxesExist(bool exist) { mboxLock_ = exist; }
 
     // The page's leave check, in its field order; the first failure only. A
     // failure of the digit count unlocks it so that it can be corrected.
@@ -60,7 +64,8 @@ class CExtensionEdit {
 
   private:
     FieldCheck<ExtField> CheckRow(int row, int digits) const;
-    bool digitsLocked_ = false;
+    bool mboxLock_ = false;
+    bool rangeLock_ = false;
 };
 
 } // namespace kiv::editors

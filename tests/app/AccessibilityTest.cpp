@@ -158,6 +158,7 @@ TEST_F(AccessibilityTest, EveryWindowAndSheetNamesItsFocusableControls) {
           "addHolidayDlg", "printDlg", "printPreviewDlg", "pageSetupDlg", "protocolSheet",
           "CStatDlg", "CMsgListDlg", "backupDlg", "restoreDlg",
           "sysInitDlg", "readRecordingDlg", "sendRecordingDlg", "recordingListSheet", "wizardWelcome", "wizSheet",
+          "wizDefMboxSheet",
           "pageDiagramDlg"})
         EXPECT_TRUE(shell.opened.contains(name)) << name;
 }

@@ -1,7 +1,7 @@
 // The integration wizard driven offscreen: the steps' titles and buttons,
 // the digit count of step 1 reaching the page step, Back dropping a step's
 // edits, Cancel and Finish, the wizard's own rules (no-answer wait, "Crea
-// &Intervallo"). With KIV_SCREENSHOT_DIR set, steps 1, 3, 5 and 7 are also
+// &Intervallo"). With KIV_SCREENSHOT_DIR set, steps 1 to 5 and 7 are also
 // saved there as PNG pictures.
 #include "editors/EditorGuiSupport.h"
 
@@ -9,6 +9,7 @@
 #include "autoattendant/ui/AutoAttenPage.h"
 #include "document/PageOps.h"
 #include "document/QelFile.h"
+#include "editors/SuperEdit.h"
 #include "editors/ui/PBXParameterSheet.h"
 #include "editors/ui/SpinEdit.h"
 #include "wizard/ui/WizListMboxPage.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -275,6 +277,116 @@ TEST_F(WizSheetTest, Events20To39KeepAllButTheTargetsThatADeleteRewrote) {
     }
 }
 
+TEST_F(WizSheetTest, TheDigitCountIsLockedWhileTheMailboxStepsListHoldsMailboxes) {
+    auto doc = MakeDoc(1, {"201"});
+    CWizSheet sheet(*doc, shell, nullptr);
+    ShowActive(sheet);
+    auto* digits = Find<CSpinEdit>(sheet, "extDigits");
+    EXPECT_TRUE(digits->isReadOnly());
+    const auto arrowsDoNothing = [digits](const char* shown) {
+        digits->setFocus();
+        QTest::keyClick(digits, Qt::Key_Up);
+        QTest::keyClick(digits, Qt::Key_Down);
+        QTest::keyClick(digits, Qt::Key_Down);
+        EXPECT_EQ(digits->text(), shown);
+    };
+    arrowsDoNothing("3");
+
+    // The document's only mailbox deleted in step 3 frees the count.
+    Next(sheet);
+    Next(sheet);
+    CWizListMboxPage* list = sheet.ListPage();
+    list->SelectRow(0);
+    Find<QPushButton>(*list, "mboxDelete")->click();
+    ASSERT_EQ(list->Model().Count(), 0);
+    Back(sheet);
+    Back(sheet);
+    ASSERT_EQ(sheet.ActiveStep(), 1);
+    EXPECT_FALSE(digits->isReadOnly());
+    digits->setFocus();
+    QTest::keyClick(digits, Qt::Key_Up);
+    EXPECT_EQ(digits->text(), "4");
+
+    // Mailboxes of four digits made in step 3 lock it again.
+    Next(sheet);
+    Next(sheet);
+    Type(list->RangeFrom(), "1000");
+    Type(list->RangeTo(), "1001");
+    list->CreateRangeButton()->click();
+    ASSERT_EQ(Numbers(*list), (std::vector<std::string>{"1000", "1001"}));
+    Back(sheet);
+    Back(sheet);
+    ASSERT_EQ(sheet.ActiveStep(), 1);
+    EXPECT_TRUE(digits->isReadOnly());
+    arrowsDoNothing("4");
+    Type(digits->findChild<QLineEdit*>(), "2");
+    EXPECT_EQ(digits->text(), "4") << "typing does nothing either";
+    EXPECT_TRUE(sink.messages.empty());
+
+    // Both deleted: free again.
+    Next(sheet);
+    Next(sheet);
+    for (int row = 1; row >= 0; --row) {
+        list->SelectRow(row);
+        Find<QPushButton>(*list, "mboxDelete")->click();
+    }
+    Back(sheet);
+    Back(sheet);
+    EXPECT_FALSE(digits->isReadOnly());
+}
+
+TEST_F(WizSheetTest, TheTransferAndNotificationStepsWriteWhatTheyShowAndKeepTheRest) {
+    auto doc = MakeDoc(1, {});
+    doc->led2Code = "22";
+    doc->extNotifyStart = 60;
+    doc->ringDuration = 1;
+    doc->transferModeOperator = 0;
+    CWizSheet sheet(*doc, shell, nullptr);
+    ShowActive(sheet);
+    Next(sheet);
+    Find<QRadioButton>(sheet, "transferModeOther2")->click();
+    Next(sheet);
+    Next(sheet);
+    ASSERT_EQ(sheet.ActiveStep(), 4);
+    EXPECT_EQ(sheet.findChild<QLineEdit*>("led2Code"), nullptr);
+    EXPECT_EQ(sheet.findChild<QLineEdit*>("extNotifyStart"), nullptr);
+    auto* ledOff = Find<QLineEdit>(sheet, "ledOffCode");
+    auto* seize = Find<QLineEdit>(sheet, "lineSeizeCode");
+    auto* interval = Find<CSpinEdit>(sheet, "ringInterval");
+    Type(Find<QLineEdit>(sheet, "led1Code"), "11");
+    Type(ledOff, "e");
+    Next(sheet);
+    EXPECT_EQ(sheet.ActiveStep(), 4);
+    EXPECT_EQ(QApplication::focusWidget(), ledOff);
+    Type(ledOff, "33");
+    Type(seize, "9x");
+    Next(sheet);
+    EXPECT_EQ(QApplication::focusWidget(), seize);
+    Type(seize, "9#");
+    interval->SetText("0");
+    Next(sheet);
+    EXPECT_EQ(sheet.ActiveStep(), 4);
+    EXPECT_EQ(QApplication::focusWidget(), interval);
+    interval->SetText("7");
+    Next(sheet);
+    ASSERT_EQ(sheet.ActiveStep(), 5);
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>(3, "Errore inserimento"));
+    for (int step = 5; step < 8; ++step)
+        Next(sheet);
+    sheet.FinishButton()->click();
+    ASSERT_EQ(sheet.result(), QDialog::Accepted);
+    sheet.ApplyTo(*doc);
+    EXPECT_EQ(doc->led1Code, "11");
+    EXPECT_EQ(doc->ledOffCode, "33");
+    EXPECT_EQ(doc->lineSeizeCode, "9#");
+    EXPECT_EQ(doc->ringInterval, 7);
+    EXPECT_EQ(doc->led2Code, "22");
+    EXPECT_EQ(doc->extNotifyStart, 60);
+    EXPECT_EQ(doc->ringDuration, 1);
+    EXPECT_EQ(doc->transferModeOther, editors::TransferModeOfButton(2));
+    EXPECT_EQ(doc->transferModeOperator, 0);
+}
+
 TEST_F(WizSheetTest, TheWizardRefusesANoAnswerWaitOfZeroThatTheTabAccepts) {
     auto doc = MakeDoc(1, {});
     {
@@ -346,9 +458,11 @@ TEST_F(WizSheetTest, Screenshots) {
     ShowActive(sheet);
     Screenshot(sheet, "wizard-step1.png");
     Next(sheet);
+    Screenshot(sheet, "wizard-step2.png");
     Next(sheet);
     Screenshot(sheet, "wizard-step3.png");
     Next(sheet);
+    Screenshot(sheet, "wizard-step4.png");
     Next(sheet);
     Screenshot(sheet, "wizard-step5.png");
     Next(sheet);

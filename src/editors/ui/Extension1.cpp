@@ -135,6 +135,11 @@ void CExtension1::ShowLock() {
     extDigits_->setReadOnly(edit_.DigitsLocked());
 }
 
+void CExtension1::SetMailboxesExist(bool exist) {
+    edit_.SetMailboxesExist(exist);
+    ShowLock();
+}
+
 QLineEdit* CExtension1::RangeField(ExtField field) const {
     const auto row = static_cast<std::size_t>(field.row);
     return field.kind == ExtField::To ? to_[row] : from_[row];

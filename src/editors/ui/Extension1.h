@@ -34,6 +34,9 @@ class CExtension1 : public CPropertyPage {
     CExtension1(WizardVariant, const CQelDoc& doc, QWidget* parent = nullptr);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Locks the digit count while the mailboxes it must suit exist, and
+    // frees it (unless a range text holds it) when there are none.
+    void SetMailboxesExist(bool exist);
 
   private:
     void Build();

@@ -8,6 +8,7 @@
 #include "editors/Texts.h"
 #include "editors/ui/EditMboxSheet.h"
 #include "unit/ui/StatCommands.h"
+#include "wizard/ui/WizDefMboxSheet.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -55,8 +56,8 @@ CListMboxPage::CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* pa
 CListMboxPage::CListMboxPage(WizardVariant, const CQelDoc& doc,
                              std::shared_ptr<editors::MboxRefTables> tables, QSettings* profile,
                              QWidget* parent)
-    : CPropertyPage(ToQString(t::kListTab), parent), doc_(doc),
-      list_(doc, std::move(tables)), profile_(profile) {
+    : CPropertyPage(ToQString(t::kListTab), parent), doc_(doc), list_(doc, std::move(tables)),
+      profile_(profile) {
     Build(false);
 }
 
@@ -108,6 +109,9 @@ void CListMboxPage::Build(bool withChange) {
         importCsv_->setObjectName("mboxImportCsv");
         connect(exportCsv_, &QPushButton::clicked, this, &CListMboxPage::ExportCsv);
         connect(importCsv_, &QPushButton::clicked, this, &CListMboxPage::ImportCsv);
+        createRange_ = new QPushButton(ToQString(t::kCreateRangeMore), this);
+        createRange_->setObjectName("mboxCreateRange");
+        connect(createRange_, &QPushButton::clicked, this, &CListMboxPage::CreateRangeInSheet);
     }
 
     total_ = new QLineEdit(this);
@@ -143,11 +147,12 @@ void CListMboxPage::Build(bool withChange) {
     layout->addWidget(tree_, 1);
     layout->addLayout(bottom);
     if (exportCsv_) {
-        auto* csv = new QHBoxLayout;
-        csv->addStretch();
-        csv->addWidget(exportCsv_);
-        csv->addWidget(importCsv_);
-        layout->addLayout(csv);
+        auto* more = new QHBoxLayout;
+        more->addWidget(createRange_);
+        more->addStretch();
+        more->addWidget(exportCsv_);
+        more->addWidget(importCsv_);
+        layout->addLayout(more);
     }
 
     Refresh();
@@ -276,6 +281,13 @@ void CListMboxPage::Change() {
     CEditMboxSheet sheet(list_.Record(row), list_.extDigits, false, Dialogs(), window());
     if (Dialogs().Exec(sheet) != QDialog::Accepted) return;
     list_.Change(row, sheet.Result());
+    Refresh();
+}
+
+void CListMboxPage::CreateRangeInSheet() {
+    CWizDefMboxSheet sheet(list_, doc_.extDigits, Dialogs(), window());
+    if (Dialogs().Exec(sheet) != QDialog::Accepted) return;
+    list_ = sheet.Result();
     Refresh();
 }
 

@@ -36,6 +36,9 @@ class CListMboxPage : public CPropertyPage {
     void Copy();
     void Delete();
     void Change();
+    // "Crea &Intervallo...": a range of new mailboxes from "Da" to "A" (D
+    // digits each, the document's digit count), in a sheet of its own.
+    void CreateRangeInSheet();
     // "Esporta CSV..." writes the list as it stands; "Importa CSV..." takes
     // the rows of a file into the list, or nothing when a row is faulty.
     void ExportCsv();
@@ -76,6 +79,7 @@ class CListMboxPage : public CPropertyPage {
     QPushButton* statistics_ = nullptr;
     QPushButton* exportCsv_ = nullptr;
     QPushButton* importCsv_ = nullptr;
+    QPushButton* createRange_ = nullptr;
     QLineEdit* total_;
     QComboBox* supervisor_;
 };

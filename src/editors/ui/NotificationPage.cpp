@@ -17,15 +17,79 @@
 
 namespace kiv {
 
+NotifFields::NotifFields(const editors::CNotificationEdit& edit, bool withAll, QWidget* page) {
+    const auto text = [page](const std::string& value, const char* name) {
+        auto* field = new QLineEdit(ToQString(value), page);
+        field->setObjectName(name);
+        return field;
+    };
+    const auto count = [page](const std::string& value, const char* name) {
+        auto* field = new CSpinEdit(1, editors::kMaxRingCount, 3, page);
+        field->setObjectName(name);
+        field->SetText(ToQString(value));
+        return field;
+    };
+    // Made in the order of the page that shows them, which is their tab order.
+    led1Code = text(edit.led1Code, "led1Code");
+    if (withAll) led2Code = text(edit.led2Code, "led2Code");
+    ledOffCode = text(edit.ledOffCode, "ledOffCode");
+    if (!withAll) lineSeizeCode = text(edit.lineSeizeCode, "lineSeizeCode");
+    ringInterval = count(edit.ringInterval, "ringInterval");
+    ringAttempts = count(edit.ringAttempts, "ringAttempts");
+    if (withAll) {
+        start = text(edit.start, "extNotifyStart");
+        end = text(edit.end, "extNotifyEnd");
+        lineSeizeCode = text(edit.lineSeizeCode, "lineSeizeCode");
+    }
+    // Long codes scroll inside their fields; the check refuses more than 40 characters.
+    for (QLineEdit* code : {led1Code, led2Code, ledOffCode})
+        if (code) code->setMinimumWidth(code->fontMetrics().horizontalAdvance(QString(20, '0')));
+}
+
+void NotifFields::ReadInto(editors::CNotificationEdit& edit) const {
+    for (auto [field, value] : {std::pair{led1Code, &edit.led1Code},
+                                {led2Code, &edit.led2Code},
+                                {ledOffCode, &edit.ledOffCode},
+                                {lineSeizeCode, &edit.lineSeizeCode},
+                                {start, &edit.start},
+                                {end, &edit.end}})
+        if (field) *value = FieldText(field->text());
+    edit.ringInterval = FieldText(ringInterval->text());
+    edit.ringAttempts = FieldText(ringAttempts->text());
+}
+
+QWidget* NotifFields::Field(editors::NotifField field) const {
+    using editors::NotifField;
+    switch (field) {
+    case NotifField::Led1Code:
+        return led1Code;
+    case NotifField::Led2Code:
+        return led2Code;
+    case NotifField::LedOffCode:
+        return ledOffCode;
+    case NotifField::LineSeizeCode:
+        return lineSeizeCode;
+    case NotifField::Start:
+        return start;
+    case NotifField::End:
+        return end;
+    case NotifField::RingInterval:
+        return ringInterval;
+    case NotifField::RingAttempts:
+        break;
+    }
+    return ringAttempts;
+}
+
 CNotificationPage::CNotificationPage(const CQelDoc& doc, QWidget* parent)
-    : CPropertyPage(ToQString(editors::texts::kNotificationTab), parent), edit_(doc) {
+    : CPropertyPage(ToQString(editors::texts::kNotificationTab), parent), edit_(doc),
+      fields_(edit_, true, this) {
     namespace t = editors::texts;
     SetHelpTopic("parametri_notifica");
 
     auto* grid = new QGridLayout;
-    const auto field = [this, grid](QWidget* edit, const char* caption, const char* name,
+    const auto field = [this, grid](QWidget* edit, const char* caption,
                                     const char* unit = nullptr) {
-        edit->setObjectName(name);
         auto* label = new QLabel(ToQString(caption), this);
         label->setBuddy(edit);
         const int row = grid->rowCount();
@@ -41,34 +105,20 @@ CNotificationPage::CNotificationPage(const CQelDoc& doc, QWidget* parent)
             grid->addWidget(edit, row, 1);
         }
     };
-    // Long codes scroll inside their fields; the check refuses more than 40 characters.
-    led1Code_ = new QLineEdit(ToQString(edit_.led1Code), this);
-    led2Code_ = new QLineEdit(ToQString(edit_.led2Code), this);
-    ledOffCode_ = new QLineEdit(ToQString(edit_.ledOffCode), this);
-    ringInterval_ = new CSpinEdit(1, editors::kMaxRingCount, 3, this);
-    ringInterval_->SetText(ToQString(edit_.ringInterval));
-    ringAttempts_ = new CSpinEdit(1, editors::kMaxRingCount, 3, this);
-    ringAttempts_->SetText(ToQString(edit_.ringAttempts));
-    start_ = new QLineEdit(ToQString(edit_.start), this);
-    end_ = new QLineEdit(ToQString(edit_.end), this);
-    lineSeizeCode_ = new QLineEdit(ToQString(edit_.lineSeizeCode), this);
-    const int timeWidth = start_->fontMetrics().horizontalAdvance("00:00000") + 12;
-    for (QLineEdit* time : {start_, end_})
+    const int timeWidth = fields_.start->fontMetrics().horizontalAdvance("00:00000") + 12;
+    for (QLineEdit* time : {fields_.start, fields_.end, fields_.lineSeizeCode})
         time->setMaximumWidth(timeWidth);
-    lineSeizeCode_->setMaximumWidth(timeWidth);
 
-    field(led1Code_, t::kLed1Code, "led1Code");
-    field(led2Code_, t::kLed2Code, "led2Code");
-    field(ledOffCode_, t::kLedOffCode, "ledOffCode");
-    field(ringInterval_, t::kRingInterval, "ringInterval", t::kMinutes);
-    field(ringAttempts_, t::kRingAttempts, "ringAttempts", "");
-    field(start_, t::kExtNotifyStart, "extNotifyStart", "");
-    field(end_, t::kExtNotifyEnd, "extNotifyEnd", "");
-    field(lineSeizeCode_, t::kLineSeizeCode, "lineSeizeCode", "");
+    field(fields_.led1Code, t::kLed1Code);
+    field(fields_.led2Code, t::kLed2Code);
+    field(fields_.ledOffCode, t::kLedOffCode);
+    field(fields_.ringInterval, t::kRingInterval, t::kMinutes);
+    field(fields_.ringAttempts, t::kRingAttempts, "");
+    field(fields_.start, t::kExtNotifyStart, "");
+    field(fields_.end, t::kExtNotifyEnd, "");
+    field(fields_.lineSeizeCode, t::kLineSeizeCode, "");
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(grid->rowCount(), 1);
-    for (QLineEdit* code : {led1Code_, led2Code_, ledOffCode_})
-        code->setMinimumWidth(code->fontMetrics().horizontalAdvance(QString(20, '0')));
 
     QGroupBox* ledBox =
         RadioBox(t::kLedMode, names::kLedMode, edit_.ledMode, ledMode_, "ledMode", this);
@@ -88,45 +138,10 @@ CNotificationPage::CNotificationPage(const CQelDoc& doc, QWidget* parent)
 }
 
 bool CNotificationPage::OnKillActive() {
-    edit_.led1Code = FieldText(led1Code_->text());
-    edit_.led2Code = FieldText(led2Code_->text());
-    edit_.ledOffCode = FieldText(ledOffCode_->text());
-    edit_.lineSeizeCode = FieldText(lineSeizeCode_->text());
-    edit_.start = FieldText(start_->text());
-    edit_.end = FieldText(end_->text());
-    edit_.ringInterval = FieldText(ringInterval_->text());
-    edit_.ringAttempts = FieldText(ringAttempts_->text());
+    fields_.ReadInto(edit_);
     const auto failed = edit_.Check();
     if (!failed) return true;
-    using editors::NotifField;
-    QWidget* field = nullptr;
-    switch (failed->field) {
-    case NotifField::Led1Code:
-        field = led1Code_;
-        break;
-    case NotifField::Led2Code:
-        field = led2Code_;
-        break;
-    case NotifField::LedOffCode:
-        field = ledOffCode_;
-        break;
-    case NotifField::LineSeizeCode:
-        field = lineSeizeCode_;
-        break;
-    case NotifField::Start:
-        field = start_;
-        break;
-    case NotifField::End:
-        field = end_;
-        break;
-    case NotifField::RingInterval:
-        field = ringInterval_;
-        break;
-    case NotifField::RingAttempts:
-        field = ringAttempts_;
-        break;
-    }
-    return FailField(field, ToQString(failed->message));
+    return FailField(fields_.Field(failed->field), ToQString(failed->message));
 }
 
 } // namespace kiv

@@ -15,6 +15,26 @@ namespace kiv {
 class CQelDoc;
 class CSpinEdit;
 
+// The text fields of this tab and of the wizard's notification step, made
+// from the model's values and named for tests. The wizard's step has no
+// second lamp code and no time window: those stay null there.
+struct NotifFields {
+    NotifFields(const editors::CNotificationEdit& edit, bool withAll, QWidget* page);
+    // The fields' texts into the model (the fields that exist).
+    void ReadInto(editors::CNotificationEdit& edit) const;
+    // The field a failed check names.
+    QWidget* Field(editors::NotifField field) const;
+
+    QLineEdit* led1Code;
+    QLineEdit* led2Code = nullptr;
+    QLineEdit* ledOffCode;
+    CSpinEdit* ringInterval;
+    CSpinEdit* ringAttempts;
+    QLineEdit* start = nullptr;
+    QLineEdit* end = nullptr;
+    QLineEdit* lineSeizeCode;
+};
+
 class CNotificationPage : public CPropertyPage {
     Q_OBJECT
   public:
@@ -25,14 +45,7 @@ class CNotificationPage : public CPropertyPage {
 
   private:
     editors::CNotificationEdit edit_;
-    QLineEdit* led1Code_;
-    QLineEdit* led2Code_;
-    QLineEdit* ledOffCode_;
-    CSpinEdit* ringInterval_;
-    CSpinEdit* ringAttempts_;
-    QLineEdit* start_;
-    QLineEdit* end_;
-    QLineEdit* lineSeizeCode_;
+    NotifFields fields_;
     QButtonGroup* ledMode_;
     QButtonGroup* ringDuration_;
 };

@@ -31,6 +31,36 @@ QGroupBox* ModeBox(const char* caption, int mode, QButtonGroup*& group, const ch
 
 } // namespace
 
+QGroupBox* TransferModesBox(editors::CSuperEdit& edit, QButtonGroup*& modeOperator,
+                            QButtonGroup*& modeOther, QWidget* page) {
+    namespace t = editors::texts;
+    auto* modeBox = new QGroupBox(ToQString(t::kTransferModes), page);
+    auto* modeRow = new QHBoxLayout(modeBox);
+    modeRow->addWidget(ModeBox(t::kOperator, edit.transferModeOperator, modeOperator,
+                               "transferModeOperator", modeBox));
+    modeRow->addWidget(
+        ModeBox(t::kOtherExt, edit.transferModeOther, modeOther, "transferModeOther", modeBox));
+    QObject::connect(modeOperator, &QButtonGroup::idClicked, page, [&edit](int id) {
+        edit.transferModeOperator = editors::TransferModeOfButton(id);
+    });
+    QObject::connect(modeOther, &QButtonGroup::idClicked, page, [&edit](int id) {
+        edit.transferModeOther = editors::TransferModeOfButton(id);
+    });
+    return modeBox;
+}
+
+void MakeWaitAndSensitivity(const editors::CSuperEdit& edit, CSpinEdit*& noAnswerWait,
+                            CSpinEdit*& voiceSensitivity, QWidget* page) {
+    // The wait's arrows start at 0; the wizard's check alone asks for 1 to 99.
+    noAnswerWait = new CSpinEdit(0, editors::kMaxNoAnswerWait, 3, page);
+    noAnswerWait->setObjectName("noAnswerWait");
+    noAnswerWait->SetText(ToQString(edit.noAnswerWait));
+    voiceSensitivity =
+        new CSpinEdit(editors::kMinVoiceSensitivity, editors::kMaxVoiceSensitivity, 2, page);
+    voiceSensitivity->setObjectName("voiceSensitivity");
+    voiceSensitivity->SetText(ToQString(edit.voiceSensitivity));
+}
+
 CSuperPage::CSuperPage(const CQelDoc& doc, QWidget* parent)
     : CPropertyPage(ToQString(editors::texts::kSuperTab), parent), edit_(doc) {
     namespace t = editors::texts;
@@ -62,20 +92,8 @@ CSuperPage::CSuperPage(const CQelDoc& doc, QWidget* parent)
     busySignal_ = signal(edit_.busySignal, t::kBusySignal, "busySignal");
     dndSignal_ = signal(edit_.dndSignal, t::kDndSignal, "dndSignal");
 
-    auto* modeBox = new QGroupBox(ToQString(t::kTransferModes), this);
-    auto* modeRow = new QHBoxLayout(modeBox);
-    modeRow->addWidget(ModeBox(t::kOperator, edit_.transferModeOperator, modeOperator_,
-                               "transferModeOperator", modeBox));
-    modeRow->addWidget(
-        ModeBox(t::kOtherExt, edit_.transferModeOther, modeOther_, "transferModeOther", modeBox));
-
-    noAnswerWait_ = new CSpinEdit(0, editors::kMaxNoAnswerWait, 3, this);
-    noAnswerWait_->setObjectName("noAnswerWait");
-    noAnswerWait_->SetText(ToQString(edit_.noAnswerWait));
-    voiceSensitivity_ =
-        new CSpinEdit(editors::kMinVoiceSensitivity, editors::kMaxVoiceSensitivity, 2, this);
-    voiceSensitivity_->setObjectName("voiceSensitivity");
-    voiceSensitivity_->SetText(ToQString(edit_.voiceSensitivity));
+    QGroupBox* modeBox = TransferModesBox(edit_, modeOperator_, modeOther_, this);
+    MakeWaitAndSensitivity(edit_, noAnswerWait_, voiceSensitivity_, this);
     auto* waitLabel = new QLabel(ToQString(t::kNoAnswerWait), this);
     waitLabel->setBuddy(noAnswerWait_);
     auto* voiceLabel = new QLabel(ToQString(t::kVoiceSensitivity), this);
@@ -93,10 +111,6 @@ CSuperPage::CSuperPage(const CQelDoc& doc, QWidget* parent)
         edit_.SetSupervisionChoice(index);
         ShowSignals();
     });
-    connect(modeOperator_, &QButtonGroup::idClicked, this,
-            [this](int id) { edit_.transferModeOperator = editors::TransferModeOfButton(id); });
-    connect(modeOther_, &QButtonGroup::idClicked, this,
-            [this](int id) { edit_.transferModeOther = editors::TransferModeOfButton(id); });
 
     auto* left = new QVBoxLayout;
     left->addWidget(typeBox);

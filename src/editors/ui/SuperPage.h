@@ -9,12 +9,22 @@
 
 class QButtonGroup;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 
 namespace kiv {
 
 class CQelDoc;
 class CSpinEdit;
+
+// What this tab and the wizard's transfer step both show. The "Modi
+// Trasferta" box: one radio box towards the operator and one towards other
+// extensions, whose buttons set the model's two modes.
+QGroupBox* TransferModesBox(editors::CSuperEdit& edit, QButtonGroup*& modeOperator,
+                            QButtonGroup*& modeOther, QWidget* page);
+// The no-answer wait and voice sensitivity fields, holding the model's values.
+void MakeWaitAndSensitivity(const editors::CSuperEdit& edit, CSpinEdit*& noAnswerWait,
+                            CSpinEdit*& voiceSensitivity, QWidget* page);
 
 class CSuperPage : public CPropertyPage {
     Q_OBJECT

@@ -1,15 +1,8 @@
 #include "wizard/ui/WizListMboxPage.h"
 
 #include "app/QtText.h"
-#include "document/ValueNames.h"
-#include "editors/ExtensionEdit.h"
-#include "editors/Texts.h"
-#include "editors/ui/FieldText.h"
+#include "editors/ui/MboxRangePanel.h"
 
-#include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -27,47 +20,9 @@ CWizListMboxPage::CWizListMboxPage(const CQelDoc& doc,
                                    std::shared_ptr<editors::MboxRefTables> tables,
                                    QSettings* profile, QWidget* parent)
     : CListMboxPage(WizardVariant{}, doc, std::move(tables), profile, parent) {
-    namespace t = editors::texts;
-    auto* panel = new QGroupBox(this);
-    from_ = new QLineEdit(panel);
-    to_ = new QLineEdit(panel);
-    from_->setObjectName("rangeFrom");
-    to_->setObjectName("rangeTo");
-    for (QLineEdit* edit : {from_, to_}) {
-        edit->setMaxLength(editors::kExtMaxLength);
-        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance("00000000"));
-    }
-    notify_ = new QComboBox(panel);
-    notify_->setObjectName("rangeNotify");
-    for (const char* name : names::kLocalNotify)
-        notify_->addItem(ToQString(name));
-    create_ = new QPushButton(ToQString(t::kCreateRange), panel);
-    create_->setObjectName("rangeCreate");
-    connect(create_, &QPushButton::clicked, this, &CWizListMboxPage::CreateRange);
-
-    auto* grid = new QGridLayout(panel);
-    auto* hint = new QLabel(ToQString(t::kRangeHint), panel);
-    hint->setWordWrap(true);
-    grid->addWidget(hint, 0, 0, 1, 7);
-    int column = 0;
-    for (auto [caption, field] : {std::pair<const char*, QWidget*>{t::kRangeFrom, from_},
-                                  {t::kRangeTo, to_},
-                                  {t::kLocalNotifyLabel, notify_}}) {
-        auto* label = new QLabel(ToQString(caption), panel);
-        label->setBuddy(field);
-        grid->addWidget(label, 1, column++);
-        grid->addWidget(field, 1, column++);
-    }
-    grid->addWidget(create_, 1, column);
-    grid->setColumnStretch(column + 1, 1);
-    static_cast<QVBoxLayout*>(layout())->addWidget(panel);
-    ResetRange();
-}
-
-void CWizListMboxPage::ResetRange() {
-    from_->clear();
-    to_->clear();
-    notify_->setCurrentIndex(kRangeNotifyPreset);
+    range_ = new CMboxRangePanel(kRangeNotifyPreset, true, this);
+    connect(range_->CreateButton(), &QPushButton::clicked, this, &CWizListMboxPage::CreateRange);
+    static_cast<QVBoxLayout*>(layout())->addWidget(range_);
 }
 
 void CWizListMboxPage::Enter(int extDigits, int operatorKey) {
@@ -76,17 +31,30 @@ void CWizListMboxPage::Enter(int extDigits, int operatorKey) {
 }
 
 void CWizListMboxPage::CreateRange() {
-    const auto failed = WorkList().CreateRange(FieldText(from_->text()), FieldText(to_->text()),
-                                               notify_->currentIndex());
-    if (failed) {
+    if (const auto failed = range_->CreateIn(WorkList())) {
         // The range is refused as a whole; nothing was created.
-        FailField(failed->field == editors::RangeField::To ? to_ : from_,
-                  ToQString(failed->message));
+        FailField(range_->Field(failed->field), ToQString(failed->message));
         return;
     }
-    if (FieldText(from_->text()).empty() || FieldText(to_->text()).empty()) return;
+    if (range_->IsEmpty()) return;
     Refresh();
-    ResetRange();
+    range_->Reset();
+}
+
+QLineEdit* CWizListMboxPage::RangeFrom() const {
+    return range_->From();
+}
+
+QLineEdit* CWizListMboxPage::RangeTo() const {
+    return range_->To();
+}
+
+QComboBox* CWizListMboxPage::RangeNotify() const {
+    return range_->Notify();
+}
+
+QPushButton* CWizListMboxPage::CreateRangeButton() const {
+    return range_->CreateButton();
 }
 
 bool CWizListMboxPage::OnWizardNext() {

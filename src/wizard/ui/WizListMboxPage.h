@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace kiv {
 
+class CMboxRangePanel;
+
 class CWizListMboxPage : public CListMboxPage {
     Q_OBJECT
   public:
@@ -28,18 +30,14 @@ class CWizListMboxPage : public CListMboxPage {
     // "Crea &Intervallo".
     void CreateRange();
 
-    QLineEdit* RangeFrom() const { return from_; }
-    QLineEdit* RangeTo() const { return to_; }
-    QComboBox* RangeNotify() const { return notify_; }
-    QPushButton* CreateRangeButton() const { return create_; }
+    CMboxRangePanel* Range() const { return range_; }
+    QLineEdit* RangeFrom() const;
+    QLineEdit* RangeTo() const;
+    QComboBox* RangeNotify() const;
+    QPushButton* CreateRangeButton() const;
 
   private:
-    void ResetRange();
-
-    QLineEdit* from_;
-    QLineEdit* to_;
-    QComboBox* notify_;
-    QPushButton* create_;
+    CMboxRangePanel* range_;
 };
 
 } // namespace kiv

@@ -3,7 +3,7 @@
 #include "app/QtText.h"
 #include "document/ValueNames.h"
 #include "editors/Texts.h"
-#include "editors/ui/FieldText.h"
+#include "editors/ui/NotificationPage.h"
 #include "editors/ui/RadioBox.h"
 #include "editors/ui/SpinEdit.h"
 
@@ -18,24 +18,14 @@
 namespace kiv {
 
 CWizNotifPage::CWizNotifPage(const CQelDoc& doc, QWidget* parent)
-    : CPropertyPage(ToQString(editors::texts::kNotificationTab), parent), edit_(doc) {
+    : CPropertyPage(ToQString(editors::texts::kNotificationTab), parent), edit_(doc),
+      fields_(edit_, false, this) {
     namespace t = editors::texts;
     SetHelpTopic("parametri_notifica");
 
-    led1Code_ = new QLineEdit(ToQString(edit_.led1Code), this);
-    ledOffCode_ = new QLineEdit(ToQString(edit_.ledOffCode), this);
-    lineSeizeCode_ = new QLineEdit(ToQString(edit_.lineSeizeCode), this);
-    ringInterval_ = new CSpinEdit(1, editors::kMaxRingCount, 3, this);
-    ringInterval_->SetText(ToQString(edit_.ringInterval));
-    ringAttempts_ = new CSpinEdit(1, editors::kMaxRingCount, 3, this);
-    ringAttempts_->SetText(ToQString(edit_.ringAttempts));
-    for (QLineEdit* code : {led1Code_, ledOffCode_})
-        code->setMinimumWidth(code->fontMetrics().horizontalAdvance(QString(20, '0')));
-
     auto* grid = new QGridLayout;
-    const auto field = [this, grid](QWidget* edit, const char* caption, const char* name,
+    const auto field = [this, grid](QWidget* edit, const char* caption,
                                     const char* unit = nullptr) {
-        edit->setObjectName(name);
         auto* label = new QLabel(ToQString(caption), this);
         label->setBuddy(edit);
         const int row = grid->rowCount();
@@ -43,11 +33,11 @@ CWizNotifPage::CWizNotifPage(const CQelDoc& doc, QWidget* parent)
         grid->addWidget(edit, row, 1);
         if (unit) grid->addWidget(new QLabel(ToQString(unit), this), row, 2);
     };
-    field(led1Code_, t::kLed1Code, "led1Code");
-    field(ledOffCode_, t::kLedOffCode, "ledOffCode");
-    field(lineSeizeCode_, t::kLineSeizeCode, "lineSeizeCode");
-    field(ringInterval_, t::kRingInterval, "ringInterval", t::kMinutes);
-    field(ringAttempts_, t::kRingAttempts, "ringAttempts");
+    field(fields_.led1Code, t::kLed1Code);
+    field(fields_.ledOffCode, t::kLedOffCode);
+    field(fields_.lineSeizeCode, t::kLineSeizeCode);
+    field(fields_.ringInterval, t::kRingInterval, t::kMinutes);
+    field(fields_.ringAttempts, t::kRingAttempts);
     grid->setColumnStretch(3, 1);
 
     QGroupBox* ledBox =
@@ -66,32 +56,10 @@ CWizNotifPage::CWizNotifPage(const CQelDoc& doc, QWidget* parent)
 }
 
 bool CWizNotifPage::OnKillActive() {
-    edit_.led1Code = FieldText(led1Code_->text());
-    edit_.ledOffCode = FieldText(ledOffCode_->text());
-    edit_.lineSeizeCode = FieldText(lineSeizeCode_->text());
-    edit_.ringInterval = FieldText(ringInterval_->text());
-    edit_.ringAttempts = FieldText(ringAttempts_->text());
+    fields_.ReadInto(edit_);
     const auto failed = edit_.CheckWizard();
     if (!failed) return true;
-    using editors::NotifField;
-    QWidget* field = ringAttempts_;
-    switch (failed->field) {
-    case NotifField::Led1Code:
-        field = led1Code_;
-        break;
-    case NotifField::LedOffCode:
-        field = ledOffCode_;
-        break;
-    case NotifField::LineSeizeCode:
-        field = lineSeizeCode_;
-        break;
-    case NotifField::RingInterval:
-        field = ringInterval_;
-        break;
-    default:
-        break;
-    }
-    return FailField(field, ToQString(failed->message));
+    return FailField(fields_.Field(failed->field), ToQString(failed->message));
 }
 
 } // namespace kiv

@@ -7,14 +7,13 @@
 
 #include "app/PropertyPage.h"
 #include "editors/NotificationEdit.h"
+#include "editors/ui/NotificationPage.h"
 
 class QButtonGroup;
-class QLineEdit;
 
 namespace kiv {
 
 class CQelDoc;
-class CSpinEdit;
 
 class CWizNotifPage : public CPropertyPage {
     Q_OBJECT
@@ -26,11 +25,7 @@ class CWizNotifPage : public CPropertyPage {
 
   private:
     editors::CNotificationEdit edit_;
-    QLineEdit* led1Code_;
-    QLineEdit* ledOffCode_;
-    QLineEdit* lineSeizeCode_;
-    CSpinEdit* ringInterval_;
-    CSpinEdit* ringAttempts_;
+    NotifFields fields_;
     QButtonGroup* ledMode_;
 };
 

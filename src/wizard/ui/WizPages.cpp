@@ -14,6 +14,10 @@ namespace kiv {
 CWizExtPage::CWizExtPage(const CQelDoc& doc, QWidget* parent)
     : CExtension1(WizardVariant{}, doc, parent) {}
 
+void CWizExtPage::Enter(int mailboxCount) {
+    SetMailboxesExist(mailboxCount > 0);
+}
+
 int CWizExtPage::ExtDigitsValue() const {
     return editors::LeadingNumber(Model().extDigits);
 }

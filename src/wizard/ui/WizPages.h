@@ -21,6 +21,10 @@ class CWizExtPage : public CExtension1 {
     Q_OBJECT
   public:
     explicit CWizExtPage(const CQelDoc& doc, QWidget* parent = nullptr);
+    // Entering the step: "N. Cifre Interni" is locked while the mailbox
+    // step's list holds mailboxes, so that they keep the digit count they
+    // were made with, and free again once that list is empty.
+    void Enter(int mailboxCount);
     // The values that passed the last Next ("N. Cifre Interni", "Tasto
     // Operatore").
     int ExtDigitsValue() const;

@@ -73,7 +73,9 @@ wizard::WizStepInput CWizSheet::StepInput() const {
 
 void CWizSheet::OnPageShown(int index) {
     CPropertyPage* page = Page(index);
-    if (page == list_) {
+    if (page == ext_) {
+        ext_->Enter(list_->Model().Count());
+    } else if (page == list_) {
         list_->Enter(ext_->ExtDigitsValue(), ext_->OperatorKeyValue());
     } else if (page == prot_[0] || page == prot_[1]) {
         static_cast<CWizProtPage*>(page)->Enter(StepInput());

@@ -1,16 +1,13 @@
 #include "wizard/ui/WizSuperPage.h"
 
 #include "app/QtText.h"
-#include "document/ValueNames.h"
 #include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
-#include "editors/ui/RadioBox.h"
 #include "editors/ui/SpinEdit.h"
+#include "editors/ui/SuperPage.h"
 
-#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -20,15 +17,6 @@ namespace kiv {
 using editors::TransferField;
 
 namespace {
-
-QGroupBox* ModeBox(const char* caption, int mode, QButtonGroup*& group, const char* objectPrefix,
-                   QWidget* parent) {
-    const char* buttons[3];
-    for (int b = 0; b < 3; ++b)
-        buttons[b] = names::Name(names::kTransferMode, editors::TransferModeOfButton(b));
-    return RadioBox(caption, buttons, editors::TransferModeButton(mode), group, objectPrefix,
-                    parent);
-}
 
 QLineEdit* Code(const std::string& text, int maxLength, const char* name, QWidget* parent) {
     auto* edit = new QLineEdit(ToQString(text), parent);
@@ -45,16 +33,7 @@ CWizSuperPage::CWizSuperPage(const CQelDoc& doc, QWidget* parent)
     namespace t = editors::texts;
     SetHelpTopic("supervisione");
 
-    auto* modeBox = new QGroupBox(ToQString(t::kTransferModes), this);
-    auto* modeRow = new QHBoxLayout(modeBox);
-    modeRow->addWidget(ModeBox(t::kOperator, super_.transferModeOperator, modeOperator_,
-                               "transferModeOperator", modeBox));
-    modeRow->addWidget(
-        ModeBox(t::kOtherExt, super_.transferModeOther, modeOther_, "transferModeOther", modeBox));
-    connect(modeOperator_, &QButtonGroup::idClicked, this,
-            [this](int id) { super_.transferModeOperator = editors::TransferModeOfButton(id); });
-    connect(modeOther_, &QButtonGroup::idClicked, this,
-            [this](int id) { super_.transferModeOther = editors::TransferModeOfButton(id); });
+    QGroupBox* modeBox = TransferModesBox(super_, modeOperator_, modeOther_, this);
 
     transferCode_ =
         Code(callTran_.transferCode, editors::kTransferCodeMaxLength, "transferCode", this);
@@ -65,14 +44,7 @@ CWizSuperPage::CWizSuperPage(const CQelDoc& doc, QWidget* parent)
     flash1_ = new CSpinEdit(editors::kFlashRule, 4, this);
     flash1_->setObjectName("flash1");
     flash1_->SetText(ToQString(callTran_.flash1));
-    // The spin control starts at 0 as on the tab; the check asks for 1 to 99.
-    noAnswerWait_ = new CSpinEdit(0, editors::kMaxNoAnswerWait, 3, this);
-    noAnswerWait_->setObjectName("noAnswerWait");
-    noAnswerWait_->SetText(ToQString(super_.noAnswerWait));
-    voiceSensitivity_ =
-        new CSpinEdit(editors::kMinVoiceSensitivity, editors::kMaxVoiceSensitivity, 2, this);
-    voiceSensitivity_->setObjectName("voiceSensitivity");
-    voiceSensitivity_->SetText(ToQString(super_.voiceSensitivity));
+    MakeWaitAndSensitivity(super_, noAnswerWait_, voiceSensitivity_, this);
     busyOn_ = new CSpinEdit(editors::kToneTimeRule, 4, this);
     busyOn_->setObjectName("busyToneOn");
     busyOn_->SetText(ToQString(tones_.busyToneOn));
