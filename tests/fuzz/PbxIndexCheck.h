@@ -20,7 +20,7 @@ namespace kiv::fuzz {
 inline bool StaysInFamilyFolder(const std::string& family, const std::string& fileName) {
     const std::filesystem::path folder(family);
     const std::filesystem::path path = (folder / fileName).lexically_normal();
-    return path.parent_path() == folder && path.filename() == fileName;
+    return !fileName.empty() && path.parent_path() == folder && path.filename() == fileName;
 }
 
 // Case-blind order, written apart from the index's own comparison.
