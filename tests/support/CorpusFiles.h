@@ -26,6 +26,7 @@ inline std::map<std::string, std::vector<std::uint8_t>> CorpusFiles(const std::s
     std::map<std::string, std::vector<std::uint8_t>> files;
     const auto dir = std::filesystem::path(KIV_SOURCE_DIR) / "tests" / "fuzz" / corpus;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        if (!entry.is_regular_file()) continue;
         std::ifstream in(entry.path(), std::ios::binary);
         files[entry.path().filename().string()] = {std::istreambuf_iterator<char>(in),
                                                    std::istreambuf_iterator<char>()};
