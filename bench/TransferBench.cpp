@@ -1,23 +1,28 @@
 // Read Parameters and Send Parameters against the unitsim program pacing its
 // line at 960 bytes per second (a 9600-baud line), with a 128-mailbox unit,
 // then the page recording of 200 blocks (1 x 128 bytes each) read into a file
-// and sent back. Prints, for each transfer, the wall time against the line
-// time of the bytes moved (plus the fixed pauses for the send) and the CPU
-// time of this process as a share of the wall time. Goals: ratios at most
-// 1.05, CPU under 5 %.
+// and sent back, then the backup of a unit of 1000 blocks (1 x 32 bytes each)
+// and a page area of 4 pages. Prints, for each transfer, the wall time
+// against the line time of the bytes moved both ways plus the pauses the
+// protocol mandates, and the CPU time of this process as a share of the wall
+// time. Goals: ratios at most 1.05, CPU under 5 %.
 //
-// usage: bench_transfers UNITSIM [MAILBOXES]
+// usage: bench_transfers UNITSIM [MAILBOXES] [--only params,recordings,backup]
+//                        [--recording-blocks N] [--backup-blocks N] [--trace FILE]
 
 #include "document/DocCommands.h"
 #include "document/QelDoc.h"
+#include "unit/BackupEngine.h"
 #include "unit/ReadParamEngine.h"
 #include "unit/ReadRecordingEngine.h"
 #include "unit/SendParamEngine.h"
 #include "unit/SendRecordingEngine.h"
+#include "unit/SerialTrace.h"
 #include "unit/ui/QtSerialPort.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -29,6 +34,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -105,94 +111,175 @@ void Report(const char* name, const Measure& m, double pauses) {
                 100.0 * m.cpu / m.wall);
 }
 
+// A unitsim process serving one pseudo-terminal.
+struct Unit {
+    pid_t pid = 0;
+    std::string device;
+
+    bool Start(const std::vector<std::string>& args) {
+        int out[2];
+        if (::pipe(out) != 0) return false;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        std::vector<std::string> copy = args;
+        std::vector<char*> argv;
+        for (auto& a : copy)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(out[1]);
+        if (spawned != 0) {
+            ::close(out[0]);
+            pid = 0;
+            std::fprintf(stderr, "cannot start %s\n", args[0].c_str());
+            return false;
+        }
+        char c = 0;
+        while (::read(out[0], &c, 1) == 1 && c != '\n')
+            device += c;
+        ::close(out[0]);
+        return !device.empty();
+    }
+
+    ~Unit() {
+        if (pid <= 0) return;
+        ::kill(pid, SIGTERM);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+    }
+};
+
+bool Listed(const std::string& list, const std::string& name) {
+    return ("," + list + ",").find("," + name + ",") != std::string::npos;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_transfers UNITSIM [MAILBOXES]\n");
+        std::fprintf(stderr, "usage: bench_transfers UNITSIM [MAILBOXES] [--only LIST] "
+                             "[--recording-blocks N] [--backup-blocks N] [--trace FILE]\n");
         return 1;
     }
-    const std::string mailboxes = argc > 2 ? argv[2] : "128";
-    int out[2];
-    if (::pipe(out) != 0) return 1;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    std::string unitsim = argv[1];
-    std::vector<std::string> args = {unitsim,   "--byte-rate", "960",         "--mailbox-count",
-                                     mailboxes, "--calls",     "10,20,30,40", "--recording-unit",
-                                     "1,128",   "--recording", "0:200"};
-    std::vector<char*> spawnArgv;
-    for (auto& a : args)
-        spawnArgv.push_back(a.data());
-    spawnArgv.push_back(nullptr);
-    pid_t pid = 0;
-    if (::posix_spawn(&pid, spawnArgv[0], &actions, nullptr, spawnArgv.data(), environ) != 0) {
-        std::fprintf(stderr, "cannot start %s\n", argv[1]);
-        return 1;
+    const std::string unitsim = argv[1];
+    std::string mailboxes = "128", only = "params,recordings,backup";
+    std::string tracePath;
+    int recordingBlocks = 200, backupBlocks = 1000;
+    for (int k = 2; k < argc; ++k) {
+        const std::string opt = argv[k];
+        const bool valued = k + 1 < argc;
+        if (opt == "--only" && valued)
+            only = argv[++k];
+        else if (opt == "--recording-blocks" && valued)
+            recordingBlocks = std::clamp(std::atoi(argv[++k]), 0, 255);
+        else if (opt == "--trace" && valued)
+            tracePath = argv[++k];
+        else if (opt == "--backup-blocks" && valued)
+            backupBlocks = std::clamp(std::atoi(argv[++k]), 0, 65535);
+        else if (opt.rfind("--", 0) != 0)
+            mailboxes = opt;
+        else {
+            std::fprintf(stderr, "bench_transfers: unknown option %s\n", opt.c_str());
+            return 1;
+        }
     }
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    std::string device;
-    char c = 0;
-    while (::read(out[0], &c, 1) == 1 && c != '\n')
-        device += c;
-    ::close(out[0]);
 
     QCoreApplication app(argc, argv);
     kiv::CLinkContext context;
     context.settingsPath.clear();
-    context.ports = kiv::CPortResolver(device);
     context.portFactory = [] { return std::make_unique<CCountingPort>(); };
+    std::unique_ptr<kiv::CSerialTrace> trace;
+    if (!tracePath.empty()) {
+        trace = std::make_unique<kiv::CSerialTrace>(tracePath);
+        context.trace = trace.get();
+    }
     CSilentSink sink;
     kiv::CPlainTransferUi ui;
+    const kiv::CLinkTiming& t = context.timing;
+    bool ok = true;
 
-    std::printf("== Transfers with unitsim at %.0f bytes/s, %s mailboxes\n", kLineRate,
-                mailboxes.c_str());
     kiv::CQelDoc doc;
     kiv::NewConfiguration(doc, 0);
-    int readResult = 1;
-    const Measure read = Run([&] {
-        kiv::CReadParamEngine engine(context, sink, ui, doc);
-        readResult = engine.Run();
-        engine.ApplyTo(doc);
-    });
-    Report("read ", read, 0);
+    if (Listed(only, "params") || Listed(only, "recordings")) {
+        Unit unit;
+        if (!unit.Start({unitsim, "--byte-rate", "960", "--mailbox-count", mailboxes, "--calls",
+                         "10,20,30,40", "--recording-unit", "1,128", "--recording",
+                         "0:" + std::to_string(recordingBlocks)}))
+            return 1;
+        context.ports = kiv::CPortResolver(unit.device);
+        std::printf("== Transfers with unitsim at %.0f bytes/s, %s mailboxes\n", kLineRate,
+                    mailboxes.c_str());
+        if (Listed(only, "params")) {
+            int readResult = 1;
+            const Measure read = Run([&] {
+                kiv::CReadParamEngine engine(context, sink, ui, doc);
+                readResult = engine.Run();
+                engine.ApplyTo(doc);
+            });
+            Report("read ", read, 0);
 
-    int sendResult = 1;
-    const kiv::CLinkTiming& t = context.timing;
-    const double pauses = std::chrono::duration<double>(2 * t.stepPause + t.clockPause).count();
-    const Measure send = Run([&] {
-        CFixedPrompt prompt;
-        kiv::CSendParamEngine engine(context, sink, ui, prompt, doc);
-        sendResult = engine.Run();
-    });
-    Report("send ", send, pauses);
+            int sendResult = 1;
+            // Before the mailbox stream, before the clock, after the clock.
+            const double pauses =
+                std::chrono::duration<double>(2 * t.stepPause + t.clockPause).count();
+            const Measure send = Run([&] {
+                CFixedPrompt prompt;
+                kiv::CSendParamEngine engine(context, sink, ui, prompt, doc);
+                sendResult = engine.Run();
+            });
+            Report("send ", send, pauses);
+            ok = ok && readResult == 0 && sendResult == 0;
+        }
 
-    // A page recording of 200 blocks, into a folder of this run's own and back.
-    char folder[] = "/tmp/bench-recordings-XXXXXX";
-    if (!::mkdtemp(folder)) return 1;
-    kiv::RecordingRequest request = kiv::RecordingRequest::From(doc, 0);
-    request.pageFiles.fill("");
-    request.pageFiles[0] = std::string(folder) + "/page.00";
-    int readRecording = 1, sendRecording = 1;
-    const Measure recRead = Run([&] {
-        kiv::CReadRecordingEngine engine(context, sink, ui, request);
-        readRecording = engine.Run();
-    });
-    Report("read recording ", recRead, 0);
-    const Measure recSend = Run([&] {
-        CFixedPrompt prompt;
-        kiv::CSendRecordingEngine engine(context, sink, ui, prompt, request);
-        sendRecording = engine.Run();
-    });
-    Report("send recording ", recSend, 0);
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
+        if (Listed(only, "recordings")) {
+            // A page recording, into a folder of this run's own and back.
+            char folder[] = "/tmp/bench-recordings-XXXXXX";
+            if (!::mkdtemp(folder)) return 1;
+            kiv::RecordingRequest request = kiv::RecordingRequest::From(doc, 0);
+            request.pageFiles.fill("");
+            request.pageFiles[0] = std::string(folder) + "/page.00";
+            int readRecording = 1, sendRecording = 1;
+            const Measure recRead = Run([&] {
+                kiv::CReadRecordingEngine engine(context, sink, ui, request);
+                readRecording = engine.Run();
+            });
+            Report("read recording ", recRead, 0);
+            const Measure recSend = Run([&] {
+                CFixedPrompt prompt;
+                kiv::CSendRecordingEngine engine(context, sink, ui, prompt, request);
+                sendRecording = engine.Run();
+            });
+            Report("send recording ", recSend, 0);
+            std::error_code ignored;
+            std::filesystem::remove_all(folder, ignored);
+            ok = ok && readRecording == 0 && sendRecording == 0;
+        }
+    }
 
-    ::kill(pid, SIGTERM);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return readResult == 0 && sendResult == 0 && readRecording == 0 && sendRecording == 0 ? 0 : 1;
+    if (Listed(only, "backup")) {
+        // A unit of its own: blocks of one 32-byte unit, a page area of 4 pages.
+        Unit unit;
+        if (!unit.Start({unitsim, "--byte-rate", "960", "--memory-blocks",
+                         std::to_string(backupBlocks), "--section-blocks", "1", "--block-size",
+                         "32", "--page-area", "1024"}))
+            return 1;
+        context.ports = kiv::CPortResolver(unit.device);
+        std::printf("== Backup with unitsim at %.0f bytes/s, %d blocks of 32 bytes\n", kLineRate,
+                    backupBlocks);
+        char folder[] = "/tmp/bench-backup-XXXXXX";
+        if (!::mkdtemp(folder)) return 1;
+        int backupResult = 1;
+        const Measure backup = Run([&] {
+            kiv::CBackupEngine engine(context, sink, ui, doc, "unit", folder);
+            backupResult = engine.Run();
+        });
+        Report("backup ", backup, 0);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+        ok = ok && backupResult == 0;
+    }
+    return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "sim/PtyServer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -15,8 +16,21 @@ namespace {
 // How long the terminal may hold bytes between the writer and this side. The
 // unit gives the system that much benefit of the doubt when it judges a pause.
 constexpr std::chrono::milliseconds kTerminalSlack{50};
-// Milliseconds between looks at an idle line.
-constexpr int kLookPeriod = 10;
+// Time between looks at an idle line.
+constexpr std::chrono::milliseconds kLookPeriod{10};
+
+// poll() with a time-out to the microsecond where the system offers it.
+int PollFor(pollfd* fds, nfds_t count, std::chrono::nanoseconds timeout) {
+#ifdef __linux__
+    const auto secs = std::chrono::duration_cast<std::chrono::seconds>(timeout);
+    const timespec ts{static_cast<time_t>(secs.count()),
+                      static_cast<long>((timeout - secs).count())};
+    return ::ppoll(fds, count, &ts, nullptr);
+#else
+    return ::poll(fds, count,
+                  static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(timeout).count()));
+#endif
+}
 
 // The rate a pseudo-terminal was set to by whoever holds it. A Linux
 // pseudo-terminal keeps the speed (and the stop bits) it is given, though not
@@ -104,14 +118,19 @@ void CPtyServer::Run() {
     bool peerOpen = false;
     while (!stop_) {
         int fd;
-        int timeoutMs = -1;
+        // Look at the line at least every few milliseconds: each look that
+        // finds it empty narrows when the next bytes may have come. A reply
+        // byte due sooner is waited for to the microsecond: a wait rounded
+        // up to whole milliseconds would answer up to a millisecond late,
+        // and a transfer of many short exchanges would add that up.
+        auto timeout = std::chrono::duration_cast<std::chrono::nanoseconds>(kLookPeriod);
         {
             std::lock_guard lock(mutex_);
             fd = master_;
-            if (const auto due = sim_.NextDue()) {
-                const auto ms = std::chrono::ceil<std::chrono::milliseconds>(*due - Clock::now());
-                timeoutMs = static_cast<int>(std::max<long long>(ms.count(), 0));
-            }
+            if (const auto due = sim_.NextDue())
+                timeout = std::clamp(
+                    std::chrono::duration_cast<std::chrono::nanoseconds>(*due - Clock::now()),
+                    std::chrono::nanoseconds{0}, timeout);
         }
         if (fd < 0) {
             // The device is gone; wait to be stopped.
@@ -120,11 +139,8 @@ void CPtyServer::Run() {
             continue;
         }
         pollfd fds[2] = {{fd, POLLIN, 0}, {wake_[0], POLLIN, 0}};
-        // Look at the line at least every few milliseconds: each look that
-        // finds it empty narrows when the next bytes may have come.
-        if (timeoutMs < 0 || timeoutMs > kLookPeriod) timeoutMs = kLookPeriod;
         const auto looked = Clock::now();
-        if (::poll(fds, 2, timeoutMs) == 0) {
+        if (PollFor(fds, 2, timeout) == 0) {
             std::lock_guard lock(mutex_);
             emptySince_ = looked;
         }

@@ -516,11 +516,12 @@ void CUnitSim::Receive(const std::uint8_t* data, std::size_t count, Time now,
     for (std::size_t k = 0; k < count; ++k) {
         if (!Hears(now)) continue;
         since_ = from;
-        // On a line of the configured rate a byte arrives one byte time after
-        // the one before it at the earliest; the unit answers from then on.
+        // On a line of the configured rate a byte takes one byte time to
+        // come, from when it was sent or the byte before it had come,
+        // whichever is later; the unit answers from then on.
         Time at = now;
         if (config_.paceReceived && byteTime.count() > 0) {
-            if (inAt_) at = std::max(now, *inAt_ + byteTime);
+            at = (inAt_ ? std::max(now, *inAt_) : now) + byteTime;
             inAt_ = at;
         }
         if (receiver_) {
@@ -660,13 +661,16 @@ void CUnitSim::ApplyFaults(std::vector<std::uint8_t>& bytes, char target) {
 
 void CUnitSim::Send(std::vector<std::uint8_t> bytes, char target, Time now) {
     if (target != 0) ApplyFaults(bytes, target);
+    const auto byteTime = std::chrono::duration_cast<Clock::duration>(config_.byteDelay);
     Time at = now + config_.replyDelay;
     // A reply queued behind another waits its turn on the line.
-    if (!out_.empty())
-        at = std::max(at, out_.back().first +
-                              std::chrono::duration_cast<Clock::duration>(config_.byteDelay));
+    if (!out_.empty()) at = std::max(at, out_.back().first + byteTime);
+    // On a line of the configured rate both ways the first byte, too, takes
+    // a byte time to reach the system: a byte is due when it has come.
+    else if (config_.paceReceived)
+        at += byteTime;
     for (std::size_t k = 0; k < bytes.size(); ++k) {
-        if (k > 0) at += std::chrono::duration_cast<Clock::duration>(config_.byteDelay);
+        if (k > 0) at += byteTime;
         out_.emplace_back(at, bytes[k]);
     }
     // The line is busy until the last byte is due at the earliest.

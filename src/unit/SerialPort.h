@@ -31,7 +31,9 @@ class ISerialPort {
     virtual bool IsOpen() const = 0;
     // Writes the bytes and returns once they have been handed to the line.
     virtual bool Write(const std::uint8_t* data, std::size_t count) = 0;
-    // Number of received bytes waiting to be read.
+    // Number of received bytes waiting to be read. An adapter that buffers
+    // may report only the bytes it holds, without asking the driver, while
+    // it holds any; a wait for more bytes asks the driver.
     virtual std::size_t BytesWaiting() = 0;
     // Blocks (never spins) until at least count bytes wait or the time-out
     // passes. True when count bytes wait. May return false early when the

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <poll.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -143,4 +144,40 @@ TEST_F(PtyLine, UnitDoesNotHearAPortAtAnotherRate) {
     CUnitSession right(context, sink, ui, 1, 0);
     EXPECT_EQ(right.IdentifyUnit(CUnitSession::modeFull), CUnitSession::resultOk);
     EXPECT_TRUE(sink.messages.empty());
+}
+
+// The adapter hands bytes straight to the driver while nothing is queued;
+// what the driver cannot take at once (a far end that reads late) must still
+// arrive, whole and in order.
+TEST_F(PtyLine, AWriteTheDriverCannotTakeAtOnceArrivesWhole) {
+    const std::string device = OpenBarePty();
+    termios tio{};
+    ASSERT_EQ(::tcgetattr(master, &tio), 0);
+    ::cfmakeraw(&tio);
+    ASSERT_EQ(::tcsetattr(master, TCSANOW, &tio), 0);
+    CQtSerialPort port;
+    ASSERT_TRUE(port.Open(device, LineParams{}));
+
+    // Far more than a pseudo-terminal buffers.
+    std::vector<std::uint8_t> sent(256 * 1024);
+    for (std::size_t k = 0; k < sent.size(); ++k)
+        sent[k] = static_cast<std::uint8_t>(k * 7 + (k >> 8));
+    std::vector<std::uint8_t> got;
+    std::thread reader([&] {
+        // The far end starts reading only once the driver is full.
+        std::this_thread::sleep_for(milliseconds(200));
+        std::uint8_t buf[4096];
+        const auto deadline = steady_clock::now() + seconds(20);
+        while (got.size() < sent.size() && steady_clock::now() < deadline) {
+            pollfd p{master, POLLIN, 0};
+            if (::poll(&p, 1, 100) <= 0) continue;
+            const auto n = ::read(master, buf, sizeof buf);
+            if (n > 0) got.insert(got.end(), buf, buf + n);
+        }
+    });
+    EXPECT_TRUE(port.Write(sent.data(), sent.size()));
+    reader.join();
+    port.Close();
+    ASSERT_EQ(got.size(), sent.size());
+    EXPECT_TRUE(got == sent);
 }

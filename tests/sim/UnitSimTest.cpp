@@ -88,6 +88,36 @@ TEST(UnitSim, DelaysAndLineBreak) {
     EXPECT_TRUE(Feed(other, "V").empty());
 }
 
+// A line of the configured rate both ways (unitsim --byte-rate): every byte
+// takes its byte time, the first of a command or reply included.
+TEST(UnitSim, ALineAtItsByteRateTakesEveryBytesTime) {
+    CSimConfig config;
+    config.byteDelay = milliseconds(10);
+    config.paceReceived = true;
+    CUnitSim sim(config);
+    const std::string cmd = "E$$V";
+    // Read at once at t0: the four bytes have come by t0 + 40 ms, and the
+    // first byte of the reply has reached the system 10 ms later.
+    sim.Receive(reinterpret_cast<const std::uint8_t*>(cmd.data()), cmd.size(), t0);
+    EXPECT_EQ(sim.NextDue(), t0 + milliseconds(50));
+    EXPECT_TRUE(sim.TakeDue(t0 + milliseconds(49)).empty());
+    EXPECT_EQ(sim.TakeDue(t0 + milliseconds(50)), Bytes{0x10});
+    // 0x10 and 16 identification bytes, one every 10 ms.
+    EXPECT_EQ(sim.TakeDue(t0 + milliseconds(209)).size(), 15u);
+    EXPECT_EQ(sim.TakeDue(t0 + milliseconds(210)).size(), 1u);
+
+    // After a quiet line the next command's first byte still takes its time;
+    // bytes read apart come no sooner than one byte time after each other.
+    const auto t1 = t0 + seconds(1);
+    const std::string e = "E";
+    sim.Receive(reinterpret_cast<const std::uint8_t*>(e.data()), 1, t1);
+    const std::string rest = "$$R";
+    sim.Receive(reinterpret_cast<const std::uint8_t*>(rest.data()), rest.size(),
+                t1 + milliseconds(1));
+    // Come by t1 + 40 ms; the status reply's first byte 10 ms after.
+    EXPECT_EQ(sim.NextDue(), t1 + milliseconds(50));
+}
+
 TEST(UnitSim, FaultsHitTheirReplyTheGivenNumberOfTimes) {
     CSimConfig config;
     SimFault silence, shortR, corrupt;

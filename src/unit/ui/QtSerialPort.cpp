@@ -6,6 +6,7 @@
 #include <chrono>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
@@ -152,6 +153,27 @@ void CQtSerialPort::Drain() {
 
 bool CQtSerialPort::Write(const std::uint8_t* data, std::size_t count) {
     if (!port_->isOpen() || failed_) return false;
+#ifdef Q_OS_UNIX
+    // Paced writes hand the port one byte at a time, a thousand times a
+    // second. With nothing queued in QSerialPort the bytes go straight to the
+    // driver: its write buffer would cost a poll of the device and a pass
+    // through Qt for every byte. What the driver does not take at once is
+    // queued in QSerialPort as usual.
+    if (port_->bytesToWrite() == 0) {
+        const int fd = static_cast<int>(port_->handle());
+        while (count > 0) {
+            const auto n = ::write(fd, data, count);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            data += n;
+            count -= static_cast<std::size_t>(n);
+        }
+        if (count == 0) {
+            Drain();
+            return !failed_;
+        }
+    }
+#endif
     const auto n = port_->write(reinterpret_cast<const char*>(data), static_cast<qint64>(count));
     if (n < 0) {
         NoteError();
@@ -163,6 +185,10 @@ bool CQtSerialPort::Write(const std::uint8_t* data, std::size_t count) {
 
 std::size_t CQtSerialPort::BytesWaiting() {
     if (!port_->isOpen() || failed_) return 0;
+    // Bytes already taken from the driver are reported without asking it
+    // again: a reply read byte by byte would otherwise poll the device for
+    // every byte. Once they are read, the next call asks the driver.
+    if (port_->bytesAvailable() > 0) return static_cast<std::size_t>(port_->bytesAvailable());
     // Without an event loop, received bytes reach the buffer only through a wait.
     if (!port_->waitForReadyRead(0)) NoteError();
     return static_cast<std::size_t>(port_->bytesAvailable());
