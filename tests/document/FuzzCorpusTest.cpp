@@ -2,12 +2,11 @@
 // through what the fuzz targets check, so the ordinary test run guards
 // against them in any build, with or without the sanitizers.
 #include "fuzz/ConfigFileCheck.h"
+#include "support/CorpusFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <ostream>
 #include <set>
@@ -25,19 +24,8 @@ void PrintTo(ConfigFileOutcome outcome, std::ostream* out) {
 } // namespace kiv::fuzz
 
 namespace {
-namespace fs = std::filesystem;
 using kiv::fuzz::CheckConfigFile;
 using kiv::fuzz::ConfigFileOutcome;
-
-std::map<std::string, std::vector<uint8_t>> Corpus(const char* corpus) {
-    std::map<std::string, std::vector<uint8_t>> files;
-    for (const auto& entry :
-         fs::directory_iterator(fs::path(KIV_SOURCE_DIR) / "tests/fuzz" / corpus)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        files[entry.path().filename().string()] = {std::istreambuf_iterator<char>(in), {}};
-    }
-    return files;
-}
 
 // Every prefix length tried for a file: the loader must end cleanly wherever a file stops.
 std::vector<size_t> Cuts(size_t size) {
@@ -48,7 +36,7 @@ std::vector<size_t> Cuts(size_t size) {
 }
 
 TEST(FuzzCorpusTest, ConfigurationFilesStoreAndReloadToTheSameBytes) {
-    const auto files = Corpus("config_corpus");
+    const auto files = kiv::test::CorpusFiles("config_corpus");
     ASSERT_FALSE(files.empty());
     // Whole seed files that are complete configurations: they must be accepted and survive a
     // store and a reload, or the replay would check nothing for them.
@@ -73,7 +61,7 @@ TEST(FuzzCorpusTest, ConfigurationFilesStoreAndReloadToTheSameBytes) {
 }
 
 TEST(FuzzCorpusTest, JsonTexts) {
-    const auto files = Corpus("json_corpus");
+    const auto files = kiv::test::CorpusFiles("json_corpus");
     ASSERT_FALSE(files.empty());
     for (const auto& [name, bytes] : files) {
         SCOPED_TRACE(name);

@@ -7,11 +7,10 @@
 #include "document/QelFile.h"
 #include "editors/MboxList.h"
 #include "editors/Texts.h"
+#include "support/CorpusFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 
 extern "C" int FuzzMboxCsvOne(const uint8_t* data, size_t size);
@@ -242,17 +241,7 @@ TEST_F(MboxCsvTest, MoreRowsThanTheProductHoldsAreRefusedWithItsLimit) {
 
 // The fuzz target's checks over its corpus, and every prefix of each file.
 TEST(CsvReaderTest, FuzzCorpusReplays) {
-    int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(
-             std::filesystem::path(KIV_SOURCE_DIR) / "tests/fuzz/csv_corpus")) {
-        SCOPED_TRACE(entry.path().filename().string());
-        std::ifstream in(entry.path(), std::ios::binary);
-        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-        for (std::size_t cut = 0; cut <= bytes.size(); ++cut)
-            FuzzMboxCsvOne(reinterpret_cast<const uint8_t*>(bytes.data()), cut);
-        ++files;
-    }
-    EXPECT_GE(files, 3);
+    EXPECT_GE(kiv::test::ReplayCorpus("csv_corpus", FuzzMboxCsvOne, true), 3);
 }
 
 } // namespace
