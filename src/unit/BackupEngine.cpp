@@ -61,10 +61,7 @@ TransferEnd CBackupEngine::Transfer() {
     ui_.SetBusyCursor(true);
     {
         CSerialLink link(context_);
-        if (!link.IsOpen()) {
-            messages_.Show(texts::cannotOpenPort);
-            return TransferEnd::Failed;
-        }
+        if (!session.LinkOpen(link)) return TransferEnd::Failed;
         proto::StatusReply status;
         if (!session.ReadStatus(link, status, kStatusSeconds)) return TransferEnd::Failed;
 

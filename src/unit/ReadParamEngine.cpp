@@ -68,10 +68,7 @@ TransferEnd CReadParamEngine::Read() {
     ui_.SetBusyCursor(true);
     {
         CSerialLink link(context_);
-        if (!link.IsOpen()) {
-            messages_.Show(texts::cannotOpenPort);
-            return TransferEnd::Failed;
-        }
+        if (!session.LinkOpen(link)) return TransferEnd::Failed;
         if (!ReadUnitSections(session, link, texts::readingSectionFormat, sections))
             return TransferEnd::Failed;
         // More mailboxes than the product holds would not fit its editors: the

@@ -85,10 +85,7 @@ TransferEnd CReadRecordingEngine::ReadPage(CUnitSession& session, int index) {
 
     ui_.SetBusyCursor(true);
     CSerialLink link(context_);
-    if (!link.IsOpen()) {
-        messages_.Show(texts::cannotOpenPort);
-        return TransferEnd::Failed;
-    }
+    if (!session.LinkOpen(link)) return TransferEnd::Failed;
     return ReadRecording(session, link, index, file);
 }
 

@@ -44,10 +44,7 @@ TransferEnd CRestoreEngine::Transfer() {
     ui_.SetBusyCursor(true);
     {
         CSerialLink link(context_);
-        if (!link.IsOpen()) {
-            messages_.Show(texts::cannotOpenPort);
-            return TransferEnd::Failed;
-        }
+        if (!session.LinkOpen(link)) return TransferEnd::Failed;
         proto::StatusReply status;
         if (!session.ReadStatus(link, status)) return TransferEnd::Failed;
         std::this_thread::sleep_for(context_.timing.restorePause);

@@ -101,10 +101,7 @@ TransferEnd CSendParamEngine::Send() {
 
     ui_.SetBusyCursor(true);
     CSerialLink link(context_);
-    if (!link.IsOpen()) {
-        messages_.Show(texts::cannotOpenPort);
-        return TransferEnd::Failed;
-    }
+    if (!session.LinkOpen(link)) return TransferEnd::Failed;
     UnitSections unit;
     if (!ReadUnitSections(session, link, texts::sendingSectionFormat, unit))
         return TransferEnd::Failed;
@@ -172,10 +169,7 @@ TransferEnd CSendParamEngine::SendImage(CUnitSession& session, CSerialLink& link
 TransferEnd CSendParamEngine::SendMailboxesAndClock(CUnitSession& session) {
     const CLinkTiming& timing = context_.timing;
     CSerialLink link(context_);
-    if (!link.IsOpen()) {
-        messages_.Show(texts::cannotOpenPort);
-        return TransferEnd::Failed;
-    }
+    if (!session.LinkOpen(link)) return TransferEnd::Failed;
     std::this_thread::sleep_for(timing.stepPause);
     session.SendCommand(link, proto::cmdMailboxStream, false);
     ui_.SetStatusText(SectionText(5));
@@ -198,10 +192,7 @@ TransferEnd CSendParamEngine::SendDeletions(CUnitSession& session) {
     if (list.size() <= 1) return TransferEnd::Completed;
     const CLinkTiming& timing = context_.timing;
     CSerialLink link(context_);
-    if (!link.IsOpen()) {
-        messages_.Show(texts::cannotOpenPort);
-        return TransferEnd::Failed;
-    }
+    if (!session.LinkOpen(link)) return TransferEnd::Failed;
     session.SendCommand(link, proto::cmdDelete, false);
     std::this_thread::sleep_for(timing.stepPause);
     ui_.SetProgressRange(list.size() - 1);

@@ -90,10 +90,7 @@ TransferEnd CSendRecordingEngine::SendPage(CUnitSession& session, int index) {
     ui_.SetStatusText(PageText(index));
     ui_.SetBusyCursor(true);
     CSerialLink link(context_);
-    if (!link.IsOpen()) {
-        messages_.Show(texts::cannotOpenPort);
-        return TransferEnd::Failed;
-    }
+    if (!session.LinkOpen(link)) return TransferEnd::Failed;
     return SendRecording(session, link, index, file);
 }
 

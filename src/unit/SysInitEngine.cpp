@@ -30,10 +30,7 @@ TransferEnd CSysInitEngine::Transfer() {
     ui_.SetBusyCursor(true);
     CUnitSession session(context_, messages_, ui_, timeout_, productType_);
     CSerialLink link(context_);
-    if (!link.IsOpen()) {
-        messages_.Show(texts::cannotOpenPort);
-        return TransferEnd::Failed;
-    }
+    if (!session.LinkOpen(link)) return TransferEnd::Failed;
     session.SendCommand(link, proto::cmdStatus);
     std::uint8_t first = 0;
     if (!session.AwaitByte(link, first)) return TransferEnd::Failed;

@@ -94,16 +94,19 @@ bool CUnitSession::AwaitAcknowledge(CSerialLink& link, int seconds) {
     return false;
 }
 
+bool CUnitSession::LinkOpen(const CSerialLink& link) {
+    if (link.IsOpen()) return true;
+    Show(texts::cannotOpenPort);
+    return false;
+}
+
 int CUnitSession::IdentifyUnit(int mode) {
     BusyCursor cursor(ui_);
     identity_ = CUnitIdentity{};
     std::string refusal;
     {
         CSerialLink link(context_);
-        if (!link.IsOpen()) {
-            Show(texts::cannotOpenPort);
-            return resultFailed;
-        }
+        if (!LinkOpen(link)) return resultFailed;
         SendCommand(link, proto::cmdStatus);
         std::uint8_t first = 0;
         if (!AwaitByte(link, first)) return resultFailed;

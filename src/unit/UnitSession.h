@@ -91,6 +91,8 @@ class CUnitSession {
     void Write(CSerialLink& link, const std::uint8_t* data, std::size_t count);
     void Write(CSerialLink& link, std::string_view bytes);
     // Attention (unless without) then the command, as two writes.
+    // True when the link's port is open; otherwise says that the port cannot be opened.
+    bool LinkOpen(const CSerialLink& link);
     void SendCommand(CSerialLink& link, std::string_view command, bool withAttention = true);
     // Awaits and reads count bytes one by one, each with the time-out;
     // "Time-out Comunicazione" / "La Stringa non può essere letta" on failure.
