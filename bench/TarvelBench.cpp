@@ -7,7 +7,7 @@
 
 #include "tarvel/LineMonitor.h"
 #include "tarvel/ui/QtThreads.h"
-#include "unit/ui/QtSerialPort.h"
+#include "unit/link/ui/QtSerialPort.h"
 
 #include <QCoreApplication>
 

@@ -12,13 +12,13 @@
 
 #include "document/DocCommands.h"
 #include "document/QelDoc.h"
-#include "unit/BackupEngine.h"
-#include "unit/ReadParamEngine.h"
-#include "unit/ReadRecordingEngine.h"
-#include "unit/SendParamEngine.h"
-#include "unit/SendRecordingEngine.h"
-#include "unit/SerialTrace.h"
-#include "unit/ui/QtSerialPort.h"
+#include "unit/link/SerialTrace.h"
+#include "unit/link/ui/QtSerialPort.h"
+#include "unit/transfer/BackupEngine.h"
+#include "unit/transfer/ReadParamEngine.h"
+#include "unit/transfer/ReadRecordingEngine.h"
+#include "unit/transfer/SendParamEngine.h"
+#include "unit/transfer/SendRecordingEngine.h"
 
 #include <QCoreApplication>
 

@@ -3,12 +3,12 @@
 // where pseudo-terminals exist, on the QSerialPort adapter facing a silent
 // simulated unit. Goal: well under 1 %.
 
-#include "unit/MemorySerialPort.h"
-#include "unit/SerialLink.h"
+#include "unit/link/MemorySerialPort.h"
+#include "unit/link/SerialLink.h"
 
 #ifdef KIV_BENCH_PTY
 #include "sim/PtyServer.h"
-#include "unit/ui/QtSerialPort.h"
+#include "unit/link/ui/QtSerialPort.h"
 
 #include <QCoreApplication>
 #include <thread>

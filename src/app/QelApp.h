@@ -16,7 +16,7 @@
 // At exit the folder settings go back to the profile.
 //
 // The subsystems attach their start-up steps and commands through the
-// installer list (app/Installers.h), which main() walks before InitInstance.
+// installer list (kiv/Installers.h), which main() walks before InitInstance.
 
 #include "document/QelDoc.h"
 

@@ -1,7 +1,7 @@
 #include "cli/FileCommands.h"
 
-#include "compare/ConfigDiff.h"
 #include "autoattendant/CallFlowRender.h"
+#include "compare/ConfigDiff.h"
 #include "document/ConfigJson.h"
 #include "document/Cp1252.h"
 #include "document/DefaultFiles.h"
@@ -11,7 +11,7 @@
 #include "editors/MboxCsv.h"
 #include "editors/MboxList.h"
 #include "editors/MboxRefs.h"
-#include "unit/CodedFields.h"
+#include "unit/image/CodedFields.h"
 
 #include <cstdio>
 #include <memory>

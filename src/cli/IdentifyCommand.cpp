@@ -2,10 +2,10 @@
 
 #include "document/Cp1252.h"
 #include "document/MessageSink.h"
-#include "unit/SerialTrace.h"
-#include "unit/UnitSession.h"
-#include "unit/ui/PortProfile.h"
-#include "unit/ui/QtSerialPort.h"
+#include "unit/link/SerialTrace.h"
+#include "unit/link/UnitSession.h"
+#include "unit/link/ui/PortProfile.h"
+#include "unit/link/ui/QtSerialPort.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -9,7 +9,7 @@
 // Progress goes to stderr. Exit status 0 success, 2 refused by the unit or
 // ended by an answer, 1 error.
 
-#include "unit/LinkTiming.h"
+#include "unit/link/LinkTiming.h"
 
 #include <string>
 #include <vector>

@@ -47,6 +47,8 @@ inline constexpr const char* kRangeTo = "A";
 inline constexpr const char* kCreateRange = "Crea &Intervallo";
 // The list tab's button that opens the range panel in a sheet of its own.
 inline constexpr const char* kCreateRangeMore = "Crea &Intervallo...";
+// The caption of the sheet that button opens.
+inline constexpr const char* kDefMboxCaption = "Crea Intervallo";
 
 // --- "Parametri Casella" -----------------------------------------------------
 inline constexpr const char* kNewMbox = "Nuova Casella";

@@ -10,7 +10,7 @@
 #include "document/ValueNames.h"
 #include "editors/MboxRefs.h"
 #include "report/Texts.h"
-#include "unit/Statistics.h"
+#include "unit/stats/Statistics.h"
 
 #include <algorithm>
 #include <cstdarg>

@@ -4,7 +4,7 @@
 // they are due. Closing the port or turning break on is a line break.
 
 #include "sim/UnitSim.h"
-#include "unit/SerialPort.h"
+#include "unit/link/SerialPort.h"
 
 #include <deque>
 #include <memory>

@@ -6,7 +6,7 @@
 
 #include "tarvel/LineDecoder.h"
 #include "tarvel/ReceiveQueue.h"
-#include "unit/SerialPort.h"
+#include "unit/link/SerialPort.h"
 
 #include <atomic>
 #include <cstdint>

@@ -32,9 +32,6 @@ inline constexpr const char* kProtocolHint1 = "Questa finestra, e le prossime 1,
 inline constexpr const char* kProtocolHint2 = "Inserire i codici che il PBX manda agli interni "
                                               "dell'unit\xE0";
 
-// --- Range of mailboxes opened from the mailbox list ------------------------
-inline constexpr const char* kDefMboxCaption = "Crea Intervallo";
-
 // --- Last step ---------------------------------------------------------------
 inline constexpr const char* kFinish1 =
     "Tutti i parametri dell'integrazione sono stati definiti nell'unit\xE0";

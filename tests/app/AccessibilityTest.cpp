@@ -4,15 +4,16 @@
 // subsystems install, so a new editor is held to this without a new test.
 #include "AppTestSupport.h"
 
-#include "app/Installers.h"
 #include "app/MainFrame.h"
 #include "app/PropertyPage.h"
 #include "app/PropertySheet.h"
 #include "app/QelView.h"
 #include "document/QelDoc.h"
 #include "editors/ui/ListMboxSheet.h"
+#include "kiv/Installers.h"
 #include "sim/SimSerialPort.h"
-#include "unit/ui/UnitCommands.h"
+#include "unit/stats/ui/StatCommands.h"
+#include "unit/transfer/ui/UnitCommands.h"
 
 #include <QAbstractItemView>
 #include <QAbstractPrintDialog>
@@ -152,14 +153,14 @@ TEST_F(AccessibilityTest, EveryWindowAndSheetNamesItsFocusableControls) {
     // The walk reached the start-up dialogs, the sheets and the dialogs opened
     // from inside them.
     for (const char* name :
-         {"productTypeDlg", "CPortSelectDlg", "listMboxSheet", "editMboxSheet", "groupMboxSheet",
-          "generalParamSheet", "pbxParameterSheet", "notificationSheet", "optionsSheet",
-          "CPasswordDlg", "aboutDlg", "transferDlg", "folderDlg", "timeDateSheet", "dayBreakSheet",
-          "addHolidayDlg", "printDlg", "printPreviewDlg", "pageSetupDlg", "protocolSheet",
-          "CStatDlg", "CMsgListDlg", "backupDlg", "restoreDlg",
-          "sysInitDlg", "readRecordingDlg", "sendRecordingDlg", "recordingListSheet", "wizardWelcome", "wizSheet",
-          "wizDefMboxSheet",
-          "pageDiagramDlg"})
+         {"productTypeDlg", "CPortSelectDlg",    "listMboxSheet",     "editMboxSheet",
+          "groupMboxSheet", "generalParamSheet", "pbxParameterSheet", "notificationSheet",
+          "optionsSheet",   "CPasswordDlg",      "aboutDlg",          "transferDlg",
+          "folderDlg",      "timeDateSheet",     "dayBreakSheet",     "addHolidayDlg",
+          "printDlg",       "printPreviewDlg",   "pageSetupDlg",      "protocolSheet",
+          "CStatDlg",       "CMsgListDlg",       "backupDlg",         "restoreDlg",
+          "sysInitDlg",     "readRecordingDlg",  "sendRecordingDlg",  "recordingListSheet",
+          "wizardWelcome",  "wizSheet",          "wizDefMboxSheet",   "pageDiagramDlg"})
         EXPECT_TRUE(shell.opened.contains(name)) << name;
 }
 
@@ -172,6 +173,7 @@ TEST_F(AccessibilityTest, TheMailboxMessageListNamesItsControls) {
     CQelDoc& doc = app->Doc();
     doc.mboxCount = 1;
     doc.mailboxes[0].number = "101";
+    SetMboxStatisticsOpener(&RunMboxMsgListCommand); // as the statistics installer does
     CListMboxSheet sheet(doc, shell, nullptr);
     sheet.ListPage()->SelectRow(0);
     sheet.findChild<QPushButton*>("mboxStatistics")->click();

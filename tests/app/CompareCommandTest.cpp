@@ -3,15 +3,15 @@
 // differences are listed, and "&Spedisci" goes on to the send.
 #include "AppTestSupport.h"
 
-#include "app/Installers.h"
 #include "app/MainFrame.h"
+#include "compare/ui/DiffDlg.h"
 #include "document/QelDoc.h"
+#include "kiv/Installers.h"
 #include "sim/SimSerialPort.h"
-#include "unit/SerialSettings.h"
-#include "unit/ui/DiffDlg.h"
-#include "unit/ui/PasswordDlg.h"
-#include "unit/ui/TransferDlg.h"
-#include "unit/ui/UnitCommands.h"
+#include "unit/link/SerialSettings.h"
+#include "unit/link/ui/PasswordDlg.h"
+#include "unit/link/ui/TransferDlg.h"
+#include "unit/transfer/ui/UnitCommands.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -3,12 +3,12 @@
 // Qt's own dialogs in Italian.
 #include "AppTestSupport.h"
 
-#include "app/Installers.h"
 #include "app/MainFrame.h"
 #include "app/PropertyPage.h"
 #include "app/PropertySheet.h"
 #include "document/QelDoc.h"
-#include "unit/ui/UnitCommands.h"
+#include "kiv/Installers.h"
+#include "unit/transfer/ui/UnitCommands.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -3,21 +3,21 @@
 // kept, and the editors' menu commands are attached.
 #include "AppTestSupport.h"
 
-#include "app/Installers.h"
 #include "app/MainFrame.h"
 #include "app/QelView.h"
 #include "app/QtText.h"
 #include "autoattendant/ui/RecordingListPage.h"
-#include "autoattendant/ui/RecordingListSheet.h"
 #include "document/QelDoc.h"
+#include "kiv/Installers.h"
 #include "sim/SimSerialPort.h"
 #include "support/TempDir.h"
-#include "unit/SerialSettings.h"
-#include "unit/ui/PasswordDlg.h"
-#include "unit/ui/PortSelectDlg.h"
-#include "unit/ui/TransferDlg.h"
-#include "unit/ui/UnitCommands.h"
-#include "unit/ui/UnitFileDlg.h"
+#include "unit/link/SerialSettings.h"
+#include "unit/link/ui/PasswordDlg.h"
+#include "unit/link/ui/PortSelectDlg.h"
+#include "unit/link/ui/TransferDlg.h"
+#include "unit/transfer/ui/RecordingListSheet.h"
+#include "unit/transfer/ui/UnitCommands.h"
+#include "unit/transfer/ui/UnitFileDlg.h"
 
 #include <QFileInfo>
 #include <QPushButton>

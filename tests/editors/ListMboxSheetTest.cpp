@@ -10,6 +10,7 @@
 #include "editors/ui/ListMboxPage.h"
 #include "editors/ui/ListMboxSheet.h"
 #include "editors/ui/SpinEdit.h"
+#include "unit/stats/ui/StatCommands.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -172,6 +173,8 @@ TEST_F(ListMboxSheetTest, ChangeKeepsTheNumberAndResetRestoresTheDefaultPassword
 }
 
 TEST_F(ListMboxSheetTest, StatisticsOpensTheSelectedMailboxsMessageList) {
+    // What the statistics installer sets in kiv.
+    SetMboxStatisticsOpener(&RunMboxMsgListCommand);
     auto doc = MakeDoc(0, {"100", "300"});
     CListMboxSheet sheet(*doc, shell, nullptr);
     QPushButton* statistics = Find<QPushButton>(sheet, "mboxStatistics");

@@ -5,9 +5,9 @@
 #include "document/DocCommands.h"
 #include "sim/SimSerialPort.h"
 #include "support/TempDir.h"
-#include "unit/BackupFile.h"
-#include "unit/RestoreEngine.h"
-#include "unit/SysInitEngine.h"
+#include "unit/files/BackupFile.h"
+#include "unit/transfer/RestoreEngine.h"
+#include "unit/transfer/SysInitEngine.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // count it adapts to any unit. The first three bytes are the unit's
 // sub-blocks per block and unit size; the rest is the file. The count must
 // cover every data byte of the file and not one block more.
-#include "unit/RecordingFile.h"
+#include "unit/files/RecordingFile.h"
 
 #include <cstdint>
 #include <cstdlib>

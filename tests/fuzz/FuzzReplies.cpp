@@ -3,8 +3,8 @@
 // Also feeds the bytes to the simulated unit's command parser.
 
 #include "sim/UnitSim.h"
-#include "unit/Protocol.h"
-#include "unit/UnitSession.h"
+#include "unit/link/Protocol.h"
+#include "unit/link/UnitSession.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -8,9 +8,9 @@
 #include "support/FileBytes.h"
 #include "support/PtyUnit.h"
 #include "support/TempDir.h"
-#include "unit/BackupEngine.h"
-#include "unit/RestoreEngine.h"
-#include "unit/SysInitEngine.h"
+#include "unit/transfer/BackupEngine.h"
+#include "unit/transfer/RestoreEngine.h"
+#include "unit/transfer/SysInitEngine.h"
 
 #include <gtest/gtest.h>
 

@@ -12,8 +12,8 @@
 #include "document/QelDoc.h"
 #include "support/PtyUnit.h"
 #include "support/TempDir.h"
-#include "unit/ReadParamEngine.h"
-#include "unit/SendParamEngine.h"
+#include "unit/transfer/ReadParamEngine.h"
+#include "unit/transfer/SendParamEngine.h"
 
 #include <gtest/gtest.h>
 

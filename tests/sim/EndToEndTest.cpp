@@ -5,8 +5,8 @@
 #include "cli/IdentifyCommand.h"
 #include "support/PtyUnit.h"
 #include "support/TempDir.h"
-#include "unit/UnitSession.h"
-#include "unit/ui/QtSerialPort.h"
+#include "unit/link/UnitSession.h"
+#include "unit/link/ui/QtSerialPort.h"
 
 #include <QCoreApplication>
 #include <QSerialPort>

@@ -6,9 +6,9 @@
 #include "QtEnvironment.h"
 #include "support/PtyUnit.h"
 #include "support/TempDir.h"
-#include "unit/SerialLink.h"
-#include "unit/UnitSession.h"
-#include "unit/ui/QtSerialPort.h"
+#include "unit/link/SerialLink.h"
+#include "unit/link/UnitSession.h"
+#include "unit/link/ui/QtSerialPort.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include "support/FileBytes.h"
 #include "support/PtyUnit.h"
 #include "support/TempDir.h"
-#include "unit/ReadRecordingEngine.h"
-#include "unit/SendRecordingEngine.h"
+#include "unit/transfer/ReadRecordingEngine.h"
+#include "unit/transfer/SendRecordingEngine.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 
 #include "document/DocCommands.h"
 #include "sim/SimSerialPort.h"
-#include "unit/ReadParamEngine.h"
-#include "unit/SendParamEngine.h"
-#include "unit/SerialLink.h"
-#include "unit/UnitSession.h"
+#include "unit/link/SerialLink.h"
+#include "unit/link/UnitSession.h"
+#include "unit/transfer/ReadParamEngine.h"
+#include "unit/transfer/SendParamEngine.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include "document/QelFile.h"
 #include "support/PtyUnit.h"
 #include "support/TempDir.h"
-#include "unit/ReadParamEngine.h"
-#include "unit/SendParamEngine.h"
+#include "unit/transfer/ReadParamEngine.h"
+#include "unit/transfer/SendParamEngine.h"
 
 #include <QCoreApplication>
 

@@ -5,8 +5,8 @@
 // Qt layer and the pseudo-terminal server.
 
 #include "sim/PtyServer.h"
-#include "unit/LinkContext.h"
-#include "unit/ui/QtSerialPort.h"
+#include "unit/link/LinkContext.h"
+#include "unit/link/ui/QtSerialPort.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // ends the reader while the monitor still counts as running.
 
 #include "tarvel/LineMonitor.h"
-#include "unit/MemorySerialPort.h"
+#include "unit/link/MemorySerialPort.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 // With KIV_SCREENSHOT_DIR set the window is saved there as a PNG picture.
 
 #include "tarvel/ui/MonitorDlg.h"
-#include "unit/SerialSettings.h"
-#include "unit/ui/QtSerialPort.h"
+#include "unit/link/SerialSettings.h"
+#include "unit/link/ui/QtSerialPort.h"
 
 #include "support/TempDir.h"
 

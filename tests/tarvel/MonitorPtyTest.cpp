@@ -6,7 +6,7 @@
 #include "sim/QtEnvironment.h"
 #include "tarvel/LineMonitor.h"
 #include "tarvel/ui/QtThreads.h"
-#include "unit/ui/QtSerialPort.h"
+#include "unit/link/ui/QtSerialPort.h"
 
 #include <QThread>
 

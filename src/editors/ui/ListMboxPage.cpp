@@ -7,8 +7,7 @@
 #include "editors/MboxCsv.h"
 #include "editors/Texts.h"
 #include "editors/ui/EditMboxSheet.h"
-#include "unit/ui/StatCommands.h"
-#include "wizard/ui/WizDefMboxSheet.h"
+#include "editors/ui/WizDefMboxSheet.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -32,6 +31,11 @@ namespace {
 
 namespace t = editors::texts;
 
+MboxStatisticsOpener& StatisticsOpener() {
+    static MboxStatisticsOpener opener;
+    return opener;
+}
+
 // The list's width W from which the default column widths are taken.
 constexpr int kListWidth = 600;
 // The list never grows wider than this for wide stored columns; it scrolls.
@@ -47,6 +51,10 @@ QString ProfileKey(int column) {
 }
 
 } // namespace
+
+void SetMboxStatisticsOpener(MboxStatisticsOpener opener) {
+    StatisticsOpener() = std::move(opener);
+}
 
 CListMboxPage::CListMboxPage(const CQelDoc& doc, QSettings* profile, QWidget* parent)
     : CPropertyPage(ToQString(t::kListTab), parent), doc_(doc), list_(doc), profile_(profile) {
@@ -318,7 +326,7 @@ void CListMboxPage::ImportCsv() {
 void CListMboxPage::Statistics() {
     const int row = SelectedRow();
     if (row < 0) return;
-    RunMboxMsgListCommand(doc_, list_.Record(row).number, Dialogs(), window());
+    if (StatisticsOpener()) StatisticsOpener()(doc_, list_.Record(row).number, Dialogs(), window());
 }
 
 bool CListMboxPage::OnKillActive() {

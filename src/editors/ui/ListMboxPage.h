@@ -7,6 +7,9 @@
 #include "app/PropertyPage.h"
 #include "editors/MboxList.h"
 
+#include <functional>
+#include <string>
+
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -16,6 +19,14 @@ class QTreeWidget;
 namespace kiv {
 
 class CQelDoc;
+class CShellDialogs;
+
+// What "Statistiche" opens for the selected mailbox (its message list). The
+// statistics subsystem sits above the editors and sets it when it installs its
+// commands; until then the button opens nothing.
+using MboxStatisticsOpener = std::function<void(const CQelDoc& doc, const std::string& mailbox,
+                                                CShellDialogs& dialogs, QWidget* parent)>;
+void SetMboxStatisticsOpener(MboxStatisticsOpener opener);
 
 class CListMboxPage : public CPropertyPage {
     Q_OBJECT

@@ -3,7 +3,7 @@
 #include "app/QtText.h"
 #include "tarvel/Texts.h"
 #include "tarvel/ui/QtThreads.h"
-#include "unit/ui/PortProfile.h"
+#include "unit/link/ui/PortProfile.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

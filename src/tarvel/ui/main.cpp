@@ -4,7 +4,7 @@
 #include "app/QtSetup.h"
 #include "tarvel/Texts.h"
 #include "tarvel/ui/MonitorDlg.h"
-#include "unit/ui/QtSerialPort.h"
+#include "unit/link/ui/QtSerialPort.h"
 
 #include <QApplication>
 

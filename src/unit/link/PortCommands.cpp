@@ -1,0 +1,34 @@
+#include "unit/link/PortCommands.h"
+
+#include "unit/link/SerialLink.h"
+#include "unit/link/Texts.h"
+
+namespace kiv {
+
+bool TestOpenPort(CLinkContext& context, MessageSink& messages, MsgIcon icon) {
+    bool open;
+    {
+        CSerialLink link(context);
+        open = link.IsOpen();
+    }
+    if (!open) messages.Show(texts::cannotOpenPort, icon);
+    return open;
+}
+
+bool StartupSerialCheck(CLinkContext& context, MessageSink& messages, const std::string& startDir) {
+    LoadSerialSettings(context, startDir);
+    return TestOpenPort(context, messages, MsgIcon::Warning);
+}
+
+int ApplyPortSelection(CLinkContext& context, MessageSink& messages, std::optional<int> chosenIndex,
+                       int currentIndex) {
+    int index = currentIndex;
+    if (chosenIndex && *chosenIndex >= 0 && *chosenIndex <= 3) {
+        index = *chosenIndex;
+        context.settings.portNumber = index + 1;
+    }
+    TestOpenPort(context, messages);
+    return index;
+}
+
+} // namespace kiv
