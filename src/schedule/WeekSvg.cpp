@@ -33,11 +33,15 @@ constexpr double kRowHeight = 32;
 constexpr double kLaneHeight = 13;
 constexpr double kMinBlockWidth = 2;
 constexpr double kMarkRefX = kAxisX + kAxisWidth + 8;
-constexpr double kHolidayX = 1050;
+constexpr double kHolidayX = 1100;
 constexpr double kHolidayColumns[4] = {0, 50, 100, 150}; // date, start, end, description
-constexpr int kWidth = 1470;
+constexpr int kWidth = 1516;
 constexpr double kLineStep = 16;
-constexpr double kOpeningColumn = 230;
+// Each line's opening pages: a column per mode, two text lines per cell (the
+// page number, then its description).
+constexpr double kOpeningColumn = 240;
+constexpr double kOpeningRowStep = 30;
+constexpr double kOpeningTextDrop = 13;
 // A rough width of one character of a label (10 units high), to keep labels
 // in a lane from running into each other.
 constexpr double kCharWidth = 6;
@@ -133,7 +137,7 @@ Layout MakeLayout(const CWeekPicture& picture) {
     l.openingHeadingY = lastAssumption + 30;
     l.openingHeadY = l.openingHeadingY + 20;
     l.openingRowY = l.openingHeadY + kLineStep;
-    l.marksHeadingY = l.openingRowY + kLineStep * (picture.lines - 1) + 30;
+    l.marksHeadingY = l.openingRowY + kOpeningRowStep * (picture.lines - 1) + kOpeningTextDrop + 30;
     l.markY = l.marksHeadingY + 20;
     const double marks = static_cast<double>(std::max<std::size_t>(picture.marks.size(), 1));
     const double leftBottom = l.markY + kLineStep * (marks - 1) + kLineStep;
@@ -333,7 +337,7 @@ void WriteLegend(Writer& w, const CWeekPicture& picture, const Layout& l) {
         w.Text("opening-head", kAxisX + kOpeningColumn * m, l.openingHeadY,
                autoatt::texts::kModeHeads[m], Attr("font-weight", "bold"));
     for (int line = 0; line < picture.lines; ++line) {
-        const double y = l.openingRowY + kLineStep * line;
+        const double y = l.openingRowY + kOpeningRowStep * line;
         w.Text("opening-line", kLeft, y,
                std::string(autoatt::texts::kLine) + " " + std::to_string(line + 1));
         for (int m = 0; m < kTimeModes; ++m) {
@@ -341,7 +345,16 @@ void WriteLegend(Writer& w, const CWeekPicture& picture, const Layout& l) {
             std::string attrs =
                 Attr("data-line", std::to_string(line)) + Attr("data-mode", std::to_string(m));
             if (!cell.exists || !cell.programmed) attrs += Attr("fill", kMarkColour);
-            w.Text("opening", kAxisX + kOpeningColumn * m, y, OpeningPageText(cell), attrs);
+            const double x = kAxisX + kOpeningColumn * m;
+            std::string number = Format("%02d", cell.page);
+            if (!cell.exists)
+                number += std::string(" (") + texts::kNoSuchPage + ")";
+            else if (!cell.programmed)
+                number += std::string(" (") + texts::kNotProgrammed + ")";
+            w.Text("opening", x, y, number, attrs);
+            if (!cell.description.empty())
+                w.Text("opening-text", x, y + kOpeningTextDrop, cell.description,
+                       attrs + Attr("font-size", "10"));
         }
     }
 

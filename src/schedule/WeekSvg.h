@@ -16,19 +16,20 @@
 //     or around the row's band for a working-period mark, and their numbers
 //     beside the row; the numbered list under the legend;
 //   - under the week: the legend (colour key, what the picture assumes), each
-//     line's opening page per mode, the marks; beside it, from x = 1050, the
-//     holidays with their dates and times.
+//     line's opening page per mode (the page number, its description under
+//     it), the marks; to the right of the week and the legend, from x = 1100,
+//     the holidays with their dates and times.
 //
 // Elements carry classes and data attributes for whoever reads the drawing
 // back: class "work" (or "work reversed") and "break" (or "break reversed")
 // with data-day (0 Monday ... 6 Sunday) and, for breaks, data-row and
 // data-page; "break-label", "day-name", "hour", "forced", "mark" with
 // data-mark (its number in the list), "mark-ref", "mark-text", "assumption",
-// "opening" with data-line and data-mode, "holiday-date", "holiday-start",
-// "holiday-end", "holiday-text" with data-holiday; the mode line has id
-// "mode". Every text is escaped; control characters are drawn as their
-// visible control pictures (U+2400 ...), the code page's undefined bytes as
-// U+FFFD.
+// "opening" and "opening-text" with data-line and data-mode, "holiday-date",
+// "holiday-start", "holiday-end", "holiday-text" with data-holiday; the mode
+// line has id "mode". Every text is escaped; control characters are drawn as
+// their visible control pictures (U+2400 ...), the code page's undefined
+// bytes as U+FFFD.
 
 #include <string>
 

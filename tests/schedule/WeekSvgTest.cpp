@@ -159,7 +159,7 @@ TEST(WeekSvg, DrawsWorkBreaksMarksAndHolidaysWhereTheyAre) {
     const std::vector<Element> dates = svg.ByClass("holiday-date");
     ASSERT_EQ(dates.size(), 2u);
     EXPECT_EQ(dates[1].text, "01/05");
-    EXPECT_DOUBLE_EQ(dates[0].Num("x"), 1050);
+    EXPECT_DOUBLE_EQ(dates[0].Num("x"), 1100);
     EXPECT_DOUBLE_EQ(dates[1].Num("y"), dates[0].Num("y") + 16);
     const std::vector<Element> starts = svg.ByClass("holiday-start");
     const std::vector<Element> ends = svg.ByClass("holiday-end");
@@ -174,8 +174,15 @@ TEST(WeekSvg, DrawsWorkBreaksMarksAndHolidaysWhereTheyAre) {
     const std::vector<Element> cell = svg.ByClass("opening", "data-line", "0");
     ASSERT_EQ(cell.size(), 4u);
     EXPECT_EQ(cell[2].Attr("data-mode"), "2");
-    EXPECT_EQ(cell[2].text, "05 Pranzo");
+    EXPECT_EQ(cell[2].text, "05");
+    EXPECT_DOUBLE_EQ(cell[2].Num("x"), 600);
     EXPECT_EQ(cell[0].text, "00 (non programmata)");
+    const std::vector<Element> description = svg.ByClass("opening-text");
+    ASSERT_EQ(description.size(), 1u); // page 05 is the only one with a description
+    EXPECT_EQ(description[0].text, "Pranzo");
+    EXPECT_EQ(description[0].Attr("data-mode"), "2");
+    EXPECT_DOUBLE_EQ(description[0].Num("x"), 600);
+    EXPECT_DOUBLE_EQ(description[0].Num("y"), cell[2].Num("y") + 13);
     EXPECT_EQ(svg.ByClass("opening").size(), 16u);
     EXPECT_GE(svg.ByClass("assumption").size(), 3u);
     ASSERT_TRUE(svg.ById("mode"));
@@ -210,7 +217,7 @@ TEST(WeekSvg, EmptyScheduleDrawsEmptyRows) {
     doc.operatingMode = 4;
     const SvgReader svg = Read(doc);
     const SvgSize size = WeekSvgSize(doc);
-    EXPECT_EQ(size.width, 1470);
+    EXPECT_EQ(size.width, 1516);
     ExpectInside(svg, size);
     EXPECT_TRUE(svg.ByClass("work").empty());
     EXPECT_TRUE(svg.ByClass("break").empty());
@@ -252,6 +259,10 @@ TEST(WeekSvg, EveryTextIsEscapedAndStaysWellFormed) {
     // The bad date is a mark too, and its text is escaped in the list.
     ASSERT_EQ(svg.ByClass("mark-text").size(), 1u);
     EXPECT_NE(svg.ByClass("mark-text")[0].text.find("1\u2402/1 ]]> & <!-- -->"), std::string::npos);
+    // Outlined in the holiday list: the first row's baseline is at y = 96.
+    const std::vector<Element> outline = svg.ByClass("mark", "data-holiday", "0");
+    ASSERT_EQ(outline.size(), 1u);
+    ExpectBox(outline[0], 1096, 84, 404, 16);
 }
 
 } // namespace
