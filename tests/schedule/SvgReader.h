@@ -1,13 +1,12 @@
 #pragma once
 // A small XML reader for the tests of the week drawing: it refuses what is
 // not well-formed (unbalanced or crossed tags, unquoted or repeated
-// attributes, a raw "<" or "&" in text, unknown entities, invalid UTF-8, the
-// control characters XML 1.0 forbids) and lists the elements with their
+// attributes, a raw "<" or "&" in text, entities other than the five named
+// ones, invalid UTF-8, the control characters XML 1.0 forbids) and lists the elements with their
 // attributes and text, so that tests can look positions up by class.
 
 #include <cctype>
 #include <map>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,7 +17,6 @@ struct Element {
     std::string name;
     std::map<std::string, std::string> attrs;
     std::string text; // character data of the element itself, entities decoded
-    int depth = 0;
 
     std::string Attr(const std::string& key) const {
         auto it = attrs.find(key);
@@ -53,11 +51,6 @@ class SvgReader {
         for (const Element& e : ByClass(cls))
             if (e.Attr(attr) == value) found.push_back(e);
         return found;
-    }
-    std::optional<Element> ById(const std::string& id) const {
-        for (const Element& e : elements_)
-            if (e.Attr("id") == id) return e;
-        return std::nullopt;
     }
 
   private:
@@ -95,12 +88,9 @@ class SvgReader {
                 const std::string name = s_.substr(pos_ + 1, semi - pos_ - 1);
                 static const std::map<std::string, std::string> known{
                     {"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"apos", "'"}};
-                if (auto it = known.find(name); it != known.end())
-                    out += it->second;
-                else if (name.size() > 1 && name[0] == '#')
-                    out += "&" + name + ";"; // a character reference: kept as written
-                else
-                    return Fail("unknown entity &" + name + ";"), out;
+                const auto it = known.find(name);
+                if (it == known.end()) return Fail("unknown entity &" + name + ";"), out;
+                out += it->second;
                 pos_ = semi + 1;
                 continue;
             }
@@ -143,12 +133,6 @@ class SvgReader {
                 }
                 continue;
             }
-            if (At("<!--")) {
-                const std::size_t end = s_.find("-->", pos_);
-                if (end == std::string::npos) return Fail("unterminated comment");
-                pos_ = end + 3;
-                continue;
-            }
             if (At("</")) {
                 pos_ += 2;
                 const std::string name = Name();
@@ -165,7 +149,6 @@ class SvgReader {
             if (rootDone) return Fail("second root element");
             Element e;
             e.name = Name();
-            e.depth = static_cast<int>(open.size());
             while (error_.empty()) {
                 Spaces();
                 if (pos_ >= s_.size()) return Fail("unterminated tag");

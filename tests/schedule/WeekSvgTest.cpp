@@ -185,8 +185,8 @@ TEST(WeekSvg, DrawsWorkBreaksMarksAndHolidaysWhereTheyAre) {
     EXPECT_DOUBLE_EQ(description[0].Num("y"), cell[2].Num("y") + 13);
     EXPECT_EQ(svg.ByClass("opening").size(), 16u);
     EXPECT_GE(svg.ByClass("assumption").size(), 3u);
-    ASSERT_TRUE(svg.ById("mode"));
-    EXPECT_EQ(svg.ById("mode")->text.rfind("Modo Operativo: Auto", 0), 0u);
+    ASSERT_EQ(svg.ByClass("mode").size(), 1u);
+    EXPECT_EQ(svg.ByClass("mode")[0].text.rfind("Modo Operativo: Auto", 0), 0u);
     EXPECT_TRUE(svg.ByClass("forced").empty());
 }
 
@@ -205,7 +205,7 @@ TEST(WeekSvg, ForcedModeCoversTheWholeWeek) {
     const std::vector<Element> labels = svg.ByClass("forced-label");
     ASSERT_EQ(labels.size(), 7u);
     EXPECT_EQ(labels[6].text, "Notte (forzato)");
-    EXPECT_EQ(svg.ById("mode")->text,
+    EXPECT_EQ(svg.ByClass("mode")[0].text,
               "Modo Operativo: Notte (forzato): vale per tutta la settimana, l'orario "
               "settimanale non \u00E8 in uso");
     // What is stored is still drawn under it.
