@@ -7,6 +7,8 @@
 namespace kiv::schedule::texts {
 
 // The mode line.
+// An empty holiday date, as the report prints it.
+inline constexpr const char* kEmptyHolidayDate = "00/00";
 inline constexpr const char* kForced = "forzato";
 inline constexpr const char* kForcedWholeWeek =
     "vale per tutta la settimana, l'orario settimanale non \xE8 in uso";

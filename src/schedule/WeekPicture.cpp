@@ -8,7 +8,6 @@
 #include "document/TimeText.h"
 #include "document/ValueNames.h"
 #include "editors/Texts.h"
-#include "report/Texts.h"
 #include "schedule/Texts.h"
 #include "schedule/WeekMarks.h"
 
@@ -121,7 +120,7 @@ CWeekPicture::CWeekPicture(const CQelDoc& doc) : mode(doc.operatingMode) {
     const std::size_t count = std::min<std::size_t>(doc.holidayCount, doc.holidayDate.size());
     for (std::size_t i = 0; i < count; ++i) {
         HolidayRow row;
-        row.date = doc.holidayDate[i].empty() ? report::kEmptyHolidayDate : doc.holidayDate[i];
+        row.date = doc.holidayDate[i].empty() ? texts::kEmptyHolidayDate : doc.holidayDate[i];
         row.start = doc.holidayStart[i];
         row.end = doc.holidayEnd[i];
         row.text = doc.holidayText[i];
