@@ -204,6 +204,7 @@ void CMainFrame::CreateActions() {
         {"actionInBandProtocol", kInBandProtocol, kPromptInBand},
         {"actionPages", kPages, kPromptPages},
         {"actionPageDiagram", kPageDiagram, kPromptPageDiagram},
+        {"actionWeekPicture", kWeekPicture, kPromptWeekPicture},
         {"actionTimeDate", kTimeDate, kPromptTimeDate},
         {"actionMailboxList", kMailboxList, kPromptMailboxList},
         {"actionNotification", kNotification, kPromptNotification},
@@ -341,7 +342,7 @@ void CMainFrame::CreateMenus() {
     QMenu* params = addMenu(kMenuParameters, "menuParameters");
     add(params, {"actionPbxParameters", "actionSystemParameters", "actionInBandProtocol"});
     QMenu* attendant = addMenu(kMenuAutoAttendant, "menuAutoAttendant");
-    add(attendant, {"actionPages", "actionPageDiagram", "actionTimeDate"});
+    add(attendant, {"actionPages", "actionPageDiagram", "actionWeekPicture", "actionTimeDate"});
     QMenu* voice = addMenu(kMenuVoiceMail, "menuVoiceMail");
     add(voice, {"actionMailboxList", "actionNotification", "actionMailboxGroups"});
     QMenu* tools = addMenu(kMenuTools, "menuTools");

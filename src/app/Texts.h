@@ -79,6 +79,7 @@ inline constexpr const char* kInBandProtocol = "Protocollo In-Band &DTMF";
 inline constexpr const char* kMenuAutoAttendant = "&Operatore Automatico";
 inline constexpr const char* kPages = "Ge&stione Pagine";
 inline constexpr const char* kPageDiagram = "&Diagramma Pagine";
+inline constexpr const char* kWeekPicture = "&Quadro Settimanale";
 inline constexpr const char* kTimeDate = "Da&ta e Ora";
 
 inline constexpr const char* kMenuVoiceMail = "Posta &Vocale";
@@ -128,6 +129,8 @@ inline constexpr const char* kPromptSystemParameters = "Parametri di Sistema";
 inline constexpr const char* kPromptInBand = "Protocollo In-Band DTMF";
 inline constexpr const char* kPromptPages = "Gestione delle Pagine";
 inline constexpr const char* kPromptPageDiagram = "Mostra il percorso delle chiamate tra le Pagine";
+inline constexpr const char* kPromptWeekPicture =
+    "Mostra orari di lavoro, pause, festivit\xE0 e pagine iniziali della settimana";
 inline constexpr const char* kPromptTimeDate = "Modifica dell'Ora e della Data di Sistema";
 inline constexpr const char* kPromptMailboxList = "Lista delle Caselle";
 inline constexpr const char* kPromptNotification = "Parametri di Notifica";

@@ -7,10 +7,12 @@
 #include "document/DefaultFiles.h"
 #include "document/DocCommands.h"
 #include "document/ProductType.h"
+#include "document/QelDoc.h"
 #include "document/QelFile.h"
 #include "editors/MboxCsv.h"
 #include "editors/MboxList.h"
 #include "editors/MboxRefs.h"
+#include "schedule/WeekSvg.h"
 #include "unit/image/CodedFields.h"
 
 #include <cstdio>
@@ -382,6 +384,28 @@ int RunDiff(const std::vector<std::string>& args, const Context& ctx, const Unit
     return diffs.empty() ? kSame : kDifferent;
 }
 
+namespace {
+
+// The configuration a drawing command draws: one FILE, or --default TYPE.
+// kOk with `doc` loaded, or the exit status to return.
+int LoadDrawingInput(const Args& a, const Context& ctx, CQelDoc& doc) {
+    CollectingSink sink;
+    doc.startDir = ctx.startDir;
+    NewConfiguration(doc, 0);
+    if (a.useDefault) {
+        const auto type = ParseType(a.positional[0]);
+        if (!type) return Fail("--default takes a product type 0, 1, 2 or 3");
+        OpenDefaultConfiguration(doc, *type, DefaultFolders(ctx), sink);
+        return doc.fileValid != 0 ? kOk : kRefused;
+    }
+    std::vector<uint8_t> data;
+    if (!ReadWholeFile(a.positional[0], data))
+        return Fail(a.positional[0] + ": cannot read the file");
+    return LoadConfiguration(doc, data, FileNameOf(a.positional[0]), sink) == 1 ? kOk : kRefused;
+}
+
+} // namespace
+
 int RunDiagram(const std::vector<std::string>& args, const Context& ctx) {
     if (WantsHelp(args)) {
         std::puts("usage: kivtool diagram FILE -o OUT.svg|OUT.png|OUT.pdf|OUT.dot\n"
@@ -401,28 +425,50 @@ int RunDiagram(const std::vector<std::string>& args, const Context& ctx) {
     const auto format = autoatt::DiagramFormatOfFileName(*a.output);
     if (!format) return Fail(*a.output + ": the file name must end in .svg, .png, .pdf or .dot");
 
-    CollectingSink sink;
     CQelDoc doc;
-    doc.startDir = ctx.startDir;
-    NewConfiguration(doc, 0);
-    bool accepted = true;
-    if (a.useDefault) {
-        const auto type = ParseType(a.positional[0]);
-        if (!type) return Fail("--default takes a product type 0, 1, 2 or 3");
-        OpenDefaultConfiguration(doc, *type, DefaultFolders(ctx), sink);
-        accepted = doc.fileValid != 0;
-    } else {
-        std::vector<uint8_t> data;
-        if (!ReadWholeFile(a.positional[0], data))
-            return Fail(a.positional[0] + ": cannot read the file");
-        accepted = LoadConfiguration(doc, data, FileNameOf(a.positional[0]), sink) == 1;
-    }
-    if (!accepted) return kRefused;
-
+    if (const int status = LoadDrawingInput(a, ctx, doc); status != kOk) return status;
     std::string drawing;
     std::string error;
     if (!autoatt::RenderCallFlow(doc, *format, drawing, error)) return Fail(error);
     if (!WriteFileReplacing(*a.output, drawing)) return Fail(*a.output + ": cannot write the file");
+    return kOk;
+}
+
+int RunSchedule(const std::vector<std::string>& args, const Context& ctx,
+                const PictureRenderer& render) {
+    if (WantsHelp(args)) {
+        std::puts("usage: kivtool schedule FILE -o OUT.svg|OUT.png|OUT.pdf\n"
+                  "       kivtool schedule --default TYPE -o OUT...\n\n"
+                  "Draws the week of a configuration: Monday to Sunday against the 24 hours,\n"
+                  "each day's working hours as a band and each break as a block with its\n"
+                  "page, the operating mode, each line's opening page per mode and the\n"
+                  "holidays. Overlapping breaks, breaks outside the working hours, working\n"
+                  "hours that end before they start and break pages that are not programmed\n"
+                  "are marked and listed under the drawing. The extension of OUT chooses the\n"
+                  "format.\n\n"
+                  "Exit status: 0 written, 2 the file was refused, 1 usage or I/O error.");
+        return kOk;
+    }
+    const Args a = Parse(args, false, true);
+    if (!a.error.empty()) return Fail(a.error);
+    if (a.positional.size() != 1 || !a.output)
+        return Fail("schedule takes one FILE (or --default TYPE) and -o OUT (see --help)");
+    const std::string& out = *a.output;
+    const auto format = schedule::WeekFormatOfFileName(out);
+    if (!format) return Fail(out + ": the file name must end in .svg, .png or .pdf");
+    if (*format != schedule::WeekFormat::Svg && !render)
+        return Fail(out + ": this kivtool writes .svg only");
+
+    CQelDoc doc;
+    if (const int status = LoadDrawingInput(a, ctx, doc); status != kOk) return status;
+    std::string drawing = schedule::WeekSvg(doc);
+    if (*format != schedule::WeekFormat::Svg) {
+        std::string bytes;
+        std::string error;
+        if (!render(drawing, *format, bytes, error)) return Fail(out + ": " + error);
+        drawing = std::move(bytes);
+    }
+    if (!WriteFileReplacing(out, drawing)) return Fail(out + ": cannot write the file");
     return kOk;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // kivtool's configuration-file commands: dump, new, import, convert,
-// mailboxes, diff, diagram.
+// mailboxes, diff, diagram, schedule.
+
+#include "schedule/WeekFormat.h"
 
 #include <functional>
 #include <string>
@@ -36,5 +38,15 @@ int RunDiff(const std::vector<std::string>& args, const Context& ctx, const Unit
 
 // The auto-attendant's call-flow diagram as SVG, PNG, PDF or Graphviz text.
 int RunDiagram(const std::vector<std::string>& args, const Context& ctx);
+
+// Turns the week picture's SVG drawing into the bytes of another format (PNG,
+// PDF); false with `error` set when it cannot.
+using PictureRenderer = std::function<bool(const std::string& svg, schedule::WeekFormat format,
+                                           std::string& bytes, std::string& error)>;
+
+// The week picture (working hours, breaks, holidays, modes, opening pages) as
+// SVG, or through `render` as PNG or PDF. Without a renderer only SVG is written.
+int RunSchedule(const std::vector<std::string>& args, const Context& ctx,
+                const PictureRenderer& render);
 
 } // namespace kiv::cli

@@ -1,6 +1,7 @@
 #include "cli/ReportCommand.h"
 
 #include "app/QtText.h"
+#include "cli/OffscreenGui.h"
 #include "document/Cp1252.h"
 #include "document/DocCommands.h"
 #include "document/MessageSink.h"
@@ -9,7 +10,6 @@
 #include "report/Report.h"
 #include "report/ui/ReportRenderer.h"
 
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -85,15 +85,7 @@ int RunReport(const std::vector<std::string>& args, const Context&) {
     report::SelectSection(doc, *section);
     report::PreparePrint(doc);
 
-    // Fonts and painting need a GUI application; no window is shown.
-    std::unique_ptr<QGuiApplication> app;
-    if (!QGuiApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "kivtool";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
+    const auto app = MakeOffscreenGuiApplication();
     QPdfWriter pdf(FromNativePath(output));
     pdf.setResolution(static_cast<int>(report::kUnitsPerInch));
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,

@@ -2,8 +2,10 @@
 #include "cli/FileCommands.h"
 #ifdef KIV_WITH_UNIT
 #include "cli/IdentifyCommand.h"
+#include "cli/OffscreenGui.h"
 #include "cli/ReportCommand.h"
 #include "cli/TransferCommands.h"
+#include "schedule/ui/WeekPictureRender.h"
 #endif
 
 #include <cstdio>
@@ -61,6 +63,20 @@ int RunDiff(const std::vector<std::string>& args, const kiv::cli::Context& ctx) 
 #endif
 }
 
+int RunSchedule(const std::vector<std::string>& args, const kiv::cli::Context& ctx) {
+#ifdef KIV_WITH_UNIT
+    return kiv::cli::RunSchedule(args, ctx,
+                                 [](const std::string& svg, kiv::schedule::WeekFormat format,
+                                    std::string& bytes, std::string& error) {
+                                     const auto app = kiv::cli::MakeOffscreenGuiApplication();
+                                     return kiv::schedule::RenderWeekPicture(svg, format, bytes,
+                                                                             error);
+                                 });
+#else
+    return kiv::cli::RunSchedule(args, ctx, {});
+#endif
+}
+
 const Command kCommands[] = {
     {"dump", kiv::cli::RunDump, "print a configuration file (or a default) as JSON"},
     {"new", kiv::cli::RunNew, "write a fresh configuration of a product type"},
@@ -69,6 +85,7 @@ const Command kCommands[] = {
     {"diff", RunDiff, "compare two configurations, or a configuration with the unit"},
     {"mailboxes", kiv::cli::RunMailboxes, "export the mailboxes to CSV, or import them from CSV"},
     {"diagram", kiv::cli::RunDiagram, "draw the auto-attendant's call flow (svg, png, pdf, dot)"},
+    {"schedule", RunSchedule, "draw the week: working hours, breaks, holidays, modes"},
 #ifdef KIV_WITH_UNIT
     {"identify", RunIdentify, "identify the unit on a serial port"},
     {"read", RunRead, "read the configuration from the unit into a file"},

@@ -7,6 +7,7 @@
 #include "editors/ui/EditorMenu.h"
 #include "pbxdb/ui/PbxCommands.h"
 #include "report/ui/PrintCommands.h"
+#include "schedule/ui/WeekPictureDlg.h"
 #include "unit/stats/ui/StatCommands.h"
 #include "unit/transfer/ui/BackupCommands.h"
 #include "unit/transfer/ui/RecordingCommands.h"
@@ -27,6 +28,7 @@ std::span<const Installer> Installers() {
         &InstallPbxCommands,
         &InstallPageCommands,
         &InstallPageDiagramCommand,
+        &InstallWeekPictureCommand,
         &InstallProtocolCommands,
         &InstallReportCommands,
         &InstallStatCommands,

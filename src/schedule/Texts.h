@@ -6,9 +6,10 @@
 
 namespace kiv::schedule::texts {
 
-// The mode line.
 // An empty holiday date, as the report prints it.
 inline constexpr const char* kEmptyHolidayDate = "00/00";
+
+// The mode line.
 inline constexpr const char* kForced = "forzato";
 inline constexpr const char* kForcedWholeWeek =
     "vale per tutta la settimana, l'orario settimanale non \xE8 in uso";
@@ -64,5 +65,11 @@ inline constexpr const char* kDrawnAsStored =
 
 // Holidays.
 inline constexpr const char* kNoHolidays = "Nessuna festivit\xE0";
+
+// The window and its exports.
+inline constexpr const char* kWindowTitle = "Quadro Settimanale";
+inline constexpr const char* kTextListName = "Quadro Settimanale in testo";
+inline constexpr const char* kEditSchedule = "&Modifica Orari...";
+inline constexpr const char* kExportFilter = "SVG (*.svg);;PNG (*.png);;PDF (*.pdf)";
 
 } // namespace kiv::schedule::texts

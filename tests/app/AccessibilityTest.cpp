@@ -160,7 +160,8 @@ TEST_F(AccessibilityTest, EveryWindowAndSheetNamesItsFocusableControls) {
           "printDlg",       "printPreviewDlg",   "pageSetupDlg",      "protocolSheet",
           "CStatDlg",       "CMsgListDlg",       "backupDlg",         "restoreDlg",
           "sysInitDlg",     "readRecordingDlg",  "sendRecordingDlg",  "recordingListSheet",
-          "wizardWelcome",  "wizSheet",          "wizDefMboxSheet",   "pageDiagramDlg"})
+          "wizardWelcome",  "wizSheet",          "wizDefMboxSheet",   "pageDiagramDlg",
+          "weekPictureDlg"})
         EXPECT_TRUE(shell.opened.contains(name)) << name;
 }
 

@@ -5,6 +5,7 @@
 #include "document/PageOps.h"
 #include "document/QelDoc.h"
 #include "document/Texts.h"
+#include "support/NamedShell.h"
 #include "support/TempDir.h"
 
 #include <QGraphicsScene>
@@ -12,29 +13,12 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <fstream>
 
 namespace kiv {
 namespace {
 
-// Answers the export's file dialog with queued names (none: Cancel).
-class CNamedShell : public CShellDialogs {
-  public:
-    using CShellDialogs::CShellDialogs;
-    std::optional<QString> SaveFileName(QWidget*, const QString& filter, const QString&,
-                                        const QString& name) override {
-        filters.push_back(filter);
-        proposed.push_back(name);
-        if (names.empty()) return std::nullopt;
-        QString next = names.front();
-        names.pop_front();
-        return next;
-    }
-    std::deque<QString> names;
-    std::vector<QString> filters;
-    std::vector<QString> proposed;
-};
+using test::CNamedShell;
 
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -186,12 +186,55 @@ TEST_F(KivtoolTest, DefaultsComeFromTheStartFolderFirst) {
 }
 
 TEST_F(KivtoolTest, EveryCommandHasHelp) {
-    for (const char* c : {"dump", "new", "import", "convert", "mailboxes", "diff", "diagram"}) {
+    for (const char* c :
+         {"dump", "new", "import", "convert", "mailboxes", "diff", "diagram", "schedule"}) {
         Result r = Run(std::string(c) + " --help");
         EXPECT_EQ(r.status, 0) << c;
         EXPECT_NE(r.out.find("usage: kivtool"), std::string::npos) << c;
     }
     EXPECT_EQ(Run("--help").status, 0);
+}
+
+// The week picture: a break on Monday drawn where its times say, a mark for a
+// break outside the working hours, the formats by extension, the exit statuses.
+TEST_F(KivtoolTest, ScheduleDrawsTheWeek) {
+    ASSERT_EQ(Run("new --type 0 -o base.qel").status, 0);
+    Value config = Json(Run("dump base.qel").out);
+    config["operatingMode"] = 4;
+    config["workHours"][0] = "08:00";
+    config["workHours"][7] = "12:00";
+    // 12:30-13:00 (750-780 minutes): outside Monday's 08:00-12:00.
+    config["breaks"][0][0] = {{"start", 750}, {"end", 780}, {"page", 0}};
+    Write("week.json", kiv::json::Write(config));
+    Result imported = Run("import week.json -o week.qel");
+    ASSERT_EQ(imported.status, 0) << imported.err;
+
+    Result drawn = Run("schedule week.qel -o week.svg");
+    ASSERT_EQ(drawn.status, 0) << drawn.err;
+    const std::string svg = Read("week.svg");
+    EXPECT_EQ(svg.rfind("<?xml", 0), 0u) << svg.substr(0, 80);
+    // The axis starts at x 120 with 0.6 units a minute: 12:30 to 13:00 is 570 to 588.
+    EXPECT_NE(svg.find("<rect class=\"break\" x=\"570\" y=\"92\" width=\"18\" height=\"16\" "
+                       "id=\"break-0-0\""),
+              std::string::npos)
+        << svg;
+    EXPECT_NE(svg.find("fuori dall&apos;Orario Lavoro"), std::string::npos);
+
+    if (Run("report --help").status == 0) { // PNG and PDF need the Qt build
+        Write("lsan.supp", "leak:libfontconfig\n");
+        env_ = "LSAN_OPTIONS=suppressions='" + (dir_ / "lsan.supp").string() + "' ";
+        ASSERT_EQ(Run("schedule week.qel -o week.png").status, 0);
+        EXPECT_EQ(Read("week.png").substr(0, 4), "\x89PNG");
+        ASSERT_EQ(Run("schedule --default 2 -o default.pdf").status, 0);
+        EXPECT_EQ(Read("default.pdf").substr(0, 5), "%PDF-");
+    }
+    // A name whose extension is no product type's: refused.
+    fs::copy_file(dir_ / "week.qel", dir_ / "week.txt");
+    EXPECT_EQ(Run("schedule week.txt -o b.svg").status, 2);
+    EXPECT_FALSE(fs::exists(dir_ / "b.svg"));
+    EXPECT_EQ(Run("schedule week.qel -o week.txt").status, 1);
+    EXPECT_EQ(Run("schedule missing.qel -o m.svg").status, 1);
+    EXPECT_EQ(Run("schedule week.qel").status, 1);
 }
 
 // The report as a PDF: one PDF page per report page, with its text embedded as

@@ -4,6 +4,7 @@
 #include "app/QelApp.h"
 #include "app/QtText.h"
 #include "app/ShellDialogs.h"
+#include "app/SvgView.h"
 #include "autoattendant/CallFlowRender.h"
 #include "autoattendant/Texts.h"
 #include "document/DocCommands.h"
@@ -12,25 +13,14 @@
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
-#include <QGraphicsScene>
-#include <QGraphicsSvgItem>
-#include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
-#include <QWheelEvent>
-
-#include <utility>
 
 namespace kiv {
 
 namespace {
-
-constexpr double kZoomStep = 1.25;
-constexpr double kMinZoom = 0.05;
-constexpr double kMaxZoom = 8.0;
 
 QPushButton* Button(const char* text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(ToQString(text), parent);
@@ -51,20 +41,11 @@ CPageDiagramDlg::CPageDiagramDlg(const CQelDoc& doc, CShellDialogs& dialogs, QWi
     auto* layout = new QVBoxLayout(this);
     std::string error;
     if (autoatt::RenderCallFlow(doc, autoatt::DiagramFormat::Svg, svg_, error)) {
-        scene_ = new QGraphicsScene(this);
-        renderer_ = std::make_unique<QSvgRenderer>(QByteArray::fromStdString(svg_));
-        auto* item = new QGraphicsSvgItem();
-        item->setSharedRenderer(renderer_.get());
-        scene_->addItem(item);
-        scene_->setSceneRect(item->boundingRect());
-        view_ = new QGraphicsView(scene_, this);
+        view_ = new CSvgView(this);
+        view_->SetSvg(svg_);
         view_->setObjectName("diagramView");
         view_->setAccessibleName(windowTitle());
         view_->viewport()->setAccessibleName(windowTitle());
-        view_->setDragMode(QGraphicsView::ScrollHandDrag);
-        view_->setRenderHint(QPainter::Antialiasing);
-        view_->setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
-        view_->viewport()->installEventFilter(this);
         layout->addWidget(view_, 1);
     } else {
         svg_.clear();
@@ -94,40 +75,20 @@ CPageDiagramDlg::CPageDiagramDlg(const CQelDoc& doc, CShellDialogs& dialogs, QWi
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-CPageDiagramDlg::~CPageDiagramDlg() {
-    // The item draws with the renderer: the view and the scene go first, and
-    // the view's events no longer reach this half-destroyed window.
-    if (view_) view_->viewport()->removeEventFilter(this);
-    delete std::exchange(view_, nullptr);
-    delete std::exchange(scene_, nullptr);
-}
-
 double CPageDiagramDlg::Zoom() const {
-    return view_ ? view_->transform().m11() : 1.0;
+    return view_ ? view_->Zoom() : 1.0;
 }
 
 void CPageDiagramDlg::ZoomIn() {
-    if (view_ && Zoom() * kZoomStep <= kMaxZoom) view_->scale(kZoomStep, kZoomStep);
+    if (view_) view_->ZoomIn();
 }
 
 void CPageDiagramDlg::ZoomOut() {
-    if (view_ && Zoom() / kZoomStep >= kMinZoom) view_->scale(1 / kZoomStep, 1 / kZoomStep);
+    if (view_) view_->ZoomOut();
 }
 
 void CPageDiagramDlg::ZoomToFit() {
-    if (view_) view_->fitInView(scene_->sceneRect(), Qt::KeepAspectRatio);
-}
-
-bool CPageDiagramDlg::eventFilter(QObject* watched, QEvent* event) {
-    // Ctrl + wheel zooms; the plain wheel scrolls.
-    if (view_ && watched == view_->viewport() && event->type() == QEvent::Wheel) {
-        auto* wheel = static_cast<QWheelEvent*>(event);
-        if (wheel->modifiers() & Qt::ControlModifier) {
-            wheel->angleDelta().y() > 0 ? ZoomIn() : ZoomOut();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    if (view_) view_->ZoomToFit();
 }
 
 bool CPageDiagramDlg::Export() {

@@ -5,26 +5,19 @@
 
 #include <QDialog>
 #include <QString>
-#include <memory>
 #include <string>
-
-class QGraphicsView;
-class QGraphicsScene;
-class QGraphicsSvgItem;
-class QSvgRenderer;
-class QLabel;
 
 namespace kiv {
 
 class CQelDoc;
 class CQelApp;
 class CShellDialogs;
+class CSvgView;
 
 class CPageDiagramDlg : public QDialog {
     Q_OBJECT
   public:
     CPageDiagramDlg(const CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent = nullptr);
-    ~CPageDiagramDlg() override;
 
     // The scale of the view (1 = the drawing's own size).
     double Zoom() const;
@@ -37,16 +30,11 @@ class CPageDiagramDlg : public QDialog {
     // Whether the drawing was made; when not, the window shows the reason.
     bool HasDrawing() const { return !svg_.empty(); }
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     const CQelDoc& doc_;
     CShellDialogs& dialogs_;
     std::string svg_;
-    QGraphicsView* view_ = nullptr;
-    QGraphicsScene* scene_ = nullptr;
-    std::unique_ptr<QSvgRenderer> renderer_;
+    CSvgView* view_ = nullptr;
 };
 
 // Attaches "&Diagramma Pagine" to the main frame's action "actionPageDiagram".
