@@ -1,6 +1,7 @@
 #include "editors/ui/CallTranPage.h"
 
 #include "app/QtText.h"
+#include "app/TypingLimit.h"
 #include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
 #include "editors/ui/SpinEdit.h"
@@ -19,7 +20,7 @@ CCallTranPage::CCallTranPage(const CQelDoc& doc, QWidget* parent)
     const auto code = [this](const std::string& text, const char* name) {
         auto* edit = new QLineEdit(ToQString(text), this);
         edit->setObjectName(name);
-        edit->setMaxLength(editors::kTransferCodeMaxLength);
+        LimitTyping(edit, editors::kTransferCodeMaxLength);
         return edit;
     };
     transferCode_ = code(edit_.transferCode, "transferCode");
