@@ -73,7 +73,9 @@ TEST_F(StoredValuesTest, PbxParametersShowStoredValuesWholeAndGiveThemBack) {
     QTest::keyClicks(code, "1234567890123456789012345");
     EXPECT_EQ(code->text(), "12345678901234567890") << "typing stops at twenty";
 
-    // The tone time: refused on its own field too; 2980 is taken.
+    // "Supervisione" is left freely: its signals are disabled. The tone
+    // time is refused on its own field too; 2980 is taken.
+    ASSERT_TRUE(sheet.SetActivePage(2));
     ASSERT_TRUE(sheet.SetActivePage(3));
     EXPECT_EQ(PressOk(sheet), QDialog::Rejected);
     auto* tone = Find<CSpinEdit>(sheet, "busyToneOn");

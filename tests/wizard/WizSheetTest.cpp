@@ -154,6 +154,10 @@ TEST_F(WizSheetTest, BackFromThePageStepDropsItsEditsAndNextShowsThePageAsBefore
     Type(page->Destination(2), "202");
     ChooseOp(*page, 3, 0);
     Type(page->TimeoutField()->findChild<QLineEdit*>(), "8");
+    // To the next page and back: page 00 is stored with its new time-out.
+    page->NextButton()->click();
+    page->PreviousButton()->click();
+    EXPECT_EQ(page->TimeoutField()->text(), "8");
 
     Back(sheet);
     EXPECT_EQ(sheet.ActiveStep(), 6);

@@ -7,8 +7,10 @@
 #include "editors/ui/SpinEdit.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace kiv {
 
@@ -21,6 +23,12 @@ CCallTranPage::CCallTranPage(const CQelDoc& doc, QWidget* parent)
         auto* edit = new QLineEdit(ToQString(text), this);
         edit->setObjectName(name);
         LimitTyping(edit, editors::kTransferCodeMaxLength);
+        // Wide enough for the longest code typed, or the longer one stored,
+        // shown from its start.
+        const auto chars =
+            std::max<qsizetype>(editors::kTransferCodeMaxLength, edit->text().size());
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(chars + 1, '0')));
+        edit->setCursorPosition(0);
         return edit;
     };
     transferCode_ = code(edit_.transferCode, "transferCode");
@@ -41,8 +49,12 @@ CCallTranPage::CCallTranPage(const CQelDoc& doc, QWidget* parent)
         label->setBuddy(field);
         layout->addWidget(label, row, 0);
         if (field == flash1_) {
-            layout->addWidget(field, row, 1, Qt::AlignLeft);
-            layout->addWidget(new QLabel(ToQString(t::kMsec), this), row, 2);
+            // "msec" right after the time, however wide the codes above are.
+            auto* timeRow = new QHBoxLayout;
+            timeRow->addWidget(field);
+            timeRow->addWidget(new QLabel(ToQString(t::kMsec), this));
+            timeRow->addStretch();
+            layout->addLayout(timeRow, row, 1, 1, 2);
         } else {
             layout->addWidget(field, row, 1, 1, 2);
         }
