@@ -1,17 +1,14 @@
 // Values a read or an older file can store beyond what a field lets the user
-// type: "Parametri PBX", the breaks and "Ora e Data" show them whole, give
-// them back on OK when untouched, refuse them on their own field when no
-// check takes them, and never trap the user on a field they cannot reach.
-// Typing stays bound by the limits, and the running clock never overwrites it.
+// type: "Parametri PBX", the breaks and the masked time fields show them
+// whole, give them back on OK when untouched, refuse them on their own field
+// when no check takes them, and never trap the user on a field they cannot
+// reach. Typing stays bound by the limits. ("Ora e Data": TimeDateSheetTest.)
 #include "EditorGuiSupport.h"
 
-#include "editors/ui/DateEdit.h"
 #include "editors/ui/DayBreakSheet.h"
 #include "editors/ui/DayMultiBreakPage.h"
 #include "editors/ui/PBXParameterSheet.h"
 #include "editors/ui/SpinEdit.h"
-#include "editors/ui/TimeDatePage.h"
-#include "editors/ui/TimeDateSheet.h"
 #include "editors/ui/TimeEdit.h"
 
 #include <QApplication>
@@ -20,7 +17,6 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimeEdit>
 
 namespace kiv::test {
 namespace {
@@ -113,71 +109,6 @@ TEST_F(StoredValuesTest, BreakPagesOfAByteAreShownWholeAndKept) {
     EXPECT_EQ(PressOk(sheet), QDialog::Accepted);
     EXPECT_EQ(sheet.Tables().breaks[0][0].page, 200) << "the empty row keeps its byte";
     EXPECT_EQ(sheet.Tables().breaks[0][1].page, 97);
-}
-
-class SystemClockTest : public StoredValuesTest {
-  protected:
-    SystemClockTest() {
-        doc->SetClock(clock);
-        doc->clockReference = clock.Now();
-        doc->clockHour = 9;
-        doc->clockMinute = 15;
-        doc->clockSecond = 0;
-        doc->clockDay = 9;
-        doc->clockMonth = 12;
-        doc->clockYear = 2026;
-        doc->clockWeekday = 3;
-    }
-
-    FixedClock clock{1'000'000};
-    std::unique_ptr<CQelDoc> doc = MakeDoc(0, {});
-};
-
-TEST_F(SystemClockTest, TheRunningClockLeavesTheTimeBeingTyped) {
-    CTimeDateSheet sheet(*doc, shell);
-    ShowActive(sheet);
-    CTimeDatePage& page = *sheet.TimeDatePage();
-    QTimeEdit* time = page.TimeField();
-    time->setFocus();
-    time->setSelectedSection(QDateTimeEdit::HourSection);
-    QTest::keyClick(time, Qt::Key_1);
-    clock.Advance(1);
-    page.Tick(); // a second passes between the two keys
-    QTest::keyClick(time, Qt::Key_6);
-    EXPECT_EQ(time->time().hour(), 16);
-    clock.Advance(1);
-    page.Tick();
-    EXPECT_EQ(time->time().hour(), 16);
-    EXPECT_EQ(time->time().second(), 0) << "the clock waits for the user";
-    page.DateField()->setFocus(); // leaving the field confirms the time
-    clock.Advance(1);
-    page.Tick();
-    EXPECT_EQ(time->time(), QTime(16, 15, 1)) << "and runs again once the time is confirmed";
-}
-
-TEST_F(SystemClockTest, OnlyDatesTheUnitCanHoldAreTaken) {
-    doc->clockMonth = 2;
-    doc->clockDay = 31; // from a read: no such day
-    CTimeDateSheet sheet(*doc, shell);
-    ShowActive(sheet);
-    CDateEdit* date = sheet.TimeDatePage()->DateField();
-    EXPECT_EQ(date->text(), "31/02/2026") << "shown as stored";
-    EXPECT_EQ(PressOk(sheet), QDialog::Rejected);
-    EXPECT_TRUE(date->hasFocus());
-    EXPECT_EQ(date->selectedText(), "31/02/2026");
-    // The year goes to the unit in one byte: 2071 would come back as 1971.
-    date->SetText("28/02/2071");
-    EXPECT_EQ(PressOk(sheet), QDialog::Rejected);
-    date->SetText("28/02/1970");
-    EXPECT_EQ(PressOk(sheet), QDialog::Rejected);
-    date->SetText("31/12/2070");
-    EXPECT_EQ(PressOk(sheet), QDialog::Accepted);
-    sheet.ApplyTo(*doc);
-    EXPECT_EQ(doc->clockYear, 2070);
-    EXPECT_EQ(doc->clockMonth, 12);
-    EXPECT_EQ(doc->clockDay, 31);
-    EXPECT_EQ(doc->clockWeekday, 3); // a Wednesday
-    EXPECT_EQ(sink.messages.size(), 3u);
 }
 
 // With KIV_SCREENSHOT_DIR set, the tabs holding long stored values are saved
