@@ -176,11 +176,13 @@ void CAutoAttenEdit::EnterWizardStep(int stepExtDigits, int stepOperatorKey,
     operatorKey = stepOperatorKey;
     mailboxes = std::move(stepMailboxes);
     savedPages_ = pages;
+    savedTimeouts_ = timeouts;
     LoadPage(current_);
 }
 
 void CAutoAttenEdit::WizardBack() {
     pages = savedPages_;
+    timeouts = savedTimeouts_;
     LoadPage(current_);
 }
 

@@ -107,7 +107,8 @@ class CAutoAttenEdit {
     PageCheck LeaveCheck();
 
     // Wizard: entering the step takes the values typed in the earlier steps,
-    // keeps a copy of the table and reloads the form; going back restores it.
+    // keeps a copy of the table and the time-outs and reloads the form; going
+    // back restores both.
     void EnterWizardStep(int stepExtDigits, int stepOperatorKey,
                          std::vector<MboxRecord> stepMailboxes);
     void WizardBack();
@@ -119,6 +120,7 @@ class CAutoAttenEdit {
 
     int current_ = 0;
     PageTable savedPages_{};
+    std::array<int, kPageCount> savedTimeouts_{};
 };
 
 } // namespace kiv::autoatt

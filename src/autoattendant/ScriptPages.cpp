@@ -52,12 +52,13 @@ std::string COpenScriptEdit::CellTextOnLeave(int mode, std::string_view text) co
 editors::FieldCheck<ScriptFieldRef> COpenScriptEdit::Check() const {
     for (int mode : {kModeBreak, kModeDay, kModeHoliday, kModeNight})
         for (int line = 0; line < kLines; ++line)
-            if (!kInitialPageRule.Accepts(
+            if (LineEnabled(line) &&
+                !kInitialPageRule.Accepts(
                     initialPages[static_cast<std::size_t>(line)][static_cast<std::size_t>(mode)]))
                 return editors::FieldError<ScriptFieldRef>{
                     {ScriptFieldRef::InitialPage, line, mode}, texts::kInputError};
     for (int line = 0; line < kLines; ++line)
-        if (!kRingsRule.Accepts(rings[static_cast<std::size_t>(line)]))
+        if (LineEnabled(line) && !kRingsRule.Accepts(rings[static_cast<std::size_t>(line)]))
             return editors::FieldError<ScriptFieldRef>{{ScriptFieldRef::Rings, line, 0},
                                                        texts::kInputError};
     return std::nullopt;
@@ -65,6 +66,7 @@ editors::FieldCheck<ScriptFieldRef> COpenScriptEdit::Check() const {
 
 void COpenScriptEdit::ApplyTo(CQelDoc& doc) const {
     for (std::size_t line = 0; line < kLines; ++line) {
+        if (!LineEnabled(static_cast<int>(line))) continue;
         doc.ringsBeforeAnswer[line] = editors::LeadingNumber(rings[line]);
         for (std::size_t mode = 0; mode < kModes; ++mode)
             doc.openingPage[line][mode] = editors::LeadingNumber(initialPages[line][mode]);

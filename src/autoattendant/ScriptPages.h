@@ -50,8 +50,8 @@ class COpenScriptEdit {
   public:
     explicit COpenScriptEdit(const CQelDoc& doc);
 
-    // Lines 3 and 4 of a "RZ 48 Mbx" are shown disabled; they are still
-    // checked and written back.
+    // Lines 3 and 4 of a "RZ 48 Mbx" are shown disabled; the user cannot
+    // reach them, so they are neither checked nor written back.
     bool LineEnabled(int line) const;
 
     // The text a cell takes when it loses the focus: the two-digit form of
@@ -59,9 +59,9 @@ class COpenScriptEdit {
     std::string CellTextOnLeave(int mode, std::string_view text) const;
 
     // Initial pages first (break, day, holiday, night; lines 1-4 within each),
-    // then the rings of lines 1-4.
+    // then the rings of lines 1-4; enabled lines only.
     editors::FieldCheck<ScriptFieldRef> Check() const;
-    // After Check passed.
+    // After Check passed; a disabled line keeps the document's values.
     void ApplyTo(CQelDoc& doc) const;
 
     std::array<std::string, kLines> rings;

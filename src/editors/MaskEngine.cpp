@@ -185,8 +185,18 @@ void CMaskEngine::TypeLiteral() {
     Put(placeholder_[static_cast<std::size_t>(caret_)]);
 }
 
+void CMaskEngine::CutToMask() {
+    // A stored text longer than the mask (a time of 6000 minutes or more)
+    // is shown whole; the first key that edits it drops the tail that no key
+    // can reach, so that it is never read as part of the typed value.
+    if (text_.size() <= mask_.size()) return;
+    text_.resize(mask_.size());
+    if (caret_ > static_cast<int>(mask_.size())) caret_ = static_cast<int>(mask_.size());
+}
+
 KeyResult CMaskEngine::Type(char c) {
     selection_ = 0;
+    CutToMask();
     const int length = static_cast<int>(mask_.size());
     if (caret_ >= length) return KeyResult::Beep;
     if (IsLiteral(caret_)) TypeLiteral();
@@ -201,6 +211,7 @@ KeyResult CMaskEngine::Type(char c) {
 
 KeyResult CMaskEngine::Backspace() {
     if (selection_ > 0 || caret_ <= 0) return KeyResult::Beep;
+    CutToMask();
     --caret_;
     const auto pos = static_cast<std::size_t>(caret_);
     if (!reset_.empty() && pos < reset_.size() && pos < text_.size()) text_[pos] = reset_[pos];

@@ -4,7 +4,9 @@
 // character per position; the placeholder text marks with "_" the positions
 // to fill, every other character of it is a literal that is typed by itself.
 // Typing overwrites (never inserts); Backspace puts back the character of the
-// reset text (the text the owner set last); Insert and Delete do nothing.
+// reset text (the text the owner set last); Insert and Delete do nothing. A
+// text longer than the mask is shown whole until a key edits it, which first
+// cuts it to the mask's length.
 //
 // Mask characters: "0" a digit (with the field's limits), "9" a digit or a
 // space, "#" a digit, a space, "k" or "m", "L" a letter, "?" a letter or a
@@ -87,6 +89,7 @@ class CMaskEngine {
     // Overwrites the character at the caret (or appends it) and moves on.
     void Put(char c);
     void TypeLiteral();
+    void CutToMask();
 
     Kind kind_ = Kind::Plain;
     std::string mask_;

@@ -362,6 +362,10 @@ int CMboxList::SupervisorIndex() const {
 }
 
 void CMboxList::SelectSupervisor(int index) {
+    // The choice shown already keeps the stored value: "None", an empty text
+    // and "Nessuna" all show as "Nessuna". A number whose mailbox is gone
+    // becomes "Nessuna".
+    if (index == SupervisorIndex() && (index > 0 || !IsAllDigits(supervisorMbox))) return;
     supervisorMbox = index >= 1 && index <= mboxCount ? Record(index - 1).number
                                                       : std::string(names::kNoMailbox);
 }

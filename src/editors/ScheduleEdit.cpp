@@ -99,6 +99,14 @@ CTimeDateEdit::CTimeDateEdit(const CQelDoc& doc, int64_t now)
                                           doc.holidayEnd[i], doc.holidayText[i]});
 }
 
+bool IsUnitDate(int year, int month, int day) {
+    if (year < kMinClockYear || year > kMaxClockYear || month < 1 || month > 12 || day < 1 ||
+        day > 31)
+        return false;
+    const LocalTime t = CivilFromSeconds(DaysFromCivil(year, month, day) * 86400);
+    return t.day == day && t.month == month;
+}
+
 void CTimeDateEdit::SetDate(int newYear, int newMonth, int newDay) {
     year = newYear;
     month = newMonth;

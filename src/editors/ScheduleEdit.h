@@ -24,6 +24,13 @@ inline constexpr int kBreaksPerDay = 10;
 inline constexpr int kMaxHolidays = 50;
 inline constexpr int kAutoMode = 4; // "Auto": the unit follows the tables below
 inline constexpr int kMaxBreakPage = 97;
+// The unit keeps the year in one byte (71-99 for 1971-1999, 0-70 for
+// 2000-2070): only these years come back unchanged from a send and a read.
+inline constexpr int kMinClockYear = 1971;
+inline constexpr int kMaxClockYear = 2070;
+
+// A date that exists and that the unit can hold.
+bool IsUnitDate(int year, int month, int day);
 
 // The weekday of a date as the schedule numbers it: 0 Monday ... 6 Sunday.
 int WeekdayIndex(int year, int month, int day);
@@ -123,6 +130,8 @@ class CTimeDateEdit {
 
     // A new date picked: the weekday follows it.
     void SetDate(int newYear, int newMonth, int newDay);
+    // The date held is one the unit can take (IsUnitDate).
+    bool DateValid() const { return IsUnitDate(year, month, day); }
 
     // One step of the running clock: when the computer's clock shows a new
     // second since the last step, the shown time advances by one second

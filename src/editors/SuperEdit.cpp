@@ -52,11 +52,13 @@ std::optional<TransferField> CSuperEdit::CheckVoiceSensitivity() const {
 }
 
 FieldCheck<TransferField> CSuperEdit::Check() const {
-    if (!OnlyChars(answerSignal, chars::kDtmf, kSignalMaxLength))
+    // Under tone supervision the signals are disabled: whatever they hold
+    // goes back unchecked.
+    if (SignalsEnabled() && !OnlyChars(answerSignal, chars::kDtmf, kSignalMaxLength))
         return InputError(TransferField::AnswerSignal);
-    if (!OnlyChars(busySignal, chars::kDtmf, kSignalMaxLength))
+    if (SignalsEnabled() && !OnlyChars(busySignal, chars::kDtmf, kSignalMaxLength))
         return InputError(TransferField::BusySignal);
-    if (!OnlyChars(dndSignal, chars::kDtmf, kSignalMaxLength))
+    if (SignalsEnabled() && !OnlyChars(dndSignal, chars::kDtmf, kSignalMaxLength))
         return InputError(TransferField::DndSignal);
     if (auto field = CheckNoAnswerWait(0)) return InputError(field);
     return InputError(CheckVoiceSensitivity());

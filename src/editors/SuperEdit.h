@@ -37,7 +37,8 @@ class CSuperEdit {
     // Choosing supervision by tones empties the three signals.
     void SetSupervisionChoice(int choice);
 
-    // The three signals (at most 4 DTMF digits each), the no-answer wait
+    // The three signals (at most 4 DTMF digits each; unchecked under tone
+    // supervision, where they are disabled), the no-answer wait
     // (0 to 99, an empty field reading as 0), the voice sensitivity (1 to 9).
     FieldCheck<TransferField> Check() const;
     std::optional<TransferField> CheckNoAnswerWait(int minimum) const;

@@ -4,11 +4,13 @@
 // each tab is also saved there as a PNG picture.
 #include "editors/EditorGuiSupport.h"
 
+#include "app/TypingLimit.h"
 #include "autoattendant/ui/AutoAttenPage.h"
 #include "autoattendant/ui/AutoAttenSheet.h"
 #include "autoattendant/ui/DescriptionDlg.h"
 #include "autoattendant/ui/DialStringPage.h"
 #include "autoattendant/ui/InfoPage.h"
+#include "autoattendant/ui/OpenScriptPage.h"
 #include "autoattendant/ui/RecordingListPage.h"
 #include "editors/ui/SpinEdit.h"
 
@@ -124,7 +126,8 @@ TEST_F(AutoAttenSheetTest, NavigationSkipsTheNumbersBetweenLanguages) {
     number->setFocus();
     number->selectAll();
     QTest::keyClicks(number, "5");
-    page->Operation(1)->setFocus();
+    EXPECT_FALSE(page->Operation(1)->isEnabled()) << "no page named yet";
+    page->NextButton()->setFocus();
     EXPECT_EQ(number->text(), "05");
     EXPECT_EQ(page->DescriptionLabel()->text(), "Orari");
     EXPECT_EQ(sink.messages.size(), 2u);
@@ -232,7 +235,7 @@ TEST_F(AutoAttenSheetTest, DescriptionEditsOnlyOrdinaryPages) {
     shell.handlers.push_back([](QDialog& dialog) {
         auto& dlg = static_cast<CDescriptionDlg&>(dialog);
         EXPECT_EQ(dlg.Field()->text(), "Orari");
-        EXPECT_EQ(dlg.Field()->maxLength(), 40);
+        EXPECT_EQ(TypingLimitOf(dlg.Field()), 40);
         dlg.Field()->setText("Orari estivi");
         return int(QDialog::Accepted);
     });
@@ -327,6 +330,65 @@ TEST_F(AutoAttenSheetTest, DialStringWithASpaceIsRefusedOnLeaving) {
     EXPECT_EQ(sheet.ActiveIndex(), 1);
 }
 
+TEST_F(AutoAttenSheetTest, StoredValuesAreShownWholeAndNothingIsStoredWithoutAPage) {
+    doc->pageTimeout[0] = 12; // from a read: two digits where one is typed
+    doc->dialStrings[3] = "1234567890123456789012345";
+    doc->ringsBeforeAnswer[0] = 12;
+    doc->openingPage[0][0] = 123;
+    CFileShell shell(sink);
+    CAutoAttenSheet sheet(*doc, shell);
+    ShowActive(sheet);
+    CAutoAttenPage* page = sheet.AutoAttenPage();
+    CSpinEdit* timeout = page->TimeoutField();
+    EXPECT_EQ(timeout->text(), "12");
+    // The time-out is refused on its own field, which the user can mend.
+    page->NextButton()->click();
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].text, "Errore inserimento");
+    EXPECT_TRUE(timeout->isEnabled());
+    EXPECT_TRUE(timeout->hasFocus());
+    timeout->selectAll();
+    QTest::keyClicks(timeout, "x");
+    EXPECT_EQ(timeout->text(), "12") << "digits only";
+    timeout->selectAll();
+    QTest::keyClicks(timeout, "7");
+    page->NextButton()->click();
+    EXPECT_EQ(page->PageNumberField()->text(), "01");
+
+    // A number that names no page: the form belongs to none, so its lists
+    // and time-out cannot be reached until a page is named.
+    QLineEdit* number = page->PageNumberField();
+    number->setFocus();
+    number->selectAll();
+    QTest::keyClicks(number, "3");
+    EXPECT_FALSE(page->Operation(1)->isEnabled());
+    EXPECT_FALSE(page->Destination(1)->isEnabled());
+    EXPECT_FALSE(timeout->isEnabled());
+    QTest::keyClicks(number, "1");
+    EXPECT_TRUE(page->Operation(1)->isEnabled());
+    EXPECT_TRUE(timeout->isEnabled());
+
+    // The other tabs show their stored values whole as well.
+    ASSERT_TRUE(sheet.SetActivePage(1));
+    QLineEdit* dial = sheet.DialStringPage()->Field(3);
+    EXPECT_EQ(dial->text(), "1234567890123456789012345");
+    EXPECT_FALSE(sheet.SetActivePage(2)) << "refused on leaving, not cut";
+    EXPECT_EQ(QApplication::focusWidget(), dial);
+    EXPECT_EQ(dial->text(), "1234567890123456789012345");
+    dial->setText("12345678901234567890");
+    ASSERT_TRUE(sheet.SetActivePage(2));
+    EXPECT_EQ(sheet.OpenScriptPage()->Rings(0)->text(), "12");
+    EXPECT_EQ(sheet.OpenScriptPage()->InitialPage(0, 0)->text(), "123");
+    EXPECT_EQ(PressOk(sheet), QDialog::Rejected) << "no page 123";
+    sheet.OpenScriptPage()->InitialPage(0, 0)->SetText("03");
+    EXPECT_EQ(PressOk(sheet), QDialog::Rejected) << "no 12 rings";
+    sheet.OpenScriptPage()->Rings(0)->SetText("9");
+    EXPECT_EQ(PressOk(sheet), QDialog::Accepted);
+    sheet.ApplyTo(*doc);
+    EXPECT_EQ(doc->pageTimeout[0], 7);
+    EXPECT_EQ(doc->dialStrings[3], "12345678901234567890");
+}
+
 void Save(QWidget& widget, const QString& name) {
     const QString dir = qEnvironmentVariable("KIV_SCREENSHOT_DIR");
     if (dir.isEmpty()) return;
@@ -348,6 +410,16 @@ TEST_F(AutoAttenSheetTest, Screenshots) {
         Save(sheet, files[i]);
     }
     EXPECT_TRUE(sink.messages.empty());
+
+    // "Pagina Inziale" holding values past the typing limits, shown whole.
+    doc->ringsBeforeAnswer[0] = 12;
+    doc->openingPage[0][0] = 123;
+    doc->openingPage[1][3] = 255;
+    CAutoAttenSheet stored(*doc, shell);
+    stored.show();
+    EXPECT_TRUE(stored.SetActivePage(2));
+    QTest::qWait(30);
+    Save(stored, "pagine_iniziale_memorizzati.png");
 }
 
 } // namespace

@@ -47,8 +47,11 @@ class OpenScriptPageTest : public ::testing::Test {
     RecordingSink sink;
 };
 
-TEST_F(OpenScriptPageTest, ARz48HasLinesThreeAndFourDisabledButStillCheckedAndWritten) {
+TEST_F(OpenScriptPageTest, ARz48HasLinesThreeAndFourDisabledNeitherCheckedNorChanged) {
     auto doc = Doc(1);
+    // Values no check takes, on the lines the user cannot reach.
+    doc->openingPage[3][kModeNight] = 30;
+    doc->ringsBeforeAnswer[2] = 12;
     CScriptedShell shell(sink);
     CAutoAttenSheet sheet(*doc, shell);
     ShowActive(sheet);
@@ -70,19 +73,18 @@ TEST_F(OpenScriptPageTest, ARz48HasLinesThreeAndFourDisabledButStillCheckedAndWr
         }
     EXPECT_EQ(disabledLabels, 4); // in both groups
     EXPECT_EQ(page->InitialPage(3, kModeHoliday)->text(), "15");
+    EXPECT_EQ(page->InitialPage(3, kModeNight)->text(), "30");
+    EXPECT_EQ(page->Rings(2)->text(), "12");
 
-    // A value the user cannot reach on a disabled line is still refused.
-    page->InitialPage(3, kModeNight)->SetText("30");
-    EXPECT_EQ(PressOk(sheet), QDialog::Rejected);
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].text, "Errore inserimento");
-    EXPECT_EQ(sink.messages[0].icon, MsgIcon::Warning);
-    page->InitialPage(3, kModeNight)->SetText("20");
+    // OK is not refused on a field the user cannot reach, and what those
+    // fields hold goes back as it was.
     Type(page->Rings(1), "9");
     EXPECT_EQ(PressOk(sheet), QDialog::Accepted);
+    EXPECT_TRUE(sink.messages.empty());
     sheet.ApplyTo(*doc);
-    EXPECT_EQ(doc->openingPage[3][kModeNight], 20);
+    EXPECT_EQ(doc->openingPage[3][kModeNight], 30);
     EXPECT_EQ(doc->openingPage[3][kModeHoliday], 15);
+    EXPECT_EQ(doc->ringsBeforeAnswer[2], 12);
     EXPECT_EQ(doc->ringsBeforeAnswer[3], 5);
     EXPECT_EQ(doc->ringsBeforeAnswer[1], 9);
 }

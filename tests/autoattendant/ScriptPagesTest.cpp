@@ -63,16 +63,25 @@ TEST(OpenScript, CheckOrderAndValues) {
     EXPECT_EQ(doc->ringsBeforeAnswer[3], 4);
 }
 
-TEST(OpenScript, TwoLineProductStillChecksLinesThreeAndFour) {
+TEST(OpenScript, TwoLineProductNeitherChecksNorWritesLinesThreeAndFour) {
     auto doc = std::make_unique<CQelDoc>();
     doc->productType = 1; // "RZ 48 Mbx"
+    doc->ringsBeforeAnswer[3] = 12;
+    doc->openingPage[2][kModeDay] = 200;
     COpenScriptEdit edit(*doc);
     EXPECT_TRUE(edit.LineEnabled(1));
     EXPECT_FALSE(edit.LineEnabled(2));
     EXPECT_FALSE(edit.LineEnabled(3));
     edit.rings[3] = "";
+    edit.rings[1] = "";
     ASSERT_TRUE(edit.Check());
-    EXPECT_EQ(edit.Check()->field, (ScriptFieldRef{ScriptFieldRef::Rings, 3, 0}));
+    EXPECT_EQ(edit.Check()->field, (ScriptFieldRef{ScriptFieldRef::Rings, 1, 0}));
+    edit.rings[1] = "3";
+    EXPECT_FALSE(edit.Check());
+    edit.ApplyTo(*doc);
+    EXPECT_EQ(doc->ringsBeforeAnswer[1], 3);
+    EXPECT_EQ(doc->ringsBeforeAnswer[3], 12);
+    EXPECT_EQ(doc->openingPage[2][kModeDay], 200);
     doc->productType = 2;
     EXPECT_TRUE(COpenScriptEdit(*doc).LineEnabled(3));
 }

@@ -272,6 +272,15 @@ TEST_F(MboxListTest, SupervisorFollowsTheListAndFallsBackToNone) {
     EXPECT_EQ(list.SupervisorIndex(), 0);
     ASSERT_FALSE(list.Leave());
     EXPECT_EQ(list.supervisorMbox, "Nessuna");
+
+    // A stored text that names no mailbox shows as "Nessuna" and stays as
+    // it was while that choice stands.
+    doc->supervisorMbox = "None";
+    CMboxList stored(*doc);
+    stored.SelectSupervisor(0);
+    EXPECT_EQ(stored.supervisorMbox, "None");
+    stored.SelectSupervisor(1);
+    EXPECT_EQ(stored.supervisorMbox, "100");
 }
 
 TEST_F(MboxListTest, LeavingTestsEveryNumberAgainstTheDigitCount) {

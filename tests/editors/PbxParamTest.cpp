@@ -230,6 +230,7 @@ TEST(SuperEdit, SupervisionByTonesEmptiesTheSignals) {
 
 TEST(SuperEdit, ChecksInOrder) {
     CQelDoc doc;
+    doc.supervisionType = 1; // by key: the signals are checked
     CSuperEdit edit(doc);
     edit.answerSignal = "12345";
     edit.busySignal = "e";

@@ -145,7 +145,7 @@ TEST_F(TimeDateSheetTest, TheClockRunsAndOkStoresItWithThePickedDate) {
         clock.Advance(1);
         QTest::qWait(60); // the page's own timer
         EXPECT_EQ(page.TimeField()->time(), QTime(9, 15, 32));
-        page.DateField()->setDate(QDate(2026, 12, 13)); // a Sunday
+        page.DateField()->SetDate(QDate(2026, 12, 13)); // a Sunday
         EXPECT_EQ(page.Model().weekday, 6);
         page.ModeField()->setCurrentIndex(2);
         clock.Advance(5);
@@ -159,6 +159,53 @@ TEST_F(TimeDateSheetTest, TheClockRunsAndOkStoresItWithThePickedDate) {
     EXPECT_EQ(doc->clockReference, clock.Now()) << "true from the moment of the OK";
     EXPECT_EQ(doc->operatingMode, 2);
     EXPECT_TRUE(doc->modified);
+}
+
+TEST_F(TimeDateSheetTest, TheRunningClockLeavesTheTimeBeingTyped) {
+    CTimeDateSheet sheet(*doc, shell);
+    ShowActive(sheet);
+    CTimeDatePage& page = *sheet.TimeDatePage();
+    QTimeEdit* time = page.TimeField();
+    time->setFocus();
+    time->setSelectedSection(QDateTimeEdit::HourSection);
+    QTest::keyClick(time, Qt::Key_1);
+    clock.Advance(1);
+    page.Tick(); // a second passes between the two keys
+    QTest::keyClick(time, Qt::Key_6);
+    EXPECT_EQ(time->time().hour(), 16);
+    clock.Advance(1);
+    page.Tick();
+    EXPECT_EQ(time->time().hour(), 16);
+    EXPECT_EQ(time->time().second(), 0) << "the clock waits for the user";
+    page.DateField()->setFocus(); // leaving the field confirms the time
+    clock.Advance(1);
+    page.Tick();
+    EXPECT_EQ(time->time(), QTime(16, 15, 1)) << "and runs again once the time is confirmed";
+}
+
+TEST_F(TimeDateSheetTest, OnlyDatesTheUnitCanHoldAreTaken) {
+    doc->clockMonth = 2;
+    doc->clockDay = 31; // from a read: no such day
+    CTimeDateSheet sheet(*doc, shell);
+    ShowActive(sheet);
+    CDateEdit* date = sheet.TimeDatePage()->DateField();
+    EXPECT_EQ(date->text(), "31/02/2026") << "shown as stored";
+    EXPECT_EQ(PressOk(sheet), QDialog::Rejected);
+    EXPECT_TRUE(date->hasFocus());
+    EXPECT_EQ(date->selectedText(), "31/02/2026");
+    // The year goes to the unit in one byte: 2071 would come back as 1971.
+    date->SetText("28/02/2071");
+    EXPECT_EQ(PressOk(sheet), QDialog::Rejected);
+    date->SetText("28/02/1970");
+    EXPECT_EQ(PressOk(sheet), QDialog::Rejected);
+    date->SetText("31/12/2070");
+    EXPECT_EQ(PressOk(sheet), QDialog::Accepted);
+    sheet.ApplyTo(*doc);
+    EXPECT_EQ(doc->clockYear, 2070);
+    EXPECT_EQ(doc->clockMonth, 12);
+    EXPECT_EQ(doc->clockDay, 31);
+    EXPECT_EQ(doc->clockWeekday, 3); // a Wednesday
+    EXPECT_EQ(sink.messages.size(), 3u);
 }
 
 TEST_F(TimeDateSheetTest, AWorkingPeriodEndingBeforeItStartsKeepsTheInnerSheetOpen) {
@@ -196,7 +243,7 @@ TEST_F(TimeDateSheetTest, AWorkingPeriodEndingBeforeItStartsKeepsTheInnerSheetOp
     EXPECT_EQ(doc->workHours[0], "18:00");
     EXPECT_EQ(doc->workHours[7], "18:00");
     EXPECT_EQ(doc->workHours[2], "08:30");
-    EXPECT_EQ(doc->workHours[13], "00:00");
+    EXPECT_EQ(doc->workHours[13], "") << "untouched: stored as it was, not as the 00:00 shown";
     EXPECT_EQ(doc->workHoursCopy, doc->workHours);
 }
 

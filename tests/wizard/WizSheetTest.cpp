@@ -142,6 +142,7 @@ TEST_F(WizSheetTest, TitlesButtonsAndTheDigitCountOfStep1ReachThePageStep) {
 TEST_F(WizSheetTest, BackFromThePageStepDropsItsEditsAndNextShowsThePageAsBefore) {
     auto doc = MakeDoc(1, {"201", "202"});
     doc->pages[0][3] = PageEntry{1, {27, 0, 0, 0}, 1}; // key 3 goes to page 31
+    doc->pageTimeout[0] = 4;
     CWizSheet sheet(*doc, shell, nullptr);
     ShowActive(sheet);
     for (int step = 1; step < 7; ++step)
@@ -152,6 +153,11 @@ TEST_F(WizSheetTest, BackFromThePageStepDropsItsEditsAndNextShowsThePageAsBefore
     ChooseOp(*page, 2, kPageOpToMailbox);
     Type(page->Destination(2), "202");
     ChooseOp(*page, 3, 0);
+    Type(page->TimeoutField()->findChild<QLineEdit*>(), "8");
+    // To the next page and back: page 00 is stored with its new time-out.
+    page->NextButton()->click();
+    page->PreviousButton()->click();
+    EXPECT_EQ(page->TimeoutField()->text(), "8");
 
     Back(sheet);
     EXPECT_EQ(sheet.ActiveStep(), 6);
@@ -161,6 +167,7 @@ TEST_F(WizSheetTest, BackFromThePageStepDropsItsEditsAndNextShowsThePageAsBefore
     EXPECT_TRUE(page->Destination(2)->text().isEmpty());
     EXPECT_EQ(page->Operation(3)->currentText(), Latin(kPageOpLabels[1]));
     EXPECT_EQ(page->Destination(3)->text(), "31");
+    EXPECT_EQ(page->TimeoutField()->text(), "4") << "the time-out is restored as the keys are";
     EXPECT_TRUE(sink.messages.empty());
 
     // Finish writes the page table as it was.
@@ -170,6 +177,7 @@ TEST_F(WizSheetTest, BackFromThePageStepDropsItsEditsAndNextShowsThePageAsBefore
     const auto pagesBefore = doc->pages;
     sheet.ApplyTo(*doc);
     EXPECT_EQ(doc->pages, pagesBefore);
+    EXPECT_EQ(doc->pageTimeout[0], 4);
 }
 
 TEST_F(WizSheetTest, CancelOnTheLastStepLeavesTheDocumentAndItsMailboxes) {

@@ -1,6 +1,7 @@
 #include "autoattendant/ui/AutoAttenPage.h"
 
 #include "app/QtText.h"
+#include "app/TypingLimit.h"
 #include "autoattendant/Texts.h"
 #include "autoattendant/ui/HelpTopics.h"
 #include "document/MessageSink.h"
@@ -74,7 +75,7 @@ CAutoAttenPage::CAutoAttenPage(autoatt::CAutoAttenEdit& edit, QWidget* parent)
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         auto* dest = new QLineEdit(this);
         dest->setObjectName(QString("destination%1").arg(r));
-        dest->setMaxLength(4);
+        LimitTyping(dest, 4);
         dest->setFixedWidth(dest->fontMetrics().horizontalAdvance("00000") + 12);
         ops_[static_cast<std::size_t>(r)] = combo;
         dests_[static_cast<std::size_t>(r)] = dest;
@@ -91,6 +92,7 @@ CAutoAttenPage::CAutoAttenPage(autoatt::CAutoAttenEdit& edit, QWidget* parent)
 
     timeout_ = new CSpinEdit(autoatt::kPageTimeoutRule, 1, this);
     timeout_->setObjectName("pageTimeout");
+    timeout_->SetDigitsOnly(true);
     auto* timeoutLabel = new QLabel(ToQString(t::kTimeoutField), this);
     timeoutLabel->setBuddy(timeout_);
     SetControlHelp(timeout_, autoatt::help::kPageTimeout);
@@ -128,6 +130,8 @@ void CAutoAttenPage::Redraw() {
     const QString number = ToQString(edit_.pageNumberText);
     if (pageNumber_->text() != number) pageNumber_->setText(number);
     description_->setText(ToQString(edit_.description));
+    // While the number names no page, nothing on the form belongs to one.
+    const bool onPage = edit_.PageNumberValid();
     const QString page =
         ToQString(t::kPageWord) + " " + ToQString(autoatt::PageNumberText(edit_.CurrentPage()));
     for (int r = 0; r < kPageKeys; ++r) {
@@ -141,15 +145,16 @@ void CAutoAttenPage::Redraw() {
         combo->setCurrentIndex(row.isOperator || at == row.offered.end()
                                    ? 0
                                    : static_cast<int>(at - row.offered.begin()));
-        combo->setEnabled(!row.isOperator);
+        combo->setEnabled(onPage && !row.isOperator);
         dest->setText(ToQString(row.destination));
-        dest->setEnabled(!row.isOperator && row.destinationEnabled);
+        dest->setEnabled(onPage && !row.isOperator && row.destinationEnabled);
         const QString key = r == kTimeoutKey ? ToQString(t::kTimeoutRow)
                                              : ToQString(t::kKeyHead) + " " + QString::number(r);
         combo->setAccessibleName(page + " " + key + " " + ToQString(t::kOperationHead));
         dest->setAccessibleName(page + " " + key + " " + ToQString(t::kDestinationHead));
     }
     timeout_->SetText(ToQString(edit_.timeoutText));
+    timeout_->setEnabled(onPage);
     drawing_ = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Help.h"
 #include "app/QtText.h"
+#include "app/TypingLimit.h"
 #include "autoattendant/Texts.h"
 
 #include <QHBoxLayout>
@@ -23,7 +24,7 @@ CDescriptionDlg::CDescriptionDlg(const QString& text, MessageSink& sink, QWidget
     setWindowTitle(ToQString(t::kDescriptionTitle));
     field_ = new QLineEdit(text, this);
     field_->setObjectName("description");
-    field_->setMaxLength(40);
+    LimitTyping(field_, 40);
     field_->setMinimumWidth(field_->fontMetrics().horizontalAdvance(QString(41, 'M')) / 2);
     auto* label = new QLabel(ToQString(t::kDescriptionName), this);
     label->setBuddy(field_);

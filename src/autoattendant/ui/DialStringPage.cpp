@@ -1,6 +1,7 @@
 #include "autoattendant/ui/DialStringPage.h"
 
 #include "app/QtText.h"
+#include "app/TypingLimit.h"
 #include "autoattendant/Texts.h"
 #include "autoattendant/ui/HelpTopics.h"
 #include "document/MessageSink.h"
@@ -27,7 +28,7 @@ CDialStringPage::CDialStringPage(std::array<std::string, autoatt::kDialStrings>&
     for (int n = 0; n < autoatt::kDialStrings; ++n) {
         auto* field = new QLineEdit(ToQString(strings_[static_cast<std::size_t>(n)]), this);
         field->setObjectName(QString("dialString%1").arg(n));
-        field->setMaxLength(static_cast<int>(autoatt::kDialStringLength));
+        LimitTyping(field, static_cast<int>(autoatt::kDialStringLength));
         field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QString(21, '0')));
         auto* number = new QLabel(QString::number(n), this);
         number->setBuddy(field);

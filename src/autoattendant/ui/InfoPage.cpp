@@ -80,6 +80,15 @@ void CInfoPage::EditDescription() {
 
 void CInfoPage::resizeEvent(QResizeEvent* event) {
     CPropertyPage::resizeEvent(event);
+    SizeColumns();
+}
+
+void CInfoPage::showEvent(QShowEvent* event) {
+    CPropertyPage::showEvent(event);
+    SizeColumns();
+}
+
+void CInfoPage::SizeColumns() {
     const int w = list_->viewport()->width();
     list_->setColumnWidth(0, w / 7);
     list_->setColumnWidth(1, w / 6);

@@ -21,9 +21,14 @@ class CInfoPage : public CPropertyPage {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    // On the first visit the list is laid out only when it is shown: its
+    // columns are sized again then.
+    void showEvent(QShowEvent* event) override;
 
   private:
     void Fill();
+    // The columns share the width of the list's viewport.
+    void SizeColumns();
     void EditDescription();
 
     autoatt::CInfoEdit& edit_;

@@ -1,6 +1,7 @@
 #include "autoattendant/ui/ProtocolPage.h"
 
 #include "app/QtText.h"
+#include "app/TypingLimit.h"
 #include "autoattendant/Texts.h"
 #include "autoattendant/ui/HelpTopics.h"
 #include "editors/ui/FieldText.h"
@@ -58,7 +59,7 @@ CProtocolPage::CProtocolPage(autoatt::CProtocolEdit& edit, QWidget* parent)
 
         auto* code = new QLineEdit(this);
         code->setObjectName(QString("code%1").arg(r));
-        code->setMaxLength(autoatt::kInBandCodeChars);
+        LimitTyping(code, autoatt::kInBandCodeChars);
         code->setMinimumWidth(code->fontMetrics().horizontalAdvance(QString(21, '0')) + 12);
         code->setAccessibleName(rowName + ToQString(t::kCodeHead));
 
@@ -71,7 +72,7 @@ CProtocolPage::CProtocolPage(autoatt::CProtocolEdit& edit, QWidget* parent)
 
         auto* dest = new QLineEdit(this);
         dest->setObjectName(QString("destination%1").arg(r));
-        dest->setMaxLength(autoatt::kInBandDestinationChars);
+        LimitTyping(dest, autoatt::kInBandDestinationChars);
         dest->setFixedWidth(dest->fontMetrics().horizontalAdvance("00000") + 12);
         dest->setAccessibleName(rowName + ToQString(t::kDestinationHead));
 

@@ -1,13 +1,16 @@
 #include "editors/ui/CallTranPage.h"
 
 #include "app/QtText.h"
+#include "app/TypingLimit.h"
 #include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
 #include "editors/ui/SpinEdit.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace kiv {
 
@@ -19,7 +22,13 @@ CCallTranPage::CCallTranPage(const CQelDoc& doc, QWidget* parent)
     const auto code = [this](const std::string& text, const char* name) {
         auto* edit = new QLineEdit(ToQString(text), this);
         edit->setObjectName(name);
-        edit->setMaxLength(editors::kTransferCodeMaxLength);
+        LimitTyping(edit, editors::kTransferCodeMaxLength);
+        // Wide enough for the longest code typed, or the longer one stored,
+        // shown from its start.
+        const auto chars =
+            std::max<qsizetype>(editors::kTransferCodeMaxLength, edit->text().size());
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(chars + 1, '0')));
+        edit->setCursorPosition(0);
         return edit;
     };
     transferCode_ = code(edit_.transferCode, "transferCode");
@@ -40,8 +49,12 @@ CCallTranPage::CCallTranPage(const CQelDoc& doc, QWidget* parent)
         label->setBuddy(field);
         layout->addWidget(label, row, 0);
         if (field == flash1_) {
-            layout->addWidget(field, row, 1, Qt::AlignLeft);
-            layout->addWidget(new QLabel(ToQString(t::kMsec), this), row, 2);
+            // "msec" right after the time, however wide the codes above are.
+            auto* timeRow = new QHBoxLayout;
+            timeRow->addWidget(field);
+            timeRow->addWidget(new QLabel(ToQString(t::kMsec), this));
+            timeRow->addStretch();
+            layout->addLayout(timeRow, row, 1, 1, 2);
         } else {
             layout->addWidget(field, row, 1, 1, 2);
         }

@@ -57,7 +57,12 @@ bool CDayBreakPage::OnKillActive() {
 }
 
 void CDayBreakPage::OnOK() {
-    tables_.workHours = Shown();
+    // A field the user did not change gives back the stored value, not the
+    // "00:00" an empty one shows.
+    const auto shown = Shown();
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (shown[i] != editors::ShownWorkTime(tables_.workHours[i]))
+            tables_.workHours[i] = shown[i];
 }
 
 } // namespace kiv

@@ -1,6 +1,7 @@
 #include "editors/ui/EditMboxPage.h"
 
 #include "app/QtText.h"
+#include "app/TypingLimit.h"
 #include "document/ValueNames.h"
 #include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
@@ -43,7 +44,7 @@ CEditMboxPage::CEditMboxPage(const MboxRecord& record, int extDigits, bool isNew
 
     number_ = new QLineEdit(this);
     number_->setObjectName("mboxNumber");
-    number_->setMaxLength(editors::kMboxNumberMaxLength);
+    LimitTyping(number_, editors::kMboxNumberMaxLength);
     number_->setText(ToQString(edit_.number));
     number_->setEnabled(edit_.NumberEnabled());
     type_ = Choices(names::kMboxTypeChoice, this);
@@ -70,7 +71,7 @@ CEditMboxPage::CEditMboxPage(const MboxRecord& record, int extDigits, bool isNew
     phone_ = new QLineEdit(phoneBox);
     phone_->setObjectName("mboxPhone");
     phone_->setAccessibleName(ToQString(t::kPhone));
-    phone_->setMaxLength(editors::kPhoneMaxLength);
+    LimitTyping(phone_, editors::kPhoneMaxLength);
     auto* pagerBox = new QGroupBox(ToQString(t::kPager), external);
     pagerEnabled_ = new QCheckBox(ToQString(t::kEnabled), pagerBox);
     pagerEnabled_->setObjectName("mboxPagerEnabled");
@@ -78,7 +79,7 @@ CEditMboxPage::CEditMboxPage(const MboxRecord& record, int extDigits, bool isNew
     pager_ = new QLineEdit(pagerBox);
     pager_->setObjectName("mboxPager");
     pager_->setAccessibleName(ToQString(t::kPager));
-    pager_->setMaxLength(editors::kPagerMaxLength);
+    LimitTyping(pager_, editors::kPagerMaxLength);
     dnd_ = new QCheckBox(ToQString(t::kDnd), this);
     dnd_->setObjectName("mboxDnd");
     timeStamp_ = new QCheckBox(ToQString(t::kTimeStamp), this);

@@ -1,6 +1,7 @@
 #include "editors/ui/Extension1.h"
 
 #include "app/QtText.h"
+#include "app/TypingLimit.h"
 #include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
 #include "editors/ui/SpinEdit.h"
@@ -22,7 +23,7 @@ using editors::ExtField;
 QLineEdit* ExtField4(const std::string& text, const char* name, QWidget* parent) {
     auto* edit = new QLineEdit(ToQString(text), parent);
     edit->setObjectName(name);
-    edit->setMaxLength(editors::kExtMaxLength);
+    LimitTyping(edit, editors::kExtMaxLength);
     edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance("0000000000"));
     return edit;
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMouseEvent>
 
 namespace kiv {
 
@@ -68,6 +69,16 @@ void CMaskEdit::keyPressEvent(QKeyEvent* event) {
     event->accept();
     if (result == editors::KeyResult::Beep) QApplication::beep();
     ShowEngine();
+}
+
+void CMaskEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // A middle click pastes the selection of X11 around the keys: while the
+    // mask is on it does nothing, as Ctrl+V does.
+    if (engine_.MaskActive() && event->button() == Qt::MiddleButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 void CMaskEdit::inputMethodEvent(QInputMethodEvent* event) {

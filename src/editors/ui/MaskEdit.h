@@ -2,7 +2,8 @@
 // CMaskEdit: a one-line field with an input mask. Its keys go to the mask
 // engine (editors/MaskEngine.h): characters overwrite the position under the
 // caret, separators are typed by themselves, Backspace puts back what the
-// owner set, Insert, Delete, cut and paste do nothing while the mask is on.
+// owner set, Insert, Delete, cut and paste (Ctrl+V and the middle click of
+// X11 alike) do nothing while the mask is on.
 // The arrows, Home and End move the caret as in any field.
 
 #include "editors/MaskEngine.h"
@@ -28,6 +29,7 @@ class CMaskEdit : public QLineEdit {
     void ShowEngine();
 
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
 
   private:

@@ -1,6 +1,7 @@
 #include "editors/ui/MboxRangePanel.h"
 
 #include "app/QtText.h"
+#include "app/TypingLimit.h"
 #include "document/ValueNames.h"
 #include "editors/ExtensionEdit.h"
 #include "editors/Texts.h"
@@ -22,7 +23,7 @@ CMboxRangePanel::CMboxRangePanel(int notifyPreset, bool withCreateButton, QWidge
     from_->setObjectName("rangeFrom");
     to_->setObjectName("rangeTo");
     for (QLineEdit* edit : {from_, to_}) {
-        edit->setMaxLength(editors::kExtMaxLength);
+        LimitTyping(edit, editors::kExtMaxLength);
         edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance("00000000"));
     }
     notify_ = new QComboBox(this);

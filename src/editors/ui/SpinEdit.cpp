@@ -1,10 +1,12 @@
 #include "editors/ui/SpinEdit.h"
 
 #include "app/QtText.h"
+#include "app/TypingLimit.h"
 #include "editors/FieldCheck.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 #include <algorithm>
@@ -12,11 +14,15 @@
 namespace kiv {
 
 CSpinEdit::CSpinEdit(int minimum, int maximum, int maxLength, QWidget* parent)
-    : QAbstractSpinBox(parent), minimum_(minimum), maximum_(maximum) {
-    lineEdit()->setMaxLength(maxLength);
+    : QAbstractSpinBox(parent), minimum_(minimum), maximum_(maximum), limit_(maxLength) {
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setKeyboardTracking(true);
-    connect(lineEdit(), &QLineEdit::textChanged, this, &CSpinEdit::TextChanged);
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
+        limit_.Shown(static_cast<int>(text.size()));
+        // A stored text longer than the limit widens the field to show it.
+        if (text.size() > limit_.Limit()) updateGeometry();
+        emit TextChanged(text);
+    });
 }
 
 CSpinEdit::CSpinEdit(const editors::NumberRule& rule, int maxLength, QWidget* parent)
@@ -75,9 +81,14 @@ QAbstractSpinBox::StepEnabled CSpinEdit::stepEnabled() const {
     return enabled;
 }
 
-// Any text is kept as typed; the leave check judges it.
-QValidator::State CSpinEdit::validate(QString&, int&) const {
-    return QValidator::Acceptable;
+// Any text is kept as typed (the leave check judges it), within the typing
+// limit; a field of digits takes no other character.
+QValidator::State CSpinEdit::validate(QString& input, int&) const {
+    if (digitsOnly_ && !input.isEmpty() &&
+        !QRegularExpression("^[0-9]*$").match(input).hasMatch() && lineEdit()->isUndoAvailable())
+        return QValidator::Invalid;
+    return TypedChangeStands(*lineEdit(), limit_, input) ? QValidator::Acceptable
+                                                         : QValidator::Invalid;
 }
 
 void CSpinEdit::fixup(QString&) const {}
@@ -86,11 +97,13 @@ QSize CSpinEdit::sizeHint() const {
     return minimumSizeHint();
 }
 
-// Room for the longest text the field takes, the frame and the arrows.
+// Room for the longest text the field takes (or holds), the frame and the
+// arrows.
 QSize CSpinEdit::minimumSizeHint() const {
     ensurePolished();
     const QFontMetrics metrics(font());
-    const int chars = std::max(2, std::min(lineEdit()->maxLength(), 6));
+    const int shown = std::max(limit_.Limit(), static_cast<int>(text().size()));
+    const int chars = std::max(2, std::min(shown, 6));
     QStyleOptionSpinBox option;
     initStyleOption(&option);
     const QSize content(metrics.horizontalAdvance(QString(chars, '0')) + 6,

@@ -9,6 +9,7 @@
 // direction (step 20: 130 goes to 140 up and 120 down, 120 to 140 or 100).
 // The field tells its page when it gains or loses the focus.
 
+#include "app/TypingLimit.h"
 #include "editors/FieldCheck.h"
 
 #include <QAbstractSpinBox>
@@ -28,6 +29,8 @@ class CSpinEdit : public QAbstractSpinBox {
     // The arrows' step (1 unless set); values snap to its multiples.
     void SetStep(int step);
     int Step() const { return step_; }
+    // The field takes typed digits only (a stored text is still shown whole).
+    void SetDigitsOnly(bool digitsOnly) { digitsOnly_ = digitsOnly; }
 
     // The value `steps` arrow clicks make of `value` (negative: down).
     int Stepped(int value, int steps) const;
@@ -54,6 +57,9 @@ class CSpinEdit : public QAbstractSpinBox {
     int minimum_;
     int maximum_;
     int step_ = 1;
+    // `maxLength` binds what is typed; a longer stored text is shown whole.
+    CTypingLimit limit_;
+    bool digitsOnly_ = false;
 };
 
 } // namespace kiv

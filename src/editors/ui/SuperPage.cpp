@@ -1,6 +1,7 @@
 #include "editors/ui/SuperPage.h"
 
 #include "app/QtText.h"
+#include "app/TypingLimit.h"
 #include "document/ValueNames.h"
 #include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
@@ -80,7 +81,7 @@ CSuperPage::CSuperPage(const CQelDoc& doc, QWidget* parent)
     const auto signal = [&](const std::string& text, const char* caption, const char* name) {
         auto* edit = new QLineEdit(ToQString(text), signalBox);
         edit->setObjectName(name);
-        edit->setMaxLength(editors::kSignalMaxLength);
+        LimitTyping(edit, editors::kSignalMaxLength);
         auto* label = new QLabel(ToQString(caption), signalBox);
         label->setBuddy(edit);
         const int row = signalGrid->rowCount();

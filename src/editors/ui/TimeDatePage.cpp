@@ -5,10 +5,11 @@
 #include "document/Clock.h"
 #include "document/ValueNames.h"
 #include "editors/Texts.h"
+#include "editors/ui/DateEdit.h"
 #include "editors/ui/DayBreakSheet.h"
 
 #include <QComboBox>
-#include <QDateEdit>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -26,10 +27,8 @@ CTimeDatePage::CTimeDatePage(const CQelDoc& doc, const IClock& clock, QWidget* p
     time_ = new QTimeEdit(this);
     time_->setObjectName("systemTime");
     time_->setDisplayFormat("HH:mm:ss");
-    date_ = new QDateEdit(this);
+    date_ = new CDateEdit(this);
     date_->setObjectName("systemDate");
-    date_->setDisplayFormat("dd/MM/yyyy");
-    date_->setCalendarPopup(true);
     mode_ = new QComboBox(this);
     mode_->setObjectName("operatingMode");
     for (const char* name : names::kOperatingMode)
@@ -41,17 +40,28 @@ CTimeDatePage::CTimeDatePage(const CQelDoc& doc, const IClock& clock, QWidget* p
     // Filled before the signals are connected: only the user's changes of
     // the date recompute the weekday.
     ShowTime();
-    date_->setDate(QDate(edit_.year, edit_.month, edit_.day));
+    // The stored date as it is, even one that names no day.
+    storedDate_ = QString::asprintf("%02d/%02d/%04d", edit_.day, edit_.month, edit_.year);
+    date_->SetText(storedDate_);
     mode_->setCurrentIndex(edit_.mode >= 0 && edit_.mode < mode_->count() ? edit_.mode : -1);
     schedules_->setEnabled(edit_.SchedulesEnabled());
 
+    // A key in the time field is the user's typing (a first digit of the
+    // hours changes no time yet): the clock stops rewriting the field until
+    // the user leaves it or confirms it.
+    time_->installEventFilter(this);
     connect(time_, &QTimeEdit::timeChanged, this, [this](QTime time) {
+        if (!showing_) typing_ = true;
         edit_.hour = time.hour();
         edit_.minute = time.minute();
         edit_.second = time.second();
     });
-    connect(date_, &QDateEdit::dateChanged, this,
-            [this](QDate date) { edit_.SetDate(date.year(), date.month(), date.day()); });
+    connect(time_, &QTimeEdit::editingFinished, this, [this] { typing_ = false; });
+    connect(date_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const QDate date = date_->Date();
+        if (text != storedDate_ && date.isValid())
+            edit_.SetDate(date.year(), date.month(), date.day());
+    });
     connect(mode_, &QComboBox::currentIndexChanged, this, [this](int index) {
         edit_.mode = index;
         schedules_->setEnabled(edit_.SchedulesEnabled());
@@ -77,10 +87,29 @@ CTimeDatePage::CTimeDatePage(const CQelDoc& doc, const IClock& clock, QWidget* p
 }
 
 void CTimeDatePage::ShowTime() {
+    showing_ = true;
     time_->setTime(QTime(edit_.hour, edit_.minute, edit_.second));
+    showing_ = false;
+}
+
+bool CTimeDatePage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == time_ && event->type() == QEvent::KeyPress) typing_ = true;
+    return CPropertyPage::eventFilter(watched, event);
+}
+
+bool CTimeDatePage::OnKillActive() {
+    if (date_->text() == storedDate_) {
+        if (edit_.DateValid()) return true;
+    } else if (const QDate date = date_->Date();
+               date.isValid() && editors::IsUnitDate(date.year(), date.month(), date.day())) {
+        edit_.SetDate(date.year(), date.month(), date.day());
+        return true;
+    }
+    return FailField(date_);
 }
 
 void CTimeDatePage::Tick() {
+    if (typing_) return;
     if (edit_.Tick(clock_.Now())) ShowTime();
 }
 

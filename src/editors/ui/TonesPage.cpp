@@ -1,6 +1,7 @@
 #include "editors/ui/TonesPage.h"
 
 #include "app/QtText.h"
+#include "app/TypingLimit.h"
 #include "editors/CallTranEdit.h"
 #include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
@@ -55,7 +56,7 @@ CTonesPage::CTonesPage(const CQelDoc& doc, QWidget* parent)
 
     disconnectCode_ = new QLineEdit(ToQString(edit_.disconnectCode), this);
     disconnectCode_->setObjectName("disconnectCode");
-    disconnectCode_->setMaxLength(editors::kDisconnectCodeMaxLength);
+    LimitTyping(disconnectCode_, editors::kDisconnectCodeMaxLength);
     disconnectCode_->setMaximumWidth(disconnectCode_->fontMetrics().horizontalAdvance("00000000"));
     auto* codeLabel = new QLabel(ToQString(t::kDisconnectCode), this);
     codeLabel->setBuddy(disconnectCode_);

@@ -1,6 +1,7 @@
 #include "wizard/ui/WizSuperPage.h"
 
 #include "app/QtText.h"
+#include "app/TypingLimit.h"
 #include "editors/Texts.h"
 #include "editors/ui/FieldText.h"
 #include "editors/ui/SpinEdit.h"
@@ -21,7 +22,7 @@ namespace {
 QLineEdit* Code(const std::string& text, int maxLength, const char* name, QWidget* parent) {
     auto* edit = new QLineEdit(ToQString(text), parent);
     edit->setObjectName(name);
-    edit->setMaxLength(maxLength);
+    LimitTyping(edit, maxLength);
     return edit;
 }
 
