@@ -9,7 +9,7 @@
 // usage: bench_page_claims [FOLDER]   (FOLDER: where the files are written)
 
 #include "document/MessageSink.h"
-#include "sim/SimSerialPort.h"
+#include "support/SimLink.h"
 #include "unit/transfer/SendRecordingEngine.h"
 
 #include <cstdio>
@@ -22,13 +22,6 @@
 namespace {
 
 using namespace kiv;
-
-struct FixedPassword : PasswordPrompt {
-    std::optional<std::string> Ask(const std::string&, const std::string&,
-                                   const std::string&) override {
-        return std::string("1234");
-    }
-};
 
 long PeakKilobytes() {
     rusage usage{};
@@ -57,16 +50,10 @@ void Send(const std::string& what, const std::filesystem::path& file,
     config.recordingSubBlocks = 1;
     config.recordingUnitSize = 128;
     auto line = std::make_shared<sim::CSimSerialPort::Line>(config, "sim0");
-    CLinkContext context;
-    context.settingsPath.clear();
-    context.ports = CPortResolver("sim0");
-    context.portFactory = sim::CSimSerialPort::Factory(line);
-    context.timing = CLinkTiming{}.Scaled(0.0);
-    context.timing.byteGap = std::chrono::microseconds(0);
-    context.timing.second = std::chrono::milliseconds(5);
+    CLinkContext context = test::SimLinkContext(line, std::chrono::milliseconds(5));
     RecordingSink sink;
     CPlainTransferUi ui;
-    FixedPassword prompt;
+    test::UnitPassword prompt;
     RecordingRequest request;
     request.timeoutSeconds = 1;
     request.pageFiles[5] = file.string();

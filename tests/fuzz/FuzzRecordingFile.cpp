@@ -9,28 +9,20 @@
 // header claims, and otherwise store exactly the file's data (the last
 // block filled with zeros) or refuse a count that does not fit its byte;
 // nothing it does may end in "Errore di Sistema".
-#include "sim/SimSerialPort.h"
+#include "support/SimLink.h"
+#include "support/TempDir.h"
 #include "unit/files/RecordingFile.h"
 #include "unit/transfer/SendRecordingEngine.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 using namespace kiv;
-
-struct FixedPassword : PasswordPrompt {
-    std::optional<std::string> Ask(const std::string&, const std::string&,
-                                   const std::string&) override {
-        return std::string("1234");
-    }
-};
 
 void Check(bool holds) {
     if (!holds) std::abort();
@@ -38,9 +30,8 @@ void Check(bool holds) {
 
 // The bytes as page 05's file sent to a unit of r2 sub-blocks of V bytes.
 void SendAsPage(const std::uint8_t* file, std::size_t size, std::uint8_t r2, std::uint16_t v) {
-    static const std::string path =
-        (std::filesystem::temp_directory_path() / ("kiv-fuzz-page-" + std::to_string(::getpid())))
-            .string();
+    static const test::CTempDir folder("kiv-fuzz-page");
+    static const std::string path = (folder.Path() / "page").string();
     {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(file), static_cast<std::streamsize>(size));
@@ -50,16 +41,10 @@ void SendAsPage(const std::uint8_t* file, std::size_t size, std::uint8_t r2, std
     config.recordingSubBlocks = r2;
     config.recordingUnitSize = v;
     auto line = std::make_shared<sim::CSimSerialPort::Line>(config, "sim0");
-    CLinkContext context;
-    context.settingsPath.clear();
-    context.ports = CPortResolver("sim0");
-    context.portFactory = sim::CSimSerialPort::Factory(line);
-    context.timing = CLinkTiming{}.Scaled(0.0);
-    context.timing.byteGap = std::chrono::microseconds(0);
-    context.timing.second = std::chrono::milliseconds(1);
+    CLinkContext context = test::SimLinkContext(line);
     RecordingSink sink;
     CPlainTransferUi ui;
-    FixedPassword prompt;
+    test::UnitPassword prompt;
     RecordingRequest request;
     request.timeoutSeconds = 1;
     request.pageFiles[5] = path;

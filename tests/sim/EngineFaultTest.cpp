@@ -8,6 +8,7 @@
 #include "document/QelFile.h"
 #include "sim/SimSerialPort.h"
 #include "support/FileBytes.h"
+#include "support/SimLink.h"
 #include "support/TempDir.h"
 #include "unit/transfer/BackupEngine.h"
 #include "unit/transfer/ReadParamEngine.h"
@@ -165,15 +166,10 @@ TEST(EngineFault, NothingThrownLeavesAnEngine) {
             auto line = std::make_shared<CSimSerialPort::Line>(std::move(config), "sim0");
             ThrowingPort::Counts counts;
             counts.throwAt = throwAt;
-            CLinkContext context;
-            context.settingsPath.clear();
-            context.ports = CPortResolver("sim0");
+            CLinkContext context = test::SimLinkContext(line, std::chrono::milliseconds(20));
             context.portFactory = [line, &counts] {
                 return std::make_unique<ThrowingPort>(CSimSerialPort::Factory(line)(), counts);
             };
-            context.timing = CLinkTiming{}.Scaled(0.0);
-            context.timing.byteGap = std::chrono::microseconds(0);
-            context.timing.second = std::chrono::milliseconds(20);
 
             CQelDoc doc;
             NewConfiguration(doc, 0);

@@ -240,4 +240,5 @@ TEST(MonitorDlgHangUp, LineThatHangsUpEndsTheReadingAndSaysSo) {
     EXPECT_FALSE(stop->isEnabled());
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Impossibile aprire la porta COM"});
     EXPECT_EQ(dlg.Field(1)->text(), "5 ");
+    SaveScreenshot(dlg, "tarvel-hung-up.png");
 }
