@@ -8,6 +8,7 @@
 //
 // usage: bench_page_claims [FOLDER]   (FOLDER: where the files are written)
 
+#include "document/Cp1252.h"
 #include "document/MessageSink.h"
 #include "support/SimLink.h"
 #include "unit/transfer/SendRecordingEngine.h"
@@ -60,8 +61,9 @@ void Send(const std::string& what, const std::filesystem::path& file,
     CSendRecordingEngine engine(context, sink, ui, prompt, request);
     engine.Run();
     const auto texts = sink.Texts();
-    std::printf("%-44s %-10s %-56s peak %6.1f MB\n", what.c_str(),
-                engine.Succeeded() ? "sent" : "refused", texts.empty() ? "" : texts.back().c_str(),
+    const std::string last = texts.empty() ? "" : Cp1252ToUtf8(texts.back());
+    std::printf("%-46s %-8s %-54s peak %6.1f MB\n", what.c_str(),
+                engine.Succeeded() ? "sent" : "refused", last.c_str(),
                 static_cast<double>(PeakKilobytes()) / 1024.0);
 }
 

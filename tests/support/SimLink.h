@@ -14,8 +14,9 @@
 
 namespace kiv::test {
 
-inline CLinkContext SimLinkContext(const std::shared_ptr<sim::CSimSerialPort::Line>& line,
-                                   std::chrono::milliseconds second = std::chrono::milliseconds(1)) {
+inline CLinkContext
+SimLinkContext(const std::shared_ptr<sim::CSimSerialPort::Line>& line,
+               std::chrono::milliseconds second = std::chrono::milliseconds(1)) {
     CLinkContext context;
     context.settingsPath.clear();
     context.ports = CPortResolver(line->device);
