@@ -69,12 +69,12 @@ class ThrowingPort : public ISerialPort {
     Counts& counts_;
 };
 
-struct Prompt : PasswordPrompt {
-    std::optional<std::string> Ask(const std::string&, const std::string&,
-                                   const std::string&) override {
-        return "1234";
-    }
-};
+// Makes the engine, runs it and says how it ended.
+template <class Engine, class... Args> TransferEnd RunEngine(Args&&... args) {
+    Engine engine(std::forward<Args>(args)...);
+    engine.Run();
+    return engine.End();
+}
 
 } // namespace
 
@@ -106,51 +106,36 @@ TEST(EngineFault, NothingThrownLeavesAnEngine) {
 
     using Run = std::function<TransferEnd(CLinkContext&, MessageSink&, CQelDoc&)>;
     CPlainTransferUi ui;
-    Prompt prompt;
+    test::UnitPassword prompt;
+    const std::string folder = dir.string();
+    RecordingRequest page;
+    page.pageFiles[5] = (dir / "p05").string();
     const std::vector<std::pair<const char*, Run>> engines = {
         {"read parameters",
-         [&](CLinkContext& c, MessageSink& s, CQelDoc& doc) {
-             CReadParamEngine e(c, s, ui, doc);
-             e.Run();
-             return e.End();
-         }},
+         [&](auto& c, auto& s, auto& doc) { return RunEngine<CReadParamEngine>(c, s, ui, doc); }},
         {"send parameters",
-         [&](CLinkContext& c, MessageSink& s, CQelDoc& doc) {
-             CSendParamEngine e(c, s, ui, prompt, doc);
-             e.Run();
-             return e.End();
+         [&](auto& c, auto& s, auto& doc) {
+             return RunEngine<CSendParamEngine>(c, s, ui, prompt, doc);
          }},
         {"read recordings",
-         [&](CLinkContext& c, MessageSink& s, CQelDoc& doc) {
-             CReadRecordingEngine e(c, s, ui, RecordingRequest::From(doc, 0));
-             e.Run();
-             return e.End();
+         [&](auto& c, auto& s, auto& doc) {
+             return RunEngine<CReadRecordingEngine>(c, s, ui, RecordingRequest::From(doc, 0));
          }},
         {"send recordings",
-         [&](CLinkContext& c, MessageSink& s, CQelDoc& doc) {
-             RecordingRequest request = RecordingRequest::From(doc, 0);
-             request.pageFiles[5] = (dir / "p05").string();
-             CSendRecordingEngine e(c, s, ui, prompt, request);
-             e.Run();
-             return e.End();
+         [&](auto& c, auto& s, auto&) {
+             return RunEngine<CSendRecordingEngine>(c, s, ui, prompt, page);
          }},
         {"backup",
-         [&](CLinkContext& c, MessageSink& s, CQelDoc& doc) {
-             CBackupEngine e(c, s, ui, doc, "unit", dir.string());
-             e.Run();
-             return e.End();
+         [&](auto& c, auto& s, auto& doc) {
+             return RunEngine<CBackupEngine>(c, s, ui, doc, "unit", folder);
          }},
         {"system initialization",
-         [&](CLinkContext& c, MessageSink& s, CQelDoc& doc) {
-             CSysInitEngine e(c, s, ui, doc, "image", dir.string());
-             e.Run();
-             return e.End();
+         [&](auto& c, auto& s, auto& doc) {
+             return RunEngine<CSysInitEngine>(c, s, ui, doc, "image", folder);
          }},
         {"restore",
-         [&](CLinkContext& c, MessageSink& s, CQelDoc& doc) {
-             CRestoreEngine e(c, s, ui, doc, "unit", dir.string());
-             e.Run();
-             return e.End();
+         [&](auto& c, auto& s, auto& doc) {
+             return RunEngine<CRestoreEngine>(c, s, ui, doc, "unit", folder);
          }},
     };
 
