@@ -2,6 +2,7 @@
 
 #include "document/ProductType.h"
 #include "document/QelFile.h"
+#include "document/ReplacementFile.h"
 #include "document/Texts.h"
 
 #include <cerrno>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <random>
 #include <system_error>
+#include <utility>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -112,39 +114,44 @@ fs::path TemporaryName(const fs::path& target) {
     return temp;
 }
 
-#ifndef _WIN32
-bool WriteAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
-#endif
-
 enum class TempResult { Written, NotCreated, Failed };
 
-// Writes the bytes to a new file beside `target` and moves it into its place.
-// NotCreated when no file can be made in the folder (nothing was touched).
-TempResult WriteThroughTemporary(const fs::path& target, const std::string& bytes, bool exists) {
-    std::error_code ec;
-    fs::path temp;
-    bool ok = false;
+// A new file beside `target`, created exclusively (never through a link or
+// over a file planted there); `temp` receives its name. Null when no file can
+// be made in the folder.
+std::FILE* CreateBeside(const fs::path& target, fs::path& temp) {
 #ifndef _WIN32
-    // Created exclusively: never through a link or over a file planted there.
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
         temp = TemporaryName(target);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return TempResult::NotCreated;
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return nullptr;
+        if (fd < 0) continue;
+        if (std::FILE* f = ::fdopen(fd, "wb")) return f;
+        ::close(fd);
+        std::error_code ec;
+        fs::remove(temp, ec);
+        return nullptr;
     }
-    if (fd < 0) return TempResult::NotCreated;
-    ok = WriteAll(fd, bytes.data(), bytes.size());
+#else
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temp = TemporaryName(target);
+        if (std::FILE* f = std::fopen(temp.string().c_str(), "wbx")) return f;
+        std::error_code ec;
+        if (!fs::exists(temp, ec)) return nullptr;
+    }
+#endif
+    return nullptr;
+}
+
+// Closes the new file and moves it into the place of `target`, with the
+// permission bits (and, where the process may give them, the owner and
+// group) of the file it replaces. On failure the new file is removed and the
+// target is as it was.
+bool MoveIntoPlace(std::FILE* file, const fs::path& temp, const fs::path& target, bool exists) {
+    bool ok = std::fflush(file) == 0 && !std::ferror(file);
+    std::error_code ec;
+#ifndef _WIN32
+    const int fd = ::fileno(file);
     struct stat old {};
     if (ok && exists && ::stat(target.c_str(), &old) == 0) {
         // The replaced file's owner and group where the process may give them
@@ -154,19 +161,9 @@ TempResult WriteThroughTemporary(const fs::path& target, const std::string& byte
         ok = ::fchmod(fd, old.st_mode & 0777) == 0;
     }
     ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
+    ok = std::fclose(file) == 0 && ok;
 #else
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        temp = TemporaryName(target);
-        if (!fs::exists(temp, ec)) break;
-    }
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return TempResult::NotCreated;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        ok = static_cast<bool>(out);
-    }
+    ok = std::fclose(file) == 0 && ok;
     if (ok && exists) {
         fs::permissions(temp, fs::status(target, ec).permissions(), ec);
         ok = !ec;
@@ -176,11 +173,40 @@ TempResult WriteThroughTemporary(const fs::path& target, const std::string& byte
         fs::rename(temp, target, ec);
         ok = !ec;
     }
-    if (!ok) {
+    if (!ok) fs::remove(temp, ec);
+    return ok;
+}
+
+// Writes the bytes to a new file beside `target` and moves it into its place.
+// NotCreated when no file can be made in the folder (nothing was touched).
+TempResult WriteThroughTemporary(const fs::path& target, const std::string& bytes, bool exists) {
+    fs::path temp;
+    std::FILE* file = CreateBeside(target, temp);
+    if (!file) return TempResult::NotCreated;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (!written) std::fclose(file);
+    if (!written || !MoveIntoPlace(file, temp, target, exists)) {
+        std::error_code ec;
         fs::remove(temp, ec);
         return TempResult::Failed;
     }
     return TempResult::Written;
+}
+
+// The file that a write to `path` replaces, links followed: nullopt when it
+// is no plain file, or one the process may not write.
+std::optional<fs::path> ReplaceableTarget(const std::string& path, const WriteProbe& probe,
+                                          bool& exists) {
+    const std::optional<fs::path> resolved = ResolveLinks(fs::path(path));
+    if (!resolved) return std::nullopt;
+    std::error_code ec;
+    const fs::file_status status = fs::status(*resolved, ec);
+    exists = fs::exists(status);
+    // Only a plain file is replaced: never a folder, a device or a pipe.
+    if (exists && !fs::is_regular_file(status)) return std::nullopt;
+    if (exists && !(probe.fileWritable ? *probe.fileWritable : MayWrite(*resolved)))
+        return std::nullopt;
+    return resolved;
 }
 
 // Overwrites `size` bytes at the start of an existing file and cuts it there.
@@ -212,17 +238,11 @@ bool WriteInPlace(const fs::path& target, const std::string& bytes) {
 
 bool WriteFileReplacing(const std::string& path, const std::string& bytes,
                         const WriteProbe& probe) {
-    const std::optional<fs::path> resolved = ResolveLinks(fs::path(path));
-    if (!resolved) return false;
-    const fs::path& target = *resolved;
-    std::error_code ec;
-    const fs::file_status status = fs::status(target, ec);
-    const bool exists = fs::exists(status);
-    // Only a plain file is replaced: never a folder, a device or a pipe.
-    if (exists && !fs::is_regular_file(status)) return false;
-    if (exists && !(probe.fileWritable ? *probe.fileWritable : MayWrite(target))) return false;
+    bool exists = false;
+    const std::optional<fs::path> target = ReplaceableTarget(path, probe, exists);
+    if (!target) return false;
     if (probe.folderWritable.value_or(true)) {
-        switch (WriteThroughTemporary(target, bytes, exists)) {
+        switch (WriteThroughTemporary(*target, bytes, exists)) {
         case TempResult::Written:
             return true;
         case TempResult::Failed:
@@ -232,7 +252,37 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes,
         }
     }
     // Nothing can be created in the folder: the file itself is rewritten.
-    return exists && WriteInPlace(target, bytes);
+    return exists && WriteInPlace(*target, bytes);
+}
+
+CReplacementFile::CReplacementFile(std::string path) : path_(std::move(path)) {}
+
+CReplacementFile::~CReplacementFile() {
+    Abandon();
+}
+
+bool CReplacementFile::Open() {
+    Abandon();
+    const std::optional<fs::path> target = ReplaceableTarget(path_, {}, exists_);
+    if (!target) return false;
+    target_ = target->string();
+    fs::path temp;
+    file_ = CreateBeside(*target, temp);
+    temp_ = temp.string();
+    return file_ != nullptr;
+}
+
+bool CReplacementFile::Commit() {
+    if (!file_) return false;
+    std::FILE* file = std::exchange(file_, nullptr);
+    return MoveIntoPlace(file, fs::path(temp_), fs::path(target_), exists_);
+}
+
+void CReplacementFile::Abandon() {
+    if (!file_) return;
+    std::fclose(std::exchange(file_, nullptr));
+    std::error_code ec;
+    fs::remove(fs::path(temp_), ec);
 }
 
 int ChosenProductType(std::optional<int> choice) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ struct CSimConfig {
     // Memory geometry reported in the status reply.
     std::uint8_t memoryFactor = 1;
     std::uint16_t pageAreaLength = 4096;
+    // The page area's length that "$$B" and "$$E" give, when it differs from
+    // the status's (a unit may hand out and take fewer pages than it counts).
+    std::optional<std::uint16_t> pagesLength;
+    std::uint16_t PagesLength() const { return pagesLength.value_or(pageAreaLength); }
     std::uint16_t memoryBlocks = 2048;
     // Each parameter section is sectionBlocks x blockSize bytes: 16384, room
     // for the whole parameter image.

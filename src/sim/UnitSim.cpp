@@ -353,8 +353,9 @@ std::vector<std::uint8_t> CUnitSim::MemoryBlock(std::size_t k) const {
 }
 
 std::vector<std::uint8_t>& CUnitSim::PageArea() {
-    if (memory_.pageArea.size() != config_.pageAreaLength) {
-        memory_.pageArea.resize(config_.pageAreaLength);
+    const std::size_t length = std::max(config_.pageAreaLength, config_.PagesLength());
+    if (memory_.pageArea.size() != length) {
+        memory_.pageArea.resize(length);
         for (std::size_t j = 0; j < memory_.pageArea.size(); ++j)
             memory_.pageArea[j] = static_cast<std::uint8_t>(j * 31 + 7 + (j >> 8));
     }
@@ -412,7 +413,7 @@ bool CUnitSim::ExpectUnits(std::size_t blocks, std::function<void(CUnitSim&, Tim
 void CUnitSim::InstallBackupCommands() {
     // Backup of the page area: its length, then a page per "S".
     SetCommand('B', [](CUnitSim& sim, bool, Time now) {
-        const std::uint16_t length = sim.config_.pageAreaLength;
+        const std::uint16_t length = sim.config_.PagesLength();
         sim.Send({High(length), Low(length)}, 'A', now);
         sim.stream_ = Stream::Pages;
         sim.streamAt_ = 0;
@@ -425,7 +426,7 @@ void CUnitSim::InstallBackupCommands() {
             return;
         }
         sim.restoreBlocksDone_ = false;
-        const std::uint16_t length = sim.config_.pageAreaLength;
+        const std::uint16_t length = sim.config_.PagesLength();
         sim.Send({High(length), Low(length), 'S'}, 'A', now);
         const std::size_t pages = length / kPageSize;
         auto finish = [](CUnitSim& s) {
@@ -601,7 +602,7 @@ void CUnitSim::Parse(std::uint8_t byte, Time since, Time latest, Time now) {
                 block.back() ^= 0x5A;
             ++streamAt_;
             Send(std::move(block), 'N', now);
-        } else if (stream_ == Stream::Pages && streamAt_ < config_.pageAreaLength / kPageSize) {
+        } else if (stream_ == Stream::Pages && streamAt_ < config_.PagesLength() / kPageSize) {
             const auto& area = PageArea();
             const auto from = area.begin() + static_cast<std::ptrdiff_t>(streamAt_ * kPageSize);
             ++streamAt_;

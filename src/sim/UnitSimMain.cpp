@@ -41,6 +41,8 @@ void Usage(FILE* out) {
                "  --memory-blocks N     blocks of the whole memory, the backup's N (default 2048;\n"
                "                        a block is section-blocks x block-size bytes)\n"
                "  --page-area N         length of the page area in bytes (default 4096)\n"
+               "  --pages-length N      the page area's length that $$B and $$E give (default:\n"
+               "                        the page area's)\n"
                "  --memory-factor N     status byte s0 (default 1: a restore takes 2011 blocks)\n"
                "  --mailboxes N,N,...   mailbox numbers held at start, in slots 0, 1, ...\n"
                "  --mailbox-count N     N mailboxes numbered 100, 101, ... held at start\n"
@@ -203,6 +205,9 @@ int main(int argc, char** argv) {
         } else if (opt == "--page-area") {
             ok = ToInt(value, 0, 65535, n);
             config.pageAreaLength = static_cast<std::uint16_t>(n);
+        } else if (opt == "--pages-length") {
+            ok = ToInt(value, 0, 65535, n);
+            config.pagesLength = static_cast<std::uint16_t>(n);
         } else if (opt == "--memory-factor") {
             ok = ToInt(value, 0, 255, n);
             config.memoryFactor = static_cast<std::uint8_t>(n);

@@ -116,8 +116,11 @@ void CLineMonitor::ReadLoop(ISerialPort& port) {
         queue_->Add(bytes.data(), static_cast<std::size_t>(got));
         received_ += static_cast<std::uint64_t>(got);
     }
-    if (!stop_) readerEnded_ = true;
     queue_->Finish();
+    if (!stop_) {
+        readerEnded_ = true;
+        if (endSink_) endSink_();
+    }
 }
 
 // Decodes whatever the queue holds at each wake. When the reader has ended

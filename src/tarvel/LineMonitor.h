@@ -38,6 +38,12 @@ class CLineMonitor {
     using ThreadLauncher = std::function<std::function<void()>(std::function<void()>)>;
     static ThreadLauncher StdThreads();
 
+    // Called on the reader thread when the reader ends by itself (the port
+    // failed: the line hung up, the device went away). It must not wait for
+    // the thread that calls Stop().
+    using EndSink = std::function<void()>;
+    void SetEndSink(EndSink sink) { endSink_ = std::move(sink); }
+
     // The factory makes the port on the reader thread, which alone uses it.
     CLineMonitor(SerialPortFactory factory, EventSink sink, ThreadLauncher launcher = StdThreads());
     ~CLineMonitor();
@@ -65,6 +71,7 @@ class CLineMonitor {
 
     SerialPortFactory factory_;
     EventSink sink_;
+    EndSink endSink_;
     ThreadLauncher launcher_;
     std::unique_ptr<CReceiveQueue> queue_;
     std::function<void()> joinReader_;

@@ -3,7 +3,7 @@
 // their file against a small simulated unit in the same process.
 
 #include "document/DocCommands.h"
-#include "sim/SimSerialPort.h"
+#include "support/SimLink.h"
 #include "support/TempDir.h"
 #include "unit/files/BackupFile.h"
 #include "unit/transfer/RestoreEngine.h"
@@ -34,12 +34,7 @@ void RunAgainstUnit(bool restore, const std::string& name) {
     config.blockSize = 16;
     config.pageAreaLength = 600;
     auto line = std::make_shared<sim::CSimSerialPort::Line>(config, "sim0");
-    CLinkContext context;
-    context.settingsPath.clear();
-    context.ports = CPortResolver("sim0");
-    context.portFactory = sim::CSimSerialPort::Factory(line);
-    context.timing = CLinkTiming{}.Scaled(0.0);
-    context.timing.second = std::chrono::milliseconds(1);
+    CLinkContext context = test::SimLinkContext(line);
     RecordingSink sink;
     sink.answers = {MsgAnswer::Ok};
     CPlainTransferUi ui;

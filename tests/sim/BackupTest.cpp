@@ -23,6 +23,7 @@ using namespace std::chrono;
 namespace fs = std::filesystem;
 using kiv::test::ReadAll;
 using kiv::test::WriteAll;
+using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
@@ -125,8 +126,9 @@ TEST_F(UnitFiles, BackupStopsAtABadChecksum) {
     Start(config);
     EXPECT_EQ(Run<CBackupEngine>("bad.wax"), TransferEnd::Failed);
     EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Errore di Check Sum"});
-    // The file keeps what was written: the header and the first block.
-    EXPECT_EQ(fs::file_size(dir / "bad.wax"), 52u + 128u + 128u);
+    // No partial backup is left behind.
+    EXPECT_FALSE(fs::exists(dir / "bad.wax"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 0);
     EXPECT_FALSE(Heard("E$$B"));
     EXPECT_FALSE(Heard("$$X"));
 }
@@ -205,25 +207,29 @@ TEST_F(UnitFiles, RestoreRefusesFilesThatDoNotFit) {
     ASSERT_EQ(Run<CBackupEngine>("good"), TransferEnd::Completed);
     const auto good = ReadAll(dir / "good.wax");
 
+    // A file this program cannot restore is its own fault (Failed); a file
+    // that does not suit the unit's memory is the unit's refusal (Refused).
     struct Case {
         const char* what;
         std::function<void(std::vector<std::uint8_t>&)> change;
         bool afterGeometry; // refused after the "$$S" reply
+        TransferEnd end;
     } cases[] = {
-        {"another program version", [](auto& f) { f[0] = '6'; }, false},
-        {"not this program's", [](auto& f) { f[25] = 'X'; }, false},
-        {"shorter than its header", [](auto& f) { f.resize(40); }, false},
-        {"another unit size", [](auto& f) { f[48] = 32; }, true},
-        {"another page area", [](auto& f) { f[50] = 0; }, true},
-        {"other units per block", [](auto& f) { f[46] = 1; }, true},
+        {"another program version", [](auto& f) { f[0] = '6'; }, false, TransferEnd::Failed},
+        {"not this program's", [](auto& f) { f[25] = 'X'; }, false, TransferEnd::Failed},
+        {"shorter than its header", [](auto& f) { f.resize(40); }, false, TransferEnd::Failed},
+        {"another unit size", [](auto& f) { f[48] = 32; }, true, TransferEnd::Refused},
+        {"another page area", [](auto& f) { f[50] = 0; }, true, TransferEnd::Refused},
+        {"other units per block", [](auto& f) { f[46] = 1; }, true, TransferEnd::Refused},
         {"more blocks than the memory takes",
          [](auto& f) {
              // 2012 blocks, all of them in the file.
              f[44] = 0xDC, f[45] = 0x07;
              f.resize(52 + 2012 * 128 + 3 * 256, 0);
          },
-         true},
-        {"fewer bytes than it announces", [](auto& f) { f.resize(f.size() - 1); }, true},
+         true, TransferEnd::Refused},
+        {"fewer block bytes than it announces", [](auto& f) { f.resize(52 + 5 * 128 - 1); }, true,
+         TransferEnd::Failed},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -232,7 +238,7 @@ TEST_F(UnitFiles, RestoreRefusesFilesThatDoNotFit) {
         c.change(bytes);
         WriteAll(dir / "changed.wax", bytes);
         sink.answers = {MsgAnswer::Ok};
-        EXPECT_EQ(Run<CRestoreEngine>("changed"), TransferEnd::Failed);
+        EXPECT_EQ(Run<CRestoreEngine>("changed"), c.end);
         EXPECT_EQ(sink.Texts().back(), kIncompatible);
         EXPECT_EQ(Heard("E$$S"), c.afterGeometry);
         EXPECT_FALSE(Heard("restore header"));
@@ -243,8 +249,60 @@ TEST_F(UnitFiles, RestoreRefusesFilesThatDoNotFit) {
             AwaitLast("$$X");
         }
     }
+
+    // A page area cut short shows when the unit asks for its pages: none
+    // of them is sent.
+    Start();
+    auto cut = good;
+    cut.resize(cut.size() - 1);
+    WriteAll(dir / "changed.wax", cut);
+    sink.answers = {MsgAnswer::Ok};
+    EXPECT_EQ(Run<CRestoreEngine>("changed"), TransferEnd::Failed);
+    EXPECT_EQ(sink.Texts().back(), kIncompatible);
+    EXPECT_EQ(WithSim([](CUnitSim& s) { return s.Memory().restoresReceived; }), 0);
+    EXPECT_FALSE(Heard("restore stored"));
 }
 
+// A unit may hand out fewer pages ("$$B") than its status counts: the
+// backup holds those, and the restore takes that file back, sending the
+// pages the unit asks for ("$$E"). A unit that asks for more pages than the
+// file's page area holds refuses it, with nothing of the pages sent.
+TEST_F(UnitFiles, RestoreTakesWhatBackupWrote) {
+    CSimConfig unit = SmallUnit();
+    unit.pageAreaLength = 4096;
+    unit.pagesLength = 1000; // 3 pages handed out and taken back
+    Start(unit);
+    ASSERT_EQ(Run<CBackupEngine>("fewer"), TransferEnd::Completed);
+    auto expected = SmallUnitHeader();
+    expected[50] = 0x00; // A 4096, as the status says
+    expected[51] = 0x10;
+    const auto written = ReadAll(dir / "fewer.wax");
+    ASSERT_EQ(written.size(), 52u + 5 * 128 + 3 * 256);
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), written.begin()));
+
+    const auto pages = Bytes(written.end() - 3 * 256, written.end());
+    Start(unit);
+    sink.answers = {MsgAnswer::Ok};
+    ASSERT_EQ(Run<CRestoreEngine>("fewer"), TransferEnd::Completed) << sink.Texts().back();
+    EXPECT_EQ(WithSim([](CUnitSim& s) { return s.Memory().restoresReceived; }), 1);
+    EXPECT_EQ(WithSim([](CUnitSim& s) {
+                  return Bytes(s.PageArea().begin(), s.PageArea().begin() + 3 * 256);
+              }),
+              pages);
+
+    // The same unit asking for 5 pages: more than the file holds, but within
+    // the page area its header names: the file is short (kivtool exit 1).
+    unit.pagesLength = 5 * 256;
+    Start(unit);
+    std::string err;
+    EXPECT_EQ(RunTool(RunRestoreCommand,
+                      {(dir / "fewer").string(), "--device", Device(), "--yes", "--timeout", "2"},
+                      &err),
+              1)
+        << err;
+    EXPECT_NE(err.find(kIncompatible.substr(0, 20)), std::string::npos) << err;
+    EXPECT_FALSE(Heard("restore stored"));
+}
 TEST_F(UnitFiles, RestoreEndsQuietlyOnCancelAndRefusesAnotherProduct) {
     Start();
     ASSERT_EQ(Run<CBackupEngine>("b"), TransferEnd::Completed);
@@ -338,6 +396,24 @@ TEST_F(UnitFiles, Kivtool) {
     EXPECT_EQ(RunTool(RunBackupCommand, {"--device", device}, nullptr), 1);
     EXPECT_EQ(RunTool(RunBackupCommand, {"-o", wax, "--device", "/nonexistent/tty"}, &err), 1);
     EXPECT_NE(err.find("Impossibile aprire la porta COM"), std::string::npos) << err;
+
+    // The unit's answer shows another memory: refused by the unit, exit 2.
+    // Another unit size, another page area in the status, more pages asked
+    // for than the file's page area.
+    for (auto change : std::vector<std::function<void(CSimConfig&)>>{
+             [](CSimConfig& c) { c.blockSize = 32; },
+             [](CSimConfig& c) { c.pageAreaLength = 2048; },
+             [](CSimConfig& c) { c.pagesLength = 4096; }}) {
+        CSimConfig other = SmallUnit();
+        change(other);
+        Start(other);
+        EXPECT_EQ(RunTool(RunRestoreCommand, {wax, "--device", Device(), "--yes", "--timeout", "2"},
+                          &err),
+                  2)
+            << err;
+        EXPECT_NE(err.find("Il file selezionato non"), std::string::npos) << err;
+        EXPECT_FALSE(Heard("restore stored"));
+    }
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <sys/resource.h>
 
 using namespace kiv;
 using namespace kiv::sim;
@@ -65,6 +66,13 @@ Bytes RecordingFile(std::uint8_t blocks, std::uint8_t r2, std::uint16_t unitSize
     for (std::size_t k = 0; k < data; ++k)
         f.push_back(static_cast<std::uint8_t>(k * 3 + 1));
     return f;
+}
+
+// The process's peak resident size so far.
+long PeakKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
 }
 
 constexpr double kPauseScale = 0.05;
@@ -158,17 +166,16 @@ TEST_F(Recordings, ReadWritesEachChosenPageByOffset) {
     EXPECT_EQ(ReadAll(File("p46")), empty);
 }
 
-TEST_F(Recordings, ReadFailuresKeepWhatWasWrittenAndSignOff) {
+TEST_F(Recordings, ReadFailuresLeaveNoPartialFileAndSignOff) {
     struct Case {
         const char* name;
         SimFault fault;
         std::string message;
-        std::size_t kept; // bytes of the file after the failure
     };
     const std::vector<Case> cases = {
-        {"block checksum", {SimFault::Kind::Corrupt, 'N', 5, 1}, "Errore di Check Sum", 117},
-        {"silent after $$I", {SimFault::Kind::Silence, 'I', 0, -1}, "Time-out Comunicazione", 44},
-        {"short descriptor", {SimFault::Kind::Short, 'P', 30, -1}, "Time-out Comunicazione", 78},
+        {"block checksum", {SimFault::Kind::Corrupt, 'N', 5, 1}, "Errore di Check Sum"},
+        {"silent after $$I", {SimFault::Kind::Silence, 'I', 0, -1}, "Time-out Comunicazione"},
+        {"short descriptor", {SimFault::Kind::Short, 'P', 30, -1}, "Time-out Comunicazione"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -181,8 +188,9 @@ TEST_F(Recordings, ReadFailuresKeepWhatWasWrittenAndSignOff) {
         request.pageFiles[4] = File("p04").string();
         EXPECT_EQ(Read(request), TransferEnd::Failed);
         EXPECT_EQ(sink.Texts(), std::vector<std::string>{c.message});
-        EXPECT_EQ(ReadAll(File("p03")).size(), c.kept);
+        EXPECT_FALSE(fs::exists(File("p03")));
         EXPECT_FALSE(fs::exists(File("p04"))); // the first failure ends the run
+        EXPECT_EQ(std::distance(fs::directory_iterator(temp.Path()), fs::directory_iterator()), 0);
         AwaitLast("E$$X");
     }
 }
@@ -243,10 +251,33 @@ TEST_F(Recordings, SendRefusesWhatTheUnitCannotTake) {
     }());
     WriteAll(File("huge.03"), RecordingFile(5, 1, 1024)); // 320 blocks of 16: no byte holds it
     WriteAll(File("ok.04"), RecordingFile(2, 1, 16));
+    // A header alone claiming 255 blocks of 255 units of 65535 bytes (4.2 GB).
+    WriteAll(File("claim.05"), [] {
+        Bytes f = RecordingFile(0, 1, 16);
+        f[44] = 255;
+        f[45] = 255;
+        f[47] = 0xFF;
+        f[48] = 0xFF;
+        return f;
+    }());
+    // A sound file picked by mistake: its bytes 44 to 48 claim about 100 MB.
+    WriteAll(File("wave.06"), [] {
+        Bytes f(4000, 0x10);
+        const std::string riff("RIFF\x9C\x0F\x00\x00WAVEfmt ", 16);
+        std::copy(riff.begin(), riff.end(), f.begin());
+        f[44] = 0x30;
+        f[45] = 0x40;
+        f[47] = 0x00;
+        f[48] = 0x80;
+        return f;
+    }());
 
     // Wrong password: "$$X", the message, the prompt again with the last entry.
+    // What a header claims is never held in memory: the process's peak grows
+    // by far less than the 4.2 GB and 100 MB claimed.
+    const long peakBefore = PeakKilobytes();
     prompt.answers = {"99", "1234"};
-    for (const char* name : {"short.01", "cut.02", "huge.03"}) {
+    for (const char* name : {"short.01", "cut.02", "huge.03", "claim.05", "wave.06"}) {
         SCOPED_TRACE(name);
         RecordingRequest request = Request();
         request.pageFiles[static_cast<std::size_t>(name[std::strlen(name) - 1] - '0')] =
@@ -255,10 +286,12 @@ TEST_F(Recordings, SendRefusesWhatTheUnitCannotTake) {
         EXPECT_EQ(Send(request), TransferEnd::Failed);
         EXPECT_EQ(sink.Texts().back(), "Il file selezionato non \xE8 compatibile con l'unit\xE0");
     }
-    EXPECT_EQ(prompt.presets, (std::vector<std::string>{"", "99", "", ""}));
+    EXPECT_LT(PeakKilobytes() - peakBefore, 50 * 1024);
+    EXPECT_EQ(prompt.presets, (std::vector<std::string>{"", "99", "", "", "", ""}));
     const auto log = Log();
-    // Nothing of the refused files reached the unit: the short ones were
-    // refused before "$$J", the huge one before its page index.
+    // Nothing of the refused files reached the unit: those holding less than
+    // their headers claim were refused before "$$J", the huge one before its
+    // page index.
     EXPECT_EQ(std::count(log.begin(), log.end(), "E$$J"), 1);
     EXPECT_EQ(WithSim([](CUnitSim& s) { return s.Memory().recordingsReceived; }), 0);
 
@@ -269,6 +302,16 @@ TEST_F(Recordings, SendRefusesWhatTheUnitCannotTake) {
     EXPECT_TRUE(Heard("chunk refused"));
     const Bytes ok = RecordingFile(2, 1, 16);
     EXPECT_EQ(Stored(4).data, Bytes(ok.begin() + 117, ok.end()));
+
+    // A page whose file cannot be opened is named before the message.
+    request.pageFiles[4].clear();
+    request.pageFiles[27] = File("missing.31").string();
+    sink.messages.clear();
+    ui.texts.clear();
+    EXPECT_EQ(Send(request), TransferEnd::Failed);
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"Impossibile aprire file output"});
+    ASSERT_FALSE(ui.texts.empty());
+    EXPECT_EQ(ui.texts.back(), "Pagina: 31");
 
     // Cancel at the password: nothing sent, the run stopped.
     prompt.answers = {std::nullopt};

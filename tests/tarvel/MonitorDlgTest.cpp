@@ -214,3 +214,31 @@ TEST_F(MonitorDlg, CommandLineFourMonitorsThePortFourDevice) {
     }
     EXPECT_EQ(four.Field(0)->text(), "4 ");
 }
+
+TEST(MonitorDlgHangUp, LineThatHangsUpEndsTheReadingAndSaysSo) {
+    auto master = std::make_unique<PtyMaster>();
+    ASSERT_FALSE(master->slave.empty());
+    RecordingSink messages;
+    CMonitorDlg dlg(master->slave, CQtSerialPort::Factory(), nullptr, &messages);
+    auto* start = dlg.findChild<QPushButton*>("start");
+    auto* stop = dlg.findChild<QPushButton*>("stop");
+    QTest::mouseClick(start, Qt::LeftButton);
+    ASSERT_TRUE(dlg.IsRunning());
+    master->Send({0x40, 0x5E, 0x01, 0x85});
+    for (int i = 0; i < 500 && dlg.Field(1)->text().isEmpty(); ++i) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(10ms);
+    }
+    EXPECT_EQ(dlg.Field(1)->text(), "5 ");
+    master.reset(); // the far end closes: the line hangs up
+    for (int i = 0; i < 1000 && !start->isEnabled(); ++i) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(10ms);
+    }
+    EXPECT_FALSE(dlg.IsRunning());
+    EXPECT_TRUE(start->isEnabled());
+    EXPECT_FALSE(stop->isEnabled());
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Impossibile aprire la porta COM"});
+    EXPECT_EQ(dlg.Field(1)->text(), "5 ");
+    SaveScreenshot(dlg, "tarvel-hung-up.png");
+}

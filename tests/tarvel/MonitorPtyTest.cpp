@@ -205,3 +205,37 @@ TEST(QtSerialPortInterrupt, WakesAWaitOnAnotherThread) {
     ASSERT_TRUE(thread->wait(60000));
     EXPECT_EQ(result, "ok");
 }
+
+TEST(MonitorPty, LineThatHangsUpEndsTheReaderAndKeepsItsEvents) {
+    auto master = std::make_unique<PtyMaster>();
+    ASSERT_FALSE(master->slave.empty());
+    Recorder recorder;
+    std::atomic<int> ended{0};
+    CLineMonitor monitor(
+        CQtSerialPort::Factory(), [&](const CLineDecoder::Event& e) { recorder.Add(e); },
+        QtThreads());
+    monitor.SetEndSink([&] { ++ended; });
+    ASSERT_TRUE(monitor.Start(master->slave));
+    const auto event = EventBytes(3);
+    ASSERT_TRUE(master->WriteAll(event.data(), event.size()));
+    for (int i = 0; i < 500 && recorder.Count() < 1; ++i)
+        std::this_thread::sleep_for(10ms);
+    // The far end closes: the terminal hangs up under the reader, which
+    // must end rather than wait on a line that is "ready" for ever.
+    master.reset();
+    for (int i = 0; i < 1000 && !monitor.ReaderEnded(); ++i)
+        std::this_thread::sleep_for(10ms);
+    EXPECT_TRUE(monitor.ReaderEnded());
+    EXPECT_EQ(ended, 1);
+    monitor.Stop();
+    EXPECT_FALSE(monitor.IsRunning());
+    ASSERT_EQ(recorder.shown.size(), 1u);
+    EXPECT_EQ(recorder.shown[0], EventShown(3));
+
+    // A new line is monitored as before, and "Fine" ends it without the end sink.
+    PtyMaster again;
+    ASSERT_TRUE(monitor.Start(again.slave));
+    EXPECT_FALSE(monitor.ReaderEnded());
+    monitor.Stop();
+    EXPECT_EQ(ended, 1);
+}

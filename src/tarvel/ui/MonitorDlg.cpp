@@ -3,6 +3,7 @@
 #include "app/QtText.h"
 #include "tarvel/Texts.h"
 #include "tarvel/ui/QtThreads.h"
+#include "unit/link/Texts.h"
 #include "unit/link/ui/PortProfile.h"
 
 #include <QDialogButtonBox>
@@ -31,11 +32,16 @@ std::string MonitorDevice(const QStringList& arguments, QSettings& profile) {
     return LoadPortResolver(profile).Device(port);
 }
 
-CMonitorDlg::CMonitorDlg(std::string device, SerialPortFactory factory, QWidget* parent)
-    : QDialog(parent), device_(std::move(device)),
+CMonitorDlg::CMonitorDlg(std::string device, SerialPortFactory factory, QWidget* parent,
+                         MessageSink* messages)
+    : QDialog(parent), device_(std::move(device)), boxes_(this),
+      messages_(messages ? messages : &boxes_),
       monitor_(
           std::move(factory), [this](const CLineDecoder::Event& e) { Post(e); }, QtThreads()) {
     setObjectName("monitorDlg");
+    monitor_.SetEndSink([this] {
+        QMetaObject::invokeMethod(this, &CMonitorDlg::OnLineEnded, Qt::QueuedConnection);
+    });
     setWindowTitle(T(texts::monitorCaption));
 
     auto* menu = new QMenuBar(this);
@@ -110,6 +116,14 @@ void CMonitorDlg::OnStart() {
 void CMonitorDlg::OnStop() {
     monitor_.Stop();
     UpdateButtons();
+}
+
+void CMonitorDlg::OnLineEnded() {
+    // A reading already stopped or started again since is not this one's.
+    if (!monitor_.IsRunning() || !monitor_.ReaderEnded()) return;
+    monitor_.Stop();
+    UpdateButtons();
+    messages_->Show(texts::cannotOpenPort);
 }
 
 void CMonitorDlg::OnClear(int line) {

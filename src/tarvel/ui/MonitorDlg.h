@@ -5,6 +5,7 @@
 // events reach the fields through the dialog's event queue, never by waiting
 // for the window's thread.
 
+#include "app/MessageBoxSink.h"
 #include "tarvel/LineMonitor.h"
 
 #include <QDialog>
@@ -20,7 +21,6 @@ class QLineEdit;
 class QPushButton;
 class QSettings;
 
-
 namespace kiv {
 
 // The device the monitor listens on: the port number of the arguments
@@ -30,7 +30,9 @@ std::string MonitorDevice(const QStringList& arguments, QSettings& profile);
 class CMonitorDlg : public QDialog {
     Q_OBJECT
   public:
-    CMonitorDlg(std::string device, SerialPortFactory factory, QWidget* parent = nullptr);
+    // Messages go to `messages` when given, to message boxes otherwise.
+    CMonitorDlg(std::string device, SerialPortFactory factory, QWidget* parent = nullptr,
+                MessageSink* messages = nullptr);
     ~CMonitorDlg() override;
 
     const std::string& Device() const { return device_; }
@@ -50,8 +52,13 @@ class CMonitorDlg : public QDialog {
     // Window thread: inserts the kept events into their fields.
     void ShowPosted();
     void UpdateButtons();
+    // Window thread: the line failed under the monitor (it hung up, the
+    // device went away): the reading ends as "Fine" ends it, and says why.
+    void OnLineEnded();
 
     std::string device_;
+    CMessageBoxSink boxes_;
+    MessageSink* messages_;
     std::array<QLineEdit*, CLineDecoder::kLineCount> fields_{};
     QPushButton* start_ = nullptr;
     QPushButton* stop_ = nullptr;

@@ -2,6 +2,11 @@
 // How a transfer with the unit ended, finer than its dialog's result flag:
 // kivtool turns it into an exit status, tests check it.
 
+#include "document/MessageSink.h"
+#include "unit/link/Texts.h"
+
+#include <exception>
+
 namespace kiv {
 
 enum class TransferEnd {
@@ -23,6 +28,22 @@ inline int ExitStatus(TransferEnd end) {
         break;
     }
     return 1;
+}
+
+// Runs a transfer's body so that nothing it throws (memory that cannot be
+// had, a fault of the system) leaves the engine's thread: the links it held
+// are closed on the way out, "Errore di Sistema" is shown and the transfer
+// ends as failed.
+template <class Body> TransferEnd GuardTransfer(MessageSink& messages, Body&& body) {
+    try {
+        return body();
+    } catch (...) {
+    }
+    try {
+        messages.Show(texts::systemError);
+    } catch (...) {
+    }
+    return TransferEnd::Failed;
 }
 
 } // namespace kiv

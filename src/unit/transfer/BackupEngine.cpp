@@ -1,5 +1,6 @@
 #include "unit/transfer/BackupEngine.h"
 
+#include "document/ReplacementFile.h"
 #include "document/Texts.h"
 #include "unit/files/BackupFile.h"
 #include "unit/link/SerialLink.h"
@@ -47,8 +48,10 @@ bool CBackupEngine::Receive(CUnitSession& session, CSerialLink& link, std::FILE*
 
 TransferEnd CBackupEngine::Transfer() {
     if (!FormPath("wax")) return TransferEnd::Failed;
-    File file(std::fopen(path_.c_str(), "wb"));
-    if (!file) {
+    // The backup goes to a new file beside the named one, which it replaces
+    // only once complete: a failed backup keeps the previous one whole.
+    CReplacementFile file(path_);
+    if (!file.Open()) {
         messages_.Show(texts::kCannotOpenOutput);
         return TransferEnd::Failed;
     }
@@ -71,7 +74,7 @@ TransferEnd CBackupEngine::Transfer() {
         header.unitSize = status.BlockSize();
         header.pageAreaLength = status.PageAreaLength();
         const auto head = EncodeWaxHeader(header);
-        if (std::fwrite(head.data(), 1, head.size(), file.get()) != head.size()) {
+        if (std::fwrite(head.data(), 1, head.size(), file.File()) != head.size()) {
             messages_.Show(texts::kCannotOpenOutput);
             return TransferEnd::Failed;
         }
@@ -82,7 +85,7 @@ TransferEnd CBackupEngine::Transfer() {
             ui_.SetProgressRange(blockLength);
             session.SendCommand(link, proto::cmdNext, false);
             ShowProgressText(texts::blockProgressFormat, block, header.blocks);
-            if (!Receive(session, link, file.get(), blockLength, true)) return TransferEnd::Failed;
+            if (!Receive(session, link, file.File(), blockLength, true)) return TransferEnd::Failed;
         }
 
         session.SendCommand(link, proto::cmdBackup);
@@ -94,14 +97,14 @@ TransferEnd CBackupEngine::Transfer() {
         for (unsigned page = 1; page <= pages; ++page) {
             session.SendCommand(link, proto::cmdNext, false);
             ShowProgressText(texts::backupPageFormat, page, pages);
-            if (!Receive(session, link, file.get(), kBackupPageSize, false))
+            if (!Receive(session, link, file.File(), kBackupPageSize, false))
                 return TransferEnd::Failed;
             ui_.StepProgress();
         }
         link.WriteSlow(proto::attention);
     }
     // Everything written must have reached the disk before the backup counts.
-    if (std::fclose(file.release()) != 0) {
+    if (!file.Commit()) {
         messages_.Show(texts::kCannotOpenOutput);
         return TransferEnd::Failed;
     }

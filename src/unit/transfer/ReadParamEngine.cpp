@@ -27,7 +27,7 @@ CReadParamEngine::CReadParamEngine(CLinkContext& context, MessageSink& messages,
     : context_(context), messages_(messages), ui_(ui), timeout_(doc.commTimeout), config_(doc) {}
 
 int CReadParamEngine::Run() {
-    end_ = Read();
+    end_ = GuardTransfer(messages_, [this] { return Read(); });
     ui_.SetBusyCursor(false);
     return end_ == TransferEnd::Completed ? 0 : 1;
 }

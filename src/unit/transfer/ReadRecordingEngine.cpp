@@ -1,5 +1,6 @@
 #include "unit/transfer/ReadRecordingEngine.h"
 
+#include "document/ReplacementFile.h"
 #include "document/Texts.h"
 #include "unit/files/RecordingFile.h"
 #include "unit/link/Protocol.h"
@@ -8,7 +9,6 @@
 #include "unit/transfer/Texts.h"
 
 #include <cstdio>
-#include <fstream>
 #include <vector>
 
 namespace kiv {
@@ -34,7 +34,7 @@ CReadRecordingEngine::CReadRecordingEngine(CLinkContext& context, MessageSink& m
 
 int CReadRecordingEngine::Run() {
     pagesRead_.clear();
-    end_ = ReadAll();
+    end_ = GuardTransfer(messages_, [this] { return ReadAll(); });
     ui_.SetBusyCursor(false);
     return end_ == TransferEnd::Completed ? 0 : 1;
 }
@@ -67,16 +67,17 @@ void CReadRecordingEngine::EndExchange(CUnitSession& session) {
 }
 
 TransferEnd CReadRecordingEngine::ReadPage(CUnitSession& session, int index) {
-    // An earlier, longer recording in the same file must not leave its tail.
-    std::ofstream file(request_.pageFiles[static_cast<std::size_t>(index)],
-                       std::ios::binary | std::ios::trunc);
-    if (!file) {
+    // The page goes to a new file beside the named one, which takes its
+    // place only once the whole recording is in: a page that fails keeps
+    // the previous file as it was, and no tail of a longer one survives.
+    CReplacementFile file(request_.pageFiles[static_cast<std::size_t>(index)]);
+    if (!file.Open()) {
         messages_.Show(texts::kCannotOpenOutput);
         return TransferEnd::Failed;
     }
     const FileIdentity identity = MakeFileIdentity(request_.identVersion, request_.identMaker,
                                                    request_.identDate, kRecordingFileWords);
-    file.write(reinterpret_cast<const char*>(identity.data()), identity.size());
+    std::fwrite(identity.data(), 1, identity.size(), file.File());
 
     session.options = IdentifyOptions{};
     const int connected = session.ConnectUnit();
@@ -85,11 +86,17 @@ TransferEnd CReadRecordingEngine::ReadPage(CUnitSession& session, int index) {
     ui_.SetBusyCursor(true);
     CSerialLink link(context_);
     if (!session.LinkOpen(link)) return TransferEnd::Failed;
-    return ReadRecording(session, link, index, file);
+    const TransferEnd end = ReadRecording(session, link, index, file.File());
+    if (end != TransferEnd::Completed) return end;
+    if (!file.Commit()) {
+        messages_.Show(texts::kCannotOpenOutput);
+        return TransferEnd::Failed;
+    }
+    return end;
 }
 
 TransferEnd CReadRecordingEngine::ReadRecording(CUnitSession& session, CSerialLink& link, int index,
-                                                std::ostream& file) {
+                                                std::FILE* file) {
     session.SendCommand(link, proto::cmdReadRecordings);
     std::uint8_t r[5] = {};
     if (!session.AwaitBytes(link, r, 5, kGeometrySeconds)) return TransferEnd::Failed;
@@ -101,13 +108,10 @@ TransferEnd CReadRecordingEngine::ReadRecording(CUnitSession& session, CSerialLi
     session.Write(link, &page, 1);
     if (!session.AwaitBytes(link, &header.blocks, 1, kGeometrySeconds)) return TransferEnd::Failed;
 
-    // The header goes to the file as its parts come: what was read stays.
-    const RecordingHeaderBytes bytes = EncodeRecordingHeader(header);
-    file.write(reinterpret_cast<const char*>(bytes.data()) + kFileIdentityLength, 5);
-    for (std::uint8_t& d : header.descriptor) {
+    for (std::uint8_t& d : header.descriptor)
         if (!session.AwaitBytes(link, &d, 1, kDescriptorSeconds)) return TransferEnd::Failed;
-        file.put(static_cast<char>(d));
-    }
+    const RecordingHeaderBytes bytes = EncodeRecordingHeader(header);
+    std::fwrite(bytes.data() + kFileIdentityLength, 1, bytes.size() - kFileIdentityLength, file);
 
     const std::size_t blockLength = static_cast<std::size_t>(header.subBlocks) * header.unitSize;
     ui_.SetProgressRange(blockLength);
@@ -124,10 +128,10 @@ TransferEnd CReadRecordingEngine::ReadRecording(CUnitSession& session, CSerialLi
             messages_.Show(texts::checksumError);
             return TransferEnd::Failed;
         }
-        file.write(reinterpret_cast<const char*>(block.data()),
-                   static_cast<std::streamsize>(block.size()));
+        std::fwrite(block.data(), 1, block.size(), file);
     }
-    if (!file.flush()) {
+    // A write that failed on the way (a full disk) shows here.
+    if (std::fflush(file) != 0 || std::ferror(file)) {
         messages_.Show(texts::kCannotOpenOutput);
         return TransferEnd::Failed;
     }

@@ -2,8 +2,8 @@
 // "Lettura Registrazioni" without its dialog: for each page that has a file
 // name, in index order, identify the unit, ask it for the page's recording
 // ("$$I", the page index) and write the page recording file. The first page
-// that fails ends the run; the files already written stay. The run ends
-// with the attention byte and "$$X" either way.
+// that fails ends the run and keeps its file as it was; the files already
+// written stay. The run ends with the attention byte and "$$X" either way.
 //
 // Run blocks while bytes move (the dialog runs it on a worker thread).
 
@@ -13,7 +13,7 @@
 #include "unit/link/TransferUi.h"
 #include "unit/transfer/RecordingRequest.h"
 
-#include <iosfwd>
+#include <cstdio>
 #include <vector>
 
 namespace kiv {
@@ -36,8 +36,7 @@ class CReadRecordingEngine {
   private:
     TransferEnd ReadAll();
     TransferEnd ReadPage(CUnitSession& session, int index);
-    TransferEnd ReadRecording(CUnitSession& session, CSerialLink& link, int index,
-                              std::ostream& file);
+    TransferEnd ReadRecording(CUnitSession& session, CSerialLink& link, int index, std::FILE* file);
     void EndExchange(CUnitSession& session);
 
     CLinkContext& context_;

@@ -24,7 +24,7 @@ TransferEnd CRestoreEngine::Transfer() {
     if (connected != CUnitSession::resultOk) return session.ConnectEnd(connected);
 
     if (!FormPath("wax")) return GiveUp(session, TransferEnd::Failed);
-    File file(std::fopen(path_.c_str(), "rb"));
+    File file = OpenForReading(path_);
     if (!file) {
         messages_.Show(texts::kCannotOpenOutput);
         return GiveUp(session, TransferEnd::Failed);
@@ -52,20 +52,21 @@ TransferEnd CRestoreEngine::Transfer() {
         proto::BlockGeometry geometry;
         if (!session.ReadBlockGeometry(link, geometry, false)) return TransferEnd::Failed;
 
-        // The file must fit the unit's memory, and hold every byte the unit
-        // will take from it: nothing is sent otherwise.
-        const std::uint64_t blockData =
-            std::uint64_t{header->blocks} * header->unitsPerBlock * header->unitSize;
+        // A unit of another memory size or page area cannot take the file,
+        // and every byte of the block area must be in the file: nothing is
+        // sent otherwise. The page area is measured against what the unit
+        // asks for once it asks for pages (a backup holds the pages the unit
+        // gave, which may be fewer than its status announces).
         const bool fits =
             header->blocks <= std::uint64_t{status.MemoryFactor()} * blocksPerMemoryFactor &&
             header->unitSize == geometry.BlockSize() &&
             header->pageAreaLength == status.PageAreaLength() &&
-            header->unitsPerBlock == geometry.BlockCount() &&
-            BytesLeft(file.get()) >=
-                blockData + header->pageAreaLength / kBackupPageSize * kBackupPageSize;
-        if (!fits) {
+            header->unitsPerBlock == geometry.BlockCount();
+        const std::uint64_t blockData =
+            std::uint64_t{header->blocks} * header->unitsPerBlock * header->unitSize;
+        if (!fits || BytesLeft(file.get()) < blockData) {
             messages_.Show(texts::kFileIncompatible);
-            return TransferEnd::Failed;
+            return fits ? TransferEnd::Failed : TransferEnd::Refused;
         }
         const std::uint8_t start[5] = {0x04, static_cast<std::uint8_t>(header->blocks & 0xFF),
                                        static_cast<std::uint8_t>(header->blocks >> 8), 0x00, 0x00};
@@ -81,9 +82,12 @@ TransferEnd CRestoreEngine::Transfer() {
         const unsigned pages = proto::BigEndian16(length[0], length[1]) / kBackupPageSize;
         if (!session.AwaitAcknowledge(link, timeout_)) return TransferEnd::Failed;
         if (BytesLeft(file.get()) < std::uint64_t{pages} * kBackupPageSize) {
-            // The unit asks for more of its page area than the file holds.
+            // More pages than the file holds: a unit whose page area is
+            // larger than the file's refuses it; within the file's own page
+            // area the file is short.
             messages_.Show(texts::kFileIncompatible);
-            return TransferEnd::Failed;
+            return pages > header->pageAreaLength / kBackupPageSize ? TransferEnd::Refused
+                                                                    : TransferEnd::Failed;
         }
         if (!SendPages(session, link, file.get(), pages)) return TransferEnd::Failed;
     }

@@ -39,7 +39,7 @@ CSendParamEngine::CSendParamEngine(CLinkContext& context, MessageSink& messages,
 }
 
 int CSendParamEngine::Run() {
-    end_ = Send();
+    end_ = GuardTransfer(messages_, [this] { return Send(); });
     ui_.SetBusyCursor(false);
     return end_ == TransferEnd::Completed ? 0 : 1;
 }

@@ -9,10 +9,10 @@
 #include "unit/link/SerialTrace.h"
 #include "unit/link/UnitSession.h"
 #include "unit/transfer/Texts.h"
+#include "unit/transfer/UnitFileTransfer.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 
 namespace kiv {
 
@@ -43,7 +43,7 @@ int CSendRecordingEngine::Run() {
     pagesSent_.clear();
     blocksSent_.clear();
     failedInPage_ = false;
-    end_ = SendAll();
+    end_ = GuardTransfer(messages_, [this] { return SendAll(); });
     ui_.SetBusyCursor(false);
     return end_ == TransferEnd::Completed ? 0 : 1;
 }
@@ -81,32 +81,30 @@ TransferEnd CSendRecordingEngine::SendAll() {
 }
 
 TransferEnd CSendRecordingEngine::SendPage(CUnitSession& session, int index) {
-    std::ifstream file(request_.pageFiles[static_cast<std::size_t>(index)], std::ios::binary);
+    // The page is named first, so that a file that cannot be opened shows
+    // which page it belongs to.
+    ui_.SetStatusText(PageText(index));
+    File file = OpenForReading(request_.pageFiles[static_cast<std::size_t>(index)]);
     if (!file) {
         messages_.Show(texts::kCannotOpenOutput);
         return TransferEnd::Failed;
     }
-    ui_.SetStatusText(PageText(index));
     ui_.SetBusyCursor(true);
     CSerialLink link(context_);
     if (!session.LinkOpen(link)) return TransferEnd::Failed;
-    return SendRecording(session, link, index, file);
+    return SendRecording(session, link, index, file.get());
 }
 
 TransferEnd CSendRecordingEngine::SendRecording(CUnitSession& session, CSerialLink& link, int index,
-                                                std::istream& file) {
-    // The header and the whole recording must be there before the unit is
-    // asked to take the page: a short file would leave it half-written.
+                                                std::FILE* file) {
+    // The header, and as many bytes of recording as it claims, must be in
+    // the file before the unit is asked to take the page: a short file would
+    // leave the page half-written. The recording itself is read a chunk at a
+    // time, so nothing held grows with what a header claims.
     RecordingHeaderBytes bytes{};
-    file.read(reinterpret_cast<char*>(bytes.data()), bytes.size());
-    const auto header =
-        DecodeRecordingHeader(bytes.data(), static_cast<std::size_t>(file.gcount()));
-    std::vector<std::uint8_t> data;
-    if (header) {
-        data.resize(header->DataLength());
-        file.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    }
-    if (!header || static_cast<std::size_t>(file.gcount()) != data.size()) {
+    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+    const auto header = DecodeRecordingHeader(bytes.data(), got);
+    if (!header || BytesLeft(file) < header->DataLength()) {
         messages_.Show(texts::kFileIncompatible);
         return TransferEnd::Failed;
     }
@@ -135,15 +133,24 @@ TransferEnd CSendRecordingEngine::SendRecording(CUnitSession& session, CSerialLi
     // The unit says it is ready for the chunks with 'S'.
     if (!session.AwaitAcknowledge(link, session.TimeoutSeconds())) return TransferEnd::Failed;
 
-    // The recording's bytes in order, the last chunk filled with zeros.
-    data.resize(adapted->chunks * adapted->chunkLength, 0);
+    // The recording's bytes in order, what follows its last byte sent as zeros.
+    std::vector<std::uint8_t> chunk(adapted->chunkLength);
+    std::size_t left = header->DataLength();
     for (std::size_t j = 0; j < adapted->chunks; ++j) {
         if (j % unitSubBlocks == 0) {
             ui_.SetStatusText(BlockText(j / unitSubBlocks + 1, adapted->blocks));
             ui_.SetProgressRange(unitSubBlocks);
         }
-        if (!session.SendBlock(link, data.data() + j * adapted->chunkLength, adapted->chunkLength))
+        const std::size_t take = std::min(left, chunk.size());
+        if (std::fread(chunk.data(), 1, take, file) != take) {
+            // The file was measured before the first byte went out; it
+            // changed under the transfer.
+            messages_.Show(texts::kFileIncompatible);
             return TransferEnd::Failed;
+        }
+        std::fill(chunk.begin() + static_cast<std::ptrdiff_t>(take), chunk.end(), 0);
+        left -= take;
+        if (!session.SendBlock(link, chunk.data(), chunk.size())) return TransferEnd::Failed;
         ui_.StepProgress();
     }
     blocksSent_.push_back(adapted->blocks);

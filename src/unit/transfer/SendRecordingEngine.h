@@ -14,7 +14,7 @@
 #include "unit/link/TransferUi.h"
 #include "unit/transfer/RecordingRequest.h"
 
-#include <istream>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -45,8 +45,7 @@ class CSendRecordingEngine {
   private:
     TransferEnd SendAll();
     TransferEnd SendPage(CUnitSession& session, int index);
-    TransferEnd SendRecording(CUnitSession& session, CSerialLink& link, int index,
-                              std::istream& file);
+    TransferEnd SendRecording(CUnitSession& session, CSerialLink& link, int index, std::FILE* file);
 
     CLinkContext& context_;
     MessageSink& messages_;

@@ -10,7 +10,7 @@ namespace kiv {
 
 TransferEnd CSysInitEngine::Transfer() {
     if (!FormPath("vox")) return TransferEnd::Failed;
-    File file(std::fopen(path_.c_str(), "rb"));
+    File file = OpenForReading(path_);
     if (!file) {
         messages_.Show(texts::kCannotOpenOutput);
         return TransferEnd::Failed;

@@ -7,6 +7,7 @@
 #include "unit/transfer/Texts.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 namespace kiv {
@@ -19,7 +20,7 @@ CUnitFileTransfer::CUnitFileTransfer(CLinkContext& context, MessageSink& message
       identDate_(doc.identDate), typed_(std::move(typedName)), currentDir_(std::move(currentDir)) {}
 
 int CUnitFileTransfer::Run() {
-    end_ = Transfer();
+    end_ = GuardTransfer(messages_, [this] { return Transfer(); });
     ui_.SetBusyCursor(false);
     return end_ == TransferEnd::Completed ? 0 : 1;
 }
@@ -71,6 +72,12 @@ bool CUnitFileTransfer::SendPages(CUnitSession& session, CSerialLink& link, std:
         ui_.StepProgress();
     }
     return true;
+}
+
+File OpenForReading(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
+    return File(std::fopen(path.c_str(), "rb"));
 }
 
 std::uint64_t BytesLeft(std::FILE* file) {

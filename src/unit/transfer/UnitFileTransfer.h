@@ -22,6 +22,15 @@ namespace kiv {
 class CSerialLink;
 class CUnitSession;
 
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// The plain file at path opened for reading; null for anything else (a
+// folder, a device or a pipe, which could block a transfer or never end).
+File OpenForReading(const std::string& path);
+
 class CUnitFileTransfer {
   public:
     // typedName: the file name field as typed; currentDir: where a name
@@ -42,11 +51,6 @@ class CUnitFileTransfer {
     const std::string& Path() const { return path_; }
 
   protected:
-    struct FileCloser {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    using File = std::unique_ptr<std::FILE, FileCloser>;
-
     virtual TransferEnd Transfer() = 0;
 
     // Forms the path with the extension; "Errore inserimento" for an empty name.

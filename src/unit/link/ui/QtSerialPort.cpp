@@ -46,6 +46,15 @@ int CQtSerialPort::WaitReadable(int timeoutMs) {
     if (wake_[0] >= 0) {
         pollfd fds[2] = {{static_cast<int>(port_->handle()), POLLIN, 0}, {wake_[0], POLLIN, 0}};
         const int n = ::poll(fds, 2, timeoutMs);
+        // A line that hung up (the other end of a pseudo-terminal closed, an
+        // adapter pulled out) stays "ready" for ever without a byte to read:
+        // the port has failed, and a wait on it must end rather than spin.
+        const short revents = n > 0 ? fds[0].revents : 0;
+        hungUp_ = (revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+        if (hungUp_ && (revents & POLLIN) == 0) {
+            failed_ = true;
+            return -1;
+        }
         // Readable or failed: QSerialPort then returns at once. A time-out
         // or a signal: the caller looks at its deadline again.
         return n > 0 && !interrupted_ ? timeoutMs : -1;
@@ -57,6 +66,7 @@ int CQtSerialPort::WaitReadable(int timeoutMs) {
 
 bool CQtSerialPort::Open(const std::string& device, const LineParams& line) {
     failed_ = false;
+    hungUp_ = false;
     interrupted_ = false;
 #ifdef Q_OS_UNIX
     char drained[64];
@@ -203,10 +213,14 @@ bool CQtSerialPort::WaitForBytes(std::size_t count, std::chrono::milliseconds ti
         if (left.count() <= 0) break;
         const int wait = WaitReadable(static_cast<int>(std::min<long long>(left.count(), 1 << 30)));
         if (wait < 0) continue;
+        const qint64 had = port_->bytesAvailable();
         if (!port_->waitForReadyRead(wait)) {
             NoteError();
             if (port_->error() != QSerialPort::NoError || failed_) break;
         }
+        // Hung up with bytes still in the driver: once they are taken, the
+        // next read brings nothing, and the port has failed.
+        if (hungUp_ && port_->bytesAvailable() == had) failed_ = true;
     }
     return port_->isOpen() && !interrupted_ &&
            static_cast<std::size_t>(port_->bytesAvailable()) >= count;

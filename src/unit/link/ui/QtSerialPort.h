@@ -46,6 +46,7 @@ class CQtSerialPort : public ISerialPort {
 
     std::unique_ptr<QSerialPort> port_;
     bool failed_ = false;
+    bool hungUp_ = false; // the last wait saw the line hang up
     std::atomic<bool> interrupted_{false};
     // A pipe whose read end wakes the wait (Unix); -1 elsewhere.
     int wake_[2] = {-1, -1};
