@@ -41,7 +41,8 @@ QPushButton* Button(const char* text, const char* name, QWidget* parent) {
 
 } // namespace
 
-CPageDiagramDlg::CPageDiagramDlg(const CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent)
+CPageDiagramDlg::CPageDiagramDlg(const CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent,
+                                 const Render& render)
     : QDialog(parent), doc_(doc), dialogs_(dialogs) {
     setObjectName("pageDiagramDlg");
     setWindowTitle(ToQString(autoatt::texts::kDiagramTitle));
@@ -50,9 +51,16 @@ CPageDiagramDlg::CPageDiagramDlg(const CQelDoc& doc, CShellDialogs& dialogs, QWi
 
     auto* layout = new QVBoxLayout(this);
     std::string error;
-    if (autoatt::RenderCallFlow(doc, autoatt::DiagramFormat::Svg, svg_, error)) {
-        scene_ = new QGraphicsScene(this);
+    bool drawn = render ? render(doc, svg_, error)
+                        : autoatt::RenderCallFlow(doc, autoatt::DiagramFormat::Svg, svg_, error);
+    if (drawn) {
+        // A drawing the SVG reader refuses would show an empty view.
         renderer_ = std::make_unique<QSvgRenderer>(QByteArray::fromStdString(svg_));
+        drawn = renderer_->isValid();
+        if (!drawn) error = "svg: unreadable drawing";
+    }
+    if (drawn) {
+        scene_ = new QGraphicsScene(this);
         auto* item = new QGraphicsSvgItem();
         item->setSharedRenderer(renderer_.get());
         scene_->addItem(item);
@@ -68,10 +76,13 @@ CPageDiagramDlg::CPageDiagramDlg(const CQelDoc& doc, CShellDialogs& dialogs, QWi
         layout->addWidget(view_, 1);
     } else {
         svg_.clear();
-        auto* reason = new QLabel(QString::fromStdString(error), this);
+        renderer_.reset();
+        auto* reason = new QLabel(
+            ToQString(autoatt::texts::kDiagramFailed) + "\n" + QString::fromStdString(error), this);
         reason->setObjectName("diagramError");
         reason->setWordWrap(true);
         layout->addWidget(reason, 1);
+        dialogs_.Sink().Show(autoatt::texts::kDiagramFailed, MsgIcon::Error);
     }
 
     auto* buttons = new QHBoxLayout;
