@@ -82,9 +82,21 @@ FlowEdge EdgeOf(const CQelDoc& doc, int page, int row) {
     return edge;
 }
 
+// A text inside a dot string. Control characters (a page description may
+// hold any byte) are not allowed in XML, not even as character references,
+// so an SVG holding one is no XML at all: each is drawn as its visible
+// symbol (U+2400 + code, U+2421 for DEL) instead.
 std::string Escape(std::string_view utf8) {
     std::string out;
     for (char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            const unsigned symbol = byte == 0x7F ? 0x2421 : 0x2400 + byte;
+            out += static_cast<char>(0xE0 | (symbol >> 12));
+            out += static_cast<char>(0x80 | ((symbol >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (symbol & 0x3F));
+            continue;
+        }
         if (c == '"' || c == '\\') out += '\\';
         out += c;
     }

@@ -98,6 +98,7 @@ inline constexpr const char* kZoomOut = "Riduci";
 inline constexpr const char* kZoomFit = "Adatta";
 inline constexpr const char* kExport = "&Esporta...";
 inline constexpr const char* kClose = "&Chiudi";
+inline constexpr const char* kDiagramFailed = "Impossibile disegnare il diagramma";
 inline constexpr const char* kExportFilter =
     "SVG (*.svg);;PNG (*.png);;PDF (*.pdf);;Graphviz (*.dot)";
 

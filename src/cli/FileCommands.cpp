@@ -300,9 +300,15 @@ int RunDiff(const std::vector<std::string>& args, const Context& ctx, const Unit
                   "       kivtool diff FILE (--port N | --device PATH) [--json] [--yes]\n"
                   "                [--trace FILE] [--timeout SECONDS]\n\n"
                   "Compares two configuration files, or a file with the configuration read\n"
-                  "from the unit (nothing is written), over everything a send carries. One\n"
-                  "line per difference: sheet | field: first -> second. --json prints a list\n"
-                  "of {sheet, caption, first, second}.\n\n"
+                  "from the unit (nothing is written). One line per difference, rows\n"
+                  "numbered as the sheets number them: sheet | field: first -> second.\n"
+                  "A different product type is the first line. --json prints a list of\n"
+                  "{sheet, caption, first, second}.\n\n"
+                  "File against file: everything the files hold (what a send carries, the\n"
+                  "page descriptions, the holiday descriptions, the recording list, the\n"
+                  "language codes and the unit password, shown as **** when it differs),\n"
+                  "but not the clock or the identity texts that every save rewrites.\n"
+                  "File against unit: what a send carries to the unit.\n\n"
                   "Exit status: 0 no difference, 1 they differ, 2 a side could not be read\n"
                   "or a usage error.");
         return kOk;
@@ -362,7 +368,8 @@ int RunDiff(const std::vector<std::string>& args, const Context& ctx, const Unit
         docs.push_back(std::move(doc));
     }
 
-    const auto diffs = CompareConfigurations(*docs[0], *docs[1]);
+    const auto diffs =
+        CompareConfigurations(*docs[0], *docs[1], unit ? CompareScope::Send : CompareScope::File);
     std::string text;
     if (json) {
         json::Value list = json::Value::array();

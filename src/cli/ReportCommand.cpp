@@ -46,16 +46,37 @@ std::optional<int> ParseSection(const std::string& s) {
 int RunReport(const std::vector<std::string>& args, const Context&) {
     std::string input, output;
     std::optional<int> section = report::kAll;
+    QPageSize::PageSizeId paper = QPageSize::A4;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
-            std::puts("usage: kivtool report FILE [--section CODE] -o OUT.pdf\n\n"
-                      "Writes the configuration report of FILE, the pages \"Stampa\" prints, to\n"
-                      "an A4 PDF. CODE chooses the section as \"Stampa Impostazioni\" does: 0 all\n"
-                      "(the default), 1 PBX, 2 system, 3 in-band, 4 auto attendant, 5 schedule,\n"
-                      "7 notification, 8 mailboxes, 9 statistics, 10 messages.\n\n"
-                      "Exit status: 0 written, 2 the file was refused, 1 usage or I/O error.");
+            std::puts(
+                "usage: kivtool report FILE [--section CODE] [--paper A4|Letter] [--landscape]\n"
+                "                      -o OUT.pdf\n\n"
+                "Writes the configuration report of FILE, the pages \"Stampa\" prints, to\n"
+                "a PDF (A4 portrait unless told). CODE chooses the section as \"Stampa\n"
+                "Impostazioni\" does: 0 all (the default), 1 PBX, 2 system, 3 in-band, 4\n"
+                "auto attendant, 5 schedule, 7 notification, 8 mailboxes, 9 statistics,\n"
+                "10 messages. A page whose rows do not fit the paper goes on over the\n"
+                "next sheet.\n\n"
+                "Exit status: 0 written, 2 the file was refused, 1 usage or I/O error.");
             return 0;
+        }
+        if (a == "--landscape") {
+            orientation = QPageLayout::Landscape;
+            continue;
+        }
+        if (a == "--paper") {
+            if (i + 1 >= args.size()) return Fail(a + " needs a value");
+            const std::string& value = args[++i];
+            if (value == "A4" || value == "a4")
+                paper = QPageSize::A4;
+            else if (value == "Letter" || value == "letter")
+                paper = QPageSize::Letter;
+            else
+                return Fail("--paper takes A4 or Letter");
+            continue;
         }
         if (a == "-o" || a == "--output" || a == "--section") {
             if (i + 1 >= args.size()) return Fail(a + " needs a value");
@@ -88,8 +109,8 @@ int RunReport(const std::vector<std::string>& args, const Context&) {
     const auto app = MakeOffscreenGuiApplication();
     QPdfWriter pdf(FromNativePath(output));
     pdf.setResolution(static_cast<int>(report::kUnitsPerInch));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    pdf.setPageLayout(QPageLayout(QPageSize(paper), orientation, QMarginsF(10, 10, 10, 10),
+                                  QPageLayout::Millimeter));
     pdf.setTitle(FromNativePath(doc.title));
     pdf.setCreator(QStringLiteral("kivtool"));
     if (!report::PrintPages(pdf, doc, doc.Clock().ToLocal(doc.Clock().Now())))

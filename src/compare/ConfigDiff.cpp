@@ -3,11 +3,14 @@
 #include "autoattendant/PageRules.h"
 #include "autoattendant/ProtocolEdit.h"
 #include "autoattendant/Texts.h"
+#include "compare/Texts.h"
 #include "document/PageOps.h"
+#include "document/ProductType.h"
 #include "document/QelDoc.h"
 #include "document/TimeText.h"
 #include "document/ValueNames.h"
 #include "editors/FieldCheck.h"
+#include "editors/GroupEdit.h"
 #include "editors/MboxEdit.h"
 #include "editors/MboxList.h"
 #include "editors/MboxRefs.h"
@@ -33,7 +36,7 @@ constexpr const char* kFirstDtmfTimeout = "Tempo Primo DTMF";
 constexpr const char* kInterDtmfDelay = "Tempo tra DTMF";
 constexpr const char* kTransferOperator = "Modalit\xE0 Trasferimento Operatore";
 constexpr const char* kTransferOther = "Modalit\xE0 Trasferimento Altri Interni";
-constexpr const char* kGroup = "Gruppo %d";
+constexpr const char* kGroup = "Gruppo %s";
 
 // A caption as a label shows it: "&" marks the mnemonic, "&&" is one "&";
 // trailing blanks dropped.
@@ -189,12 +192,20 @@ void PbxSheet(CView& v, const CQelDoc& d) {
     v.AddCode(s, et::kDisconnectCode, d.disconnectCode);
 }
 
-void SystemSheet(CView& v, const CQelDoc& d) {
+void SystemSheet(CView& v, const CQelDoc& d, CompareScope scope) {
     const char* s = et::kSysParCaption;
     v.Add(s, et::kMaxRecordTime, Num(d.maxRecordTime));
     v.Add(s, et::kDefaultLanguage, names::Name(names::kLanguageChoice, d.defaultLanguage));
     v.Add(s, et::kAutoVolume, names::YesNo(d.autoVolume));
     v.Add(s, et::kNameOrder, names::Name(names::kNameOrder, d.nameOrder));
+    if (scope != CompareScope::File) return;
+    // A send takes the languages from the unit and changes the unit's
+    // password only through its own command; a file keeps both.
+    for (int i = 0; i < 3; ++i)
+        v.Add(s, editors::FormatInt(texts::compareLanguageCode, i + 1),
+              Num(d.languageCode[static_cast<std::size_t>(i)]));
+    v.AddHidden(s, texts::compareUnitPassword,
+                d.unitPassword.empty() ? std::string() : et::kHiddenPassword, d.unitPassword);
 }
 
 void MailboxSheet(CView& v, const CQelDoc& d) {
@@ -226,13 +237,18 @@ void MailboxSheet(CView& v, const CQelDoc& d) {
     }
 }
 
-void GroupSheet(CView& v, const CQelDoc& d) {
+// `captions` names the groups: the first configuration's, so that both sides
+// meet under the same name when only the first digit differs.
+void GroupSheet(CView& v, const CQelDoc& d, const CQelDoc& captions) {
     const char* s = et::kGroupCaption;
     v.Add(s, et::kGroupFirstDigit, d.groupFirstDigit);
-    // The unit holds four groups.
-    for (int g = 0; g < 4; ++g)
-        v.Add(s, editors::FormatInt(kGroup, g + 1),
-              MailboxMembers(d.groups[static_cast<std::size_t>(g)]));
+    // The unit holds four groups, named as their sheet names them (900-903).
+    const editors::CGroupEdit named(captions);
+    for (int g = 0; g < editors::kEditableGroups; ++g) {
+        char caption[64];
+        std::snprintf(caption, sizeof caption, kGroup, named.Caption(g).c_str());
+        v.Add(s, std::string(caption), MailboxMembers(d.groups[static_cast<std::size_t>(g)]));
+    }
 }
 
 void NotificationSheet(CView& v, const CQelDoc& d) {
@@ -249,7 +265,7 @@ void NotificationSheet(CView& v, const CQelDoc& d) {
     v.AddCode(s, et::kLineSeizeCode, d.lineSeizeCode);
 }
 
-void TimeSheet(CView& v, const CQelDoc& d) {
+void TimeSheet(CView& v, const CQelDoc& d, CompareScope scope) {
     const char* s = et::kTimeDateCaption;
     v.Add(s, et::kOperatingMode, names::Name(names::kOperatingMode, d.operatingMode));
     for (int day = 0; day < 7; ++day) {
@@ -261,7 +277,7 @@ void TimeSheet(CView& v, const CQelDoc& d) {
             const BreakSlot& slot =
                 d.breaks[static_cast<std::size_t>(day)][static_cast<std::size_t>(b)];
             const std::string row =
-                Join({Shown(et::kAutoBreakTab), dayName, editors::FormatInt(et::kBreakRow, b + 1)});
+                Join({Shown(et::kAutoBreakTab), dayName, editors::FormatInt(et::kBreakRow, b)});
             v.Add(s, Join({row, et::kFrom}), TimeText(slot.start));
             v.Add(s, Join({row, et::kTo}), TimeText(slot.end));
             v.Add(s, Join({row, et::kBreakPage}), Two(slot.page));
@@ -273,10 +289,11 @@ void TimeSheet(CView& v, const CQelDoc& d) {
         v.Add(s, Join({row, et::kHolidayDate}), DateForm(d.holidayDate[i]));
         v.Add(s, Join({row, et::kHolidayStart}), TimeForm(d.holidayStart[i]));
         v.Add(s, Join({row, et::kHolidayEnd}), TimeForm(d.holidayEnd[i]));
+        if (scope == CompareScope::File) v.Add(s, Join({row, et::kHolidayText}), d.holidayText[i]);
     }
 }
 
-void PageSheet(CView& v, const CQelDoc& d) {
+void PageSheet(CView& v, const CQelDoc& d, CompareScope scope) {
     const char* s = at::kSheetCaption;
     const auto mailboxes = editors::MailboxesInUse(d);
     for (int p = 0; p < kPageCount; ++p) {
@@ -290,6 +307,11 @@ void PageSheet(CView& v, const CQelDoc& d) {
                   autoatt::DestinationText(e, mailboxes, d.slotLimit));
         }
         v.Add(s, Join({page, at::kTimeoutField}), Num(d.pageTimeout[static_cast<std::size_t>(p)]));
+        if (scope != CompareScope::File) continue;
+        // What only the file keeps: the description and the recording's file.
+        if (p < static_cast<int>(d.pageText.size()))
+            v.Add(s, Join({page, at::kDescriptionHead}), d.pageText[static_cast<std::size_t>(p)]);
+        v.Add(s, Join({Shown(at::kRecordingTab), page}), d.pageFile[static_cast<std::size_t>(p)]);
     }
     for (int line = 0; line < 4; ++line) {
         const std::string l = Join({at::kLine, Num(line + 1)});
@@ -301,7 +323,7 @@ void PageSheet(CView& v, const CQelDoc& d) {
                 Two(d.openingPage[static_cast<std::size_t>(line)][static_cast<std::size_t>(mode)]));
     }
     for (int n = 0; n < 20; ++n)
-        v.AddCode(s, Join({at::kDialStringTab, Num(n + 1)}),
+        v.AddCode(s, Join({at::kDialStringTab, Num(n)}),
                   d.dialStrings[static_cast<std::size_t>(n)]);
 }
 
@@ -312,7 +334,7 @@ void InBandSheet(CView& v, const CQelDoc& d) {
     const auto mailboxes = editors::MailboxesInUse(d);
     for (int e = 0; e < autoatt::kInBandEvents; ++e) {
         InBandEntry entry = d.inBand[static_cast<std::size_t>(e)];
-        const std::string row = editors::FormatInt(kEvent, e + 1);
+        const std::string row = editors::FormatInt(kEvent, e);
         const bool used = entry.codeLength > 0;
         v.Add(s, Join({row, at::kOperationHead}), used ? InBandOpLabel(entry.operation) : "");
         v.AddCode(s, Join({row, "Codice"}), CodeChars(entry.code, entry.codeLength));
@@ -321,24 +343,28 @@ void InBandSheet(CView& v, const CQelDoc& d) {
     }
 }
 
-CView ViewOf(const CQelDoc& d) {
+CView ViewOf(const CQelDoc& d, const CQelDoc& first, CompareScope scope) {
     CView v;
+    // Another product type is the difference that matters first: it decides
+    // the mailbox slots, the lines and the unit the file is for.
+    v.Add(texts::compareProductType, texts::compareProductType, ProductTypeName(d.productType));
     PbxSheet(v, d);
-    SystemSheet(v, d);
+    SystemSheet(v, d, scope);
     MailboxSheet(v, d);
-    GroupSheet(v, d);
+    GroupSheet(v, d, first);
     NotificationSheet(v, d);
-    TimeSheet(v, d);
-    PageSheet(v, d);
+    TimeSheet(v, d, scope);
+    PageSheet(v, d, scope);
     InBandSheet(v, d);
     return v;
 }
 
 } // namespace
 
-std::vector<ConfigDifference> CompareConfigurations(const CQelDoc& first, const CQelDoc& second) {
-    const CView a = ViewOf(first);
-    const CView b = ViewOf(second);
+std::vector<ConfigDifference> CompareConfigurations(const CQelDoc& first, const CQelDoc& second,
+                                                    CompareScope scope) {
+    const CView a = ViewOf(first, first, scope);
+    const CView b = ViewOf(second, first, scope);
     std::vector<ConfigDifference> out;
     const auto compare = [&](const std::pair<std::string, std::string>& key, bool fromFirst) {
         const CView::Value* x = a.Find(key);

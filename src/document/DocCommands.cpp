@@ -56,9 +56,17 @@ std::string FileDialogFilter(int productType) {
 }
 
 std::string SaveAsInitialName(const std::string& title, int productType) {
-    if (title.find('.') != std::string::npos) return title;
+    // A title that is not a file's name (a PBX model's) may hold folder
+    // parts or a dot of its own: only its last part is offered, and the
+    // product type's extension is added unless it already ends with one of
+    // the four, so that the file lands in the dialog's folder and reopens as
+    // a configuration.
     const ProductTypeInfo* info = FindProductType(productType);
-    return title + "." + (info ? info->extension : "qel");
+    const std::string name = FileNameOf(title);
+    if (name.empty() || name == "." || name == "..") return info ? info->untitled : "Untitled.qel";
+    if (name.size() > 4 && name[name.size() - 4] == '.' && ProductTypeFromFileName(name))
+        return name;
+    return name + "." + (info ? info->extension : "qel");
 }
 
 std::string SaveChangesQuestion(const std::string& title) {

@@ -31,8 +31,8 @@ std::string WithDefaultExtension(const std::string& path, int productType = 0);
 // File dialog filter of a product type: "Files QEL (qel)(*.qel)" and "*.qel".
 std::string FileDialogFilter(int productType);
 std::string FileDialogPattern(int productType);
-// Initial name of "Salva &come...": the title, with the product type's
-// extension when it contains no '.'.
+// Initial name of "Salva &come...": the title's last part (no folder parts),
+// with the product type's extension unless it ends with one of the four.
 std::string SaveAsInitialName(const std::string& title, int productType);
 // The text of the save question for a title.
 std::string SaveChangesQuestion(const std::string& title);

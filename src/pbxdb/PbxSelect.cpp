@@ -38,6 +38,9 @@ bool LoadPbxModel(CQelDoc& doc, const std::string& databaseRoot, const PbxChoice
     loaded.title = choice.modelName;
     loaded.pathName = doc.pathName;
     loaded.modified = doc.modified;
+    // The model name is a title, not a file: the next "&Salva" asks for a
+    // name rather than writing "<model>.qel" beside the last file.
+    loaded.neverSaved = true;
     doc = std::move(loaded);
     return true;
 }

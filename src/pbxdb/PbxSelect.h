@@ -23,8 +23,8 @@ std::string PbxIndexPath(const std::string& databaseRoot, int productType);
 // Loads the chosen model's configuration into the document, as "&Apri" reads
 // a configuration file (the product type follows from the file's extension),
 // without a reset first. On success the title becomes the model name; the
-// path and the modified flag stay. A file name that leaves its family folder,
-// or a file that cannot be read, shows "Il file selezionato non è compatibile
+// path and the modified flag stay, and the next "&Salva" asks for a name. A file name that leaves
+// its family folder, or a file that cannot be read, shows "Il file selezionato non è compatibile
 // con l'unità" and changes nothing; a file the load refuses shows the load's
 // message and leaves the document as it was. True when the model was loaded.
 bool LoadPbxModel(CQelDoc& doc, const std::string& databaseRoot, const PbxChoice& choice,

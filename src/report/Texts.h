@@ -11,6 +11,11 @@ inline constexpr const char* kMonths[12] = {"gennaio",   "febbraio", "marzo",   
                                             "maggio",    "giugno",   "luglio",   "agosto",
                                             "settembre", "ottobre",  "novembre", "dicembre"};
 
+// A print that cannot start or be finished.
+inline constexpr const char* kPrintFailed =
+    "Impossibile stampare: la stampante non \xE8 disponibile, ha rifiutato la stampa o il file "
+    "non pu\xF2 essere scritto";
+
 // Units.
 inline constexpr const char* kMsec = "msec";
 inline constexpr const char* kSec = "sec";

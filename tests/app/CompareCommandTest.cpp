@@ -1,4 +1,4 @@
-// "&Confronta con l'Unità" in kiv against a simulated unit in the same
+// "Confronta con l'&Unità" in kiv against a simulated unit in the same
 // process: the unit is read into a copy, the document stays as it is, the
 // differences are listed, and "&Spedisci" goes on to the send.
 #include "AppTestSupport.h"
@@ -15,8 +15,13 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTreeWidget>
+
+#include <map>
 
 namespace kiv::test {
 namespace {
@@ -99,6 +104,46 @@ TEST_F(CompareCommandTest, ListsTheDifferencesLeavesTheDocumentAndSendsOnRequest
     sendNext = false;
     compare->trigger();
     EXPECT_TRUE(rows.empty());
+}
+
+TEST_F(CompareCommandTest, AnotherProductTypeIsTheFirstDifference) {
+    sim::CSimConfig config;
+    Install(config);
+    auto app = Start({}, 0);
+    ASSERT_TRUE(app);
+    // The configuration is for another unit; the reading asks whether to take
+    // the unit's type (into the copy only) and the list starts with the type.
+    app->Doc().SetProductType(1);
+    sink.messages.clear();
+    sink.answers = {MsgAnswer::Yes};
+    app->Frame()->Action("actionCompareWithUnit")->trigger();
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows.front(), "Tipo Prodotto | Tipo Prodotto: RZ 48 Mbx -> RZ 128 Mbx");
+    EXPECT_EQ(app->Doc().productType, 1);
+}
+
+TEST_F(CompareCommandTest, TheCommunicationMenuHasOneMnemonicPerItem) {
+    Install(sim::CSimConfig{});
+    auto app = Start({}, 0);
+    ASSERT_TRUE(app);
+    bool seen = false;
+    for (QAction* top : app->Frame()->menuBar()->actions()) {
+        QMenu* menu = top->menu();
+        if (!menu || menu->objectName() != "menuComm") continue;
+        seen = true;
+        std::map<QChar, QString> taken;
+        for (QAction* action : menu->actions()) {
+            const QString text = action->text();
+            const qsizetype at = text.indexOf(QRegularExpression("&[^&]"));
+            if (at < 0 || action->isSeparator()) continue;
+            const QChar key = text.at(at + 1).toLower();
+            EXPECT_FALSE(taken.count(key))
+                << menu->title().toStdString() << ": " << text.toStdString() << " and "
+                << taken[key].toStdString();
+            taken[key] = text;
+        }
+    }
+    EXPECT_TRUE(seen);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "app/MainFrame.h"
 #include "document/QelDoc.h"
 #include "report/Report.h"
+#include "report/Texts.h"
 #include "report/ui/PrintCommands.h"
 
 #include <QAction>
@@ -98,6 +99,35 @@ TEST_F(PrintCommandsTest, PrintPreviewAndSetupShareOnePrinter) {
     EXPECT_EQ(PdfPages(previewed), 2);
     EXPECT_EQ(dialogs.execCalls,
               (std::vector<QString>{"pageSetupDlg", "printDlg", "printPreviewDlg"}));
+}
+
+TEST_F(PrintCommandsTest, APrintThatCannotStartSaysSo) {
+    auto app = Start();
+    ASSERT_TRUE(app);
+    CMainFrame* frame = app->Frame();
+    // A PDF in a folder that does not exist, and a printer that does not.
+    const QString missing = WorkPath("no such folder/printed.pdf");
+    int attempt = 0;
+    dialogs.onExec = [&](QDialog& dialog) {
+        auto* print = qobject_cast<QPrintDialog*>(&dialog);
+        if (!print) return static_cast<int>(QDialog::Rejected);
+        if (attempt++ == 0) {
+            print->printer()->setOutputFormat(QPrinter::PdfFormat);
+            print->printer()->setOutputFileName(missing);
+        } else {
+            print->printer()->setOutputFormat(QPrinter::NativeFormat);
+            print->printer()->setPrinterName("kiv-no-such-printer");
+        }
+        return static_cast<int>(QDialog::Accepted);
+    };
+    auto* commands = app->FindPart<CPrintCommands>();
+    ASSERT_TRUE(commands);
+    for (int i = 0; i < 2; ++i) {
+        sink.messages.clear();
+        EXPECT_FALSE(commands->Print(app->Doc(), dialogs, frame)) << i;
+        EXPECT_EQ(sink.Texts(), std::vector<std::string>{report::kPrintFailed}) << i;
+    }
+    EXPECT_FALSE(QFile::exists(missing));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "autoattendant/ui/PageDiagramDlg.h"
 
 #include "app/ShellDialogs.h"
+#include "autoattendant/CallFlowRender.h"
+#include "autoattendant/Texts.h"
 #include "document/MessageSink.h"
 #include "document/PageOps.h"
 #include "document/QelDoc.h"
@@ -10,7 +12,9 @@
 
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QLabel>
 #include <QPushButton>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -88,6 +92,53 @@ TEST_F(PageDiagramDlgTest, ExportWritesTheFormatTheNameAsksFor) {
     // Cancel writes nothing and says nothing.
     EXPECT_FALSE(dlg.Export());
     EXPECT_EQ(sink_.messages.size(), 1u);
+}
+
+TEST_F(PageDiagramDlgTest, AnyTextDrawsWellFormedXmlAndAFailedDrawingIsTold) {
+    // Every byte a description can hold, control characters and markup included.
+    std::string every;
+    for (int c = 1; c < 256; ++c)
+        every += static_cast<char>(c);
+    doc_.pageText[0] = every;
+    doc_.pageText[5] = std::string("a\0b\r\n<c>&\"", 10);
+    doc_.dialStrings[2] = "9\x1B]0;x\x07";
+    doc_.pages[5][3] = PageEntry{kPageOpDialString, {2, 0, 0, 0}, 1};
+    std::string svg, error;
+    ASSERT_TRUE(autoatt::RenderCallFlow(doc_, autoatt::DiagramFormat::Svg, svg, error)) << error;
+    QXmlStreamReader xml(QByteArray::fromStdString(svg));
+    while (!xml.atEnd())
+        xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString() << " at line "
+                                 << xml.lineNumber();
+    // NUL, CR and LF drawn as their symbols, the markup escaped.
+    EXPECT_NE(svg.find("a\u2400b\u240D\u240A&lt;c&gt;&amp;"), std::string::npos);
+    CPageDiagramDlg drawn(doc_, shell_);
+    EXPECT_TRUE(drawn.HasDrawing());
+    EXPECT_TRUE(sink_.messages.empty());
+
+    // A drawing that cannot be made, or one the SVG reader cannot read, is
+    // told: a message and the reason in the window, not an empty view.
+    const std::vector<CPageDiagramDlg::Render> failing = {
+        [](const CQelDoc&, std::string&, std::string& why) {
+            why = "graphviz: out of memory";
+            return false;
+        },
+        [](const CQelDoc&, std::string& out, std::string&) {
+            out = "<svg><g>\x01</svg>";
+            return true;
+        }};
+    for (const auto& render : failing) {
+        sink_.messages.clear();
+        CPageDiagramDlg dlg(doc_, shell_, nullptr, render);
+        EXPECT_FALSE(dlg.HasDrawing());
+        EXPECT_FALSE(dlg.findChild<QGraphicsView*>("diagramView"));
+        ASSERT_TRUE(dlg.findChild<QLabel*>("diagramError"));
+        EXPECT_TRUE(dlg.findChild<QLabel*>("diagramError")
+                        ->text()
+                        .startsWith(QString::fromUtf8(autoatt::texts::kDiagramFailed)));
+        EXPECT_EQ(sink_.Texts(), std::vector<std::string>{autoatt::texts::kDiagramFailed});
+        EXPECT_FALSE(dlg.findChild<QPushButton*>("exportButton")->isEnabled());
+    }
 }
 
 } // namespace

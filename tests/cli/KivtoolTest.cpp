@@ -329,6 +329,13 @@ TEST_F(KivtoolTest, DiffExitStatusesAndJson) {
     EXPECT_EQ(list[0]["first"], "Si");
     EXPECT_EQ(list[0]["second"], "");
 
+    // The same bytes as another product type: that is the first difference.
+    fs::copy_file(dir_ / "a.qel", dir_ / "a.ri2");
+    Result type = Run("diff a.qel a.ri2");
+    EXPECT_EQ(type.status, 1) << type.err;
+    EXPECT_EQ(type.out.substr(0, type.out.find('\n')),
+              "Tipo Prodotto | Tipo Prodotto: RZ 128 Mbx -> RZ 2 Mbx");
+
     // A side that cannot be read, or a refused file: 2.
     EXPECT_EQ(Run("diff a.qel missing.qel").status, 2);
     fs::copy_file(dir_ / "a.qel", dir_ / "a.txt"); // refused: no product type of the unit

@@ -66,11 +66,11 @@ TEST_F(ConfigDiffTest, OneFieldOfEverySheetGivesExactlyThoseDifferences) {
     b->groups[2].memberCount = 2; // Gruppo Caselle
     b->groups[2].members = {101, 102};
     b->ringDuration = 1;                 // Notifica
-    b->breaks[2][1].end = 13 * 60 + 5;   // Ora, Data e Orario Settimanale
+    b->breaks[2][1].end = 13 * 60 + 5;   // Ora, Data e Orario Settimanale (second row: "Pausa 1")
     b->pages[5][3].op = kPageOpGoToPage; // Gestione Pagine
     b->pages[5][3].target = {7, 0, 0, 0};
     b->pages[5][3].targetInfo = 1;
-    b->inBand[4].operation = kInBandOpToOperator; // Protocollo In-Band DTMF
+    b->inBand[4].operation = kInBandOpToOperator; // Protocollo In-Band DTMF (the sheet's "4")
     b->inBand[4].code = {'1', '2', '#'};
     b->inBand[4].codeLength = 3;
 
@@ -79,13 +79,13 @@ TEST_F(ConfigDiffTest, OneFieldOfEverySheetGivesExactlyThoseDifferences) {
         "Parametri Sistema | Tempo Massimo di Registrazione: 2 -> 4\n"
         "Lista Caselle | Casella 102 Autorizzata: No -> Si\n"
         "Lista Caselle | Casella 102 Telefono: \"\" -> 0123\n"
-        "Gruppo Caselle | Gruppo 3: \"\" -> 101 102\n"
+        "Gruppo Caselle | Gruppo 902: \"\" -> 101 102\n"
         "Parametri Notifica Interna e Esterna | Durata Notifica Squillo: Breve -> Lungo\n"
-        "Ora, Data e Orario Settimanale | Auto Pausa Mercoled\xEC Pausa 2 A: 00:00 -> 13:05\n"
+        "Ora, Data e Orario Settimanale | Auto Pausa Mercoled\xEC Pausa 1 A: 00:00 -> 13:05\n"
         "Gestione Pagine | Pagina 05 Tasto 3 Operazione: Non utilizzato -> Vai a Pagina\n"
         "Gestione Pagine | Pagina 05 Tasto 3 Destinazione: \"\" -> 07\n"
-        "Protocollo In-Band DTMF | Evento 5 Operazione: \"\" -> Trasferta all'Operatore\n"
-        "Protocollo In-Band DTMF | Evento 5 Codice: \"\" -> 12#\n";
+        "Protocollo In-Band DTMF | Evento 4 Operazione: \"\" -> Trasferta all'Operatore\n"
+        "Protocollo In-Band DTMF | Evento 4 Codice: \"\" -> 12#\n";
     EXPECT_EQ(Lines(CompareConfigurations(*a, *b)), expected);
 }
 
@@ -109,6 +109,51 @@ TEST_F(ConfigDiffTest, MailboxesAreMatchedByNumberAndHiddenPasswordsStillDiffer)
     EXPECT_EQ(diffs[2].caption, "Casella 150 Tipo Casella");
     EXPECT_EQ(diffs[2].first, "");
     EXPECT_EQ(diffs[2].second, "Reale");
+}
+
+TEST_F(ConfigDiffTest, ProductTypeFirstAndAFileComparedWithAFileWhole) {
+    // Another product type and nothing else: that alone is a difference, and
+    // when more differs it comes before everything else.
+    b->SetProductType(3);
+    EXPECT_EQ(Lines(CompareConfigurations(*a, *b)),
+              "Tipo Prodotto | Tipo Prodotto: RZ 128 Mbx -> RZ 2 Mbx\n");
+    b->faxExt = "205";
+    b->dialStrings[0] = "12";
+    const auto both = CompareConfigurations(*a, *b, CompareScope::File);
+    ASSERT_EQ(both.size(), 3u);
+    EXPECT_EQ(DifferenceLine(both[0]), "Tipo Prodotto | Tipo Prodotto: RZ 128 Mbx -> RZ 2 Mbx");
+    EXPECT_EQ(DifferenceLine(both[2]), "Gestione Pagine | Compone una Stringa 0: \"\" -> 12");
+
+    // What only the file keeps differs file against file, not against the unit.
+    *b = *a;
+    a->unitPassword = "4711";
+    b->unitPassword = "9999";
+    b->pageText[3] = "Vendite";
+    b->pageFile[3] = "vendite.pag";
+    b->holidayCount = 1;
+    a->holidayCount = 1;
+    b->holidayText[0] = "Natale";
+    a->languageCode = {1, 2, 255};
+    b->languageCode = {1, 7, 255};
+    a->groupFirstDigit = "8";
+    b->groupFirstDigit = "7";
+    b->groups[0].memberCount = 1;
+    b->groups[0].members = {102};
+    const std::string sendOnly = "Gruppo Caselle | Prima cifra del Gruppo: 8 -> 7\n"
+                                 "Gruppo Caselle | Gruppo 800: \"\" -> 102\n";
+    EXPECT_EQ(Lines(CompareConfigurations(*a, *b)), sendOnly);
+    const std::string file = Lines(CompareConfigurations(*a, *b, CompareScope::File));
+    EXPECT_EQ(file,
+              "Parametri Sistema | Lingua 2: 2 -> 7\n"
+              "Parametri Sistema | Password Unit\xE0: **** -> ****\n" +
+                  sendOnly +
+                  "Ora, Data e Orario Settimanale | Orario Festivit\xE0 1 Descrizione: \"\" -> "
+                  "Natale\n"
+                  "Gestione Pagine | Pagina 03 Descrizione: \"\" -> Vendite\n"
+                  "Gestione Pagine | Registrazione Pagine Pagina 03: \"\" -> vendite.pag\n");
+    // The password's digits never show.
+    EXPECT_EQ(file.find("4711"), std::string::npos);
+    EXPECT_EQ(file.find("9999"), std::string::npos);
 }
 
 } // namespace

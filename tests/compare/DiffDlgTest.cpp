@@ -2,6 +2,7 @@
 // empty case and the way on to the send. With KIV_SCREENSHOT_DIR set the list
 // is also saved as a picture there.
 #include "compare/ui/DiffDlg.h"
+#include "app/QtText.h"
 #include "compare/Texts.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -58,6 +60,20 @@ TEST(DiffDlgTest, GroupsBySheetFiltersAndSorts) {
     if (!dir.isEmpty()) {
         dialog.show();
         EXPECT_TRUE(dialog.grab().save(QDir(dir).filePath("compare-diff.png")));
+    }
+
+    // What is compared is said; Enter closes rather than sends.
+    EXPECT_EQ(dialog.findChild<QLabel*>("diffScope")->text(), ToQString(texts::compareScopeUnit));
+    EXPECT_FALSE(dialog.findChild<QPushButton*>("diffSend")->isDefault());
+    EXPECT_FALSE(dialog.findChild<QPushButton*>("diffSend")->autoDefault());
+    EXPECT_TRUE(dialog.findChild<QPushButton*>("diffClose")->isDefault());
+    {
+        CDiffDlg enter(Sample());
+        enter.show();
+        enter.List()->setFocus();
+        QTest::keyClick(enter.List(), Qt::Key_Return);
+        EXPECT_FALSE(enter.SendChosen());
+        EXPECT_EQ(enter.result(), QDialog::Rejected);
     }
 
     EXPECT_FALSE(dialog.SendChosen());

@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 
 namespace kiv::test {
@@ -40,6 +41,7 @@ TEST_F(PbxCommandTest, TheActionLoadsTheModelChosenInTheStartFolder) {
     CMainFrame* frame = app->Frame();
     ASSERT_TRUE(frame->HasCommand("actionSelectPbx"));
     const bool modified = app->Doc().modified;
+    app->Doc().neverSaved = false; // as after a save of an earlier configuration
 
     dialogs.onExec = [](QDialog& dlg) {
         auto* select = dynamic_cast<CPbxSelectDlg*>(&dlg);
@@ -58,6 +60,16 @@ TEST_F(PbxCommandTest, TheActionLoadsTheModelChosenInTheStartFolder) {
     EXPECT_EQ(app->Doc().modified, modified);
     EXPECT_TRUE(frame->windowTitle().startsWith("Centralino Quattro - "))
         << frame->windowTitle().toStdString();
+
+    // The model name is no file: "&Salva" asks, even after earlier saves,
+    // offering the name with the product type's extension in no other folder.
+    sink.messages.clear();
+    dialogs.saveNames.push_back(std::nullopt);
+    frame->Action("actionFileSave")->trigger();
+    ASSERT_EQ(dialogs.saveCalls.size(), 1u);
+    EXPECT_EQ(dialogs.saveCalls.back().name, "Centralino Quattro.qel");
+    EXPECT_FALSE(QFileInfo::exists(WorkPath("Centralino Quattro.qel")));
+    EXPECT_EQ(app->Doc().title, "Centralino Quattro");
 }
 
 } // namespace

@@ -101,6 +101,20 @@ TEST_F(PbxLoadTest, ChosenModelLoadsWithItsNameAsTitle) {
     EXPECT_EQ(doc.title, "Modello");
     EXPECT_EQ(doc.pathName, "/somewhere/Impianto.ri8");
     EXPECT_TRUE(doc.modified);
+    doc.neverSaved = false;
+    ASSERT_TRUE(LoadPbxModel(doc, root, {"ri8", "Modello.ri8", "../Sala 2.1"}, sink));
+    EXPECT_EQ(doc.title, "../Sala 2.1");
+    EXPECT_FALSE(SaveTarget(doc).has_value()); // the first save asks for a name
+}
+
+TEST(PbxModelTitle, TheOfferedNameHasNoFolderAndReopensAsTheProductType) {
+    EXPECT_EQ(SaveAsInitialName("../Sala 2.1", 2), "Sala 2.1.ri8");
+    EXPECT_EQ(SaveAsInitialName("..\\..\\PBX/Alfa", 1), "Alfa.dax");
+    EXPECT_EQ(SaveAsInitialName("Alfa.RI2", 3), "Alfa.RI2");
+    EXPECT_EQ(SaveAsInitialName("Alfa 10.qel", 1), "Alfa 10.qel");
+    EXPECT_EQ(SaveAsInitialName("Alfa.qelx", 0), "Alfa.qelx.qel");
+    EXPECT_EQ(SaveAsInitialName("Alfa/..", 3), "Untitled.ri2");
+    EXPECT_EQ(SaveAsInitialName("", 0), "Untitled.qel");
 }
 
 TEST_F(PbxLoadTest, MissingOrEscapingFilesAreRefusedAndChangeNothing) {

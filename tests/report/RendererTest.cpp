@@ -2,18 +2,27 @@
 // the page model reach the device, at the same place in inches whatever the
 // resolution, and no two texts of a full configuration overlap or leave the page.
 
+#include "document/PageOps.h"
 #include "document/QelDoc.h"
 #include "report/Report.h"
 #include "report/ui/ReportRenderer.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextItem>
 #include <memory>
 #include <vector>
@@ -97,6 +106,7 @@ class CRecordingDevice : public QPagedPaintDevice {
 
 class RendererTest : public ::testing::Test {
   protected:
+    QTemporaryDir dir_;
     // A configuration with every table full.
     static void Fill(CQelDoc& doc) {
         doc.mboxCount = 128;
@@ -250,6 +260,132 @@ TEST_F(RendererTest, AFullConfigurationFitsItsPagesWithoutOverlap) {
                         << page[j].text.toStdString();
             }
         }
+    }
+}
+
+// The text of a PDF as pdftotext lays it out, page by page ("\f" between pages).
+QString PdfLayoutText(const QString& pdf) {
+    QProcess run;
+    run.start("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
+    if (!run.waitForFinished(60000) || run.exitCode() != 0) return {};
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
+// Whether a line of `text` holds `cells` in order, each whole, with at least
+// one blank between a cell and the next: a value that runs into its
+// neighbour reads as one word and is not found.
+bool RowFound(const QString& text, const QStringList& cells) {
+    for (const QString& line : text.split('\n')) {
+        for (qsizetype at = line.indexOf(cells[0]); at >= 0; at = line.indexOf(cells[0], at + 1)) {
+            if (at > 0 && !line[at - 1].isSpace()) continue;
+            qsizetype end = at + cells[0].size();
+            bool whole = true;
+            for (qsizetype c = 1; c < cells.size() && whole; ++c) {
+                qsizetype next = end;
+                while (next < line.size() && line[next].isSpace())
+                    ++next;
+                whole = next > end && line.mid(next, cells[c].size()) == cells[c];
+                end = next + cells[c].size();
+            }
+            if (whole && (end == line.size() || line[end].isSpace())) return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(RendererTest, TheWidestValuesStandWholeAndApartOnEveryPaper) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) GTEST_SKIP() << "no pdftotext";
+    // The widest values the editors let into each column: the widest letters
+    // of each field's character set, at each field's longest.
+    CQelDoc doc;
+    Fill(doc);
+    doc.title = "Larghezze.qel";
+    doc.operatorKey = 9;
+    for (int i = 0; i < 128; ++i) {
+        auto& m = doc.mailboxes[static_cast<std::size_t>(i)];
+        m.type = 0;
+        m.announcer = m.dnd = m.timeStamp = 1;
+        m.password = "9999";
+        m.localNotify = 2;
+        m.language = 1;
+        m.phone = "###############";
+        m.pager = "##########$$$$$";
+    }
+    for (std::size_t e = 0; e < doc.inBand.size(); ++e) {
+        auto& entry = doc.inBand[e];
+        entry.code.fill('#');
+        entry.codeLength = 20;
+        // Even events transfer to an extension, odd ones show the widest caption.
+        entry.operation = e % 2 ? kInBandOpNoAnswerMenu : kInBandOpToExtension;
+        entry.target = {'#', '#', '#', '#'};
+        entry.targetLength = 4;
+    }
+    for (auto& page : doc.pages) {
+        page[0] = {kPageOpToBusyUnsupervised, {}, 0};
+        page[1] = {kPageOpToExtension, {'#', '#', '#', '#'}, 4};
+        page[3] = {kPageOpDialString, {19, 0, 0, 0}, 1};
+    }
+    for (auto& text : doc.pageText)
+        text = std::string(40, 'W');
+    for (auto& text : doc.dialStrings)
+        text = std::string(20, '@');
+    for (auto& text : doc.holidayText)
+        text = std::string(30, 'M');
+    doc.noAnswerWait = 30;
+    const std::string w40(40, 'W'), w30(30, 'M');
+    const QString at20(20, '@'), hash20(20, '#');
+
+    struct Paper {
+        const char* name;
+        QPageSize::PageSizeId size;
+        QPageLayout::Orientation orientation;
+    };
+    for (const Paper& paper : {Paper{"A4", QPageSize::A4, QPageLayout::Portrait},
+                               Paper{"A4 landscape", QPageSize::A4, QPageLayout::Landscape},
+                               Paper{"Letter", QPageSize::Letter, QPageLayout::Portrait}}) {
+        SCOPED_TRACE(paper.name);
+        const QString pdf = QDir(dir_.path()).filePath(QString(paper.name) + ".pdf");
+        {
+            QPdfWriter writer(pdf);
+            writer.setResolution(static_cast<int>(kUnitsPerInch));
+            writer.setPageLayout(QPageLayout(QPageSize(paper.size), paper.orientation,
+                                             QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+            SelectSection(doc, kAll);
+            PreparePrint(doc);
+            ASSERT_TRUE(PrintPages(writer, doc, LocalTime{2026, 12, 7}));
+        }
+        const QString text = PdfLayoutText(pdf);
+        ASSERT_FALSE(text.isEmpty());
+        // With KIV_SCREENSHOT_DIR set the PDF is kept there to be looked at.
+        const QString keep = qEnvironmentVariable("KIV_SCREENSHOT_DIR");
+        if (!keep.isEmpty()) QFile::copy(pdf, QDir(keep).filePath(QFileInfo(pdf).fileName()));
+
+        const QStringList rows[] = {
+            {"38", hash20, QString::fromUtf8("Trasferta ad un Interno"), "####"},
+            {"39", hash20, QString::fromUtf8("Vai al Menù Mancata Risposta")},
+            {"Messaggio Pagina Numero: 20", QString::fromStdString(w40)},
+            {"0", QString::fromUtf8("Trasferta Senza Controllo all'Interno Occupato")},
+            {"1", "Trasferta ad un Interno", "####"},
+            {"3", "Compone una Stringa", "19"},
+            {"9", "Operatore"},
+            {"19", at20},
+            {"20", "Yes", "No", QString::fromStdString(w40)},
+            {"31/12", "00:00", "23:59", QString::fromStdString(w30), "31/12", "00:00", "23:59",
+             QString::fromStdString(w30)},
+            {"1127", "Reale", "Si", "****", "Led Messaggio 2", "Si", "Si ##########...",
+             "Si ##########...", "Si", "Si", "Secondo"},
+            {"Tempo di attesa per Mancata Risposta", ": 30 sec"},
+        };
+        for (const QStringList& row : rows)
+            EXPECT_TRUE(RowFound(text, row)) << row.join(" | ").toStdString();
+
+        // Nothing lost where a page runs over: every event, page, mailbox and message.
+        EXPECT_EQ(text.count(hash20), 40);
+        EXPECT_EQ(text.count("Messaggio Pagina Numero"), 39);
+        for (int m = 1000; m < 1128; ++m)
+            EXPECT_TRUE(RowFound(text, {QString::number(m), "Reale"})) << m;
+        EXPECT_EQ(text.count(QRegularExpression("\\d\\d / \\d\\d +\\d\\d : \\d\\d")), 100);
+        EXPECT_EQ(text.count(QString::fromStdString(w30)), 50);
     }
 }
 

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace kiv {
 
 namespace {
@@ -31,7 +33,8 @@ QPushButton* Button(const char* text, const char* name, QWidget* parent) {
 
 } // namespace
 
-CPageDiagramDlg::CPageDiagramDlg(const CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent)
+CPageDiagramDlg::CPageDiagramDlg(const CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent,
+                                 const Render& render)
     : QDialog(parent), doc_(doc), dialogs_(dialogs) {
     setObjectName("pageDiagramDlg");
     setWindowTitle(ToQString(autoatt::texts::kDiagramTitle));
@@ -40,19 +43,30 @@ CPageDiagramDlg::CPageDiagramDlg(const CQelDoc& doc, CShellDialogs& dialogs, QWi
 
     auto* layout = new QVBoxLayout(this);
     std::string error;
-    if (autoatt::RenderCallFlow(doc, autoatt::DiagramFormat::Svg, svg_, error)) {
+    bool drawn = render ? render(doc, svg_, error)
+                        : autoatt::RenderCallFlow(doc, autoatt::DiagramFormat::Svg, svg_, error);
+    if (drawn) {
         view_ = new CSvgView(this);
-        view_->SetSvg(svg_);
+        // A drawing the SVG reader refuses would show an empty view.
+        drawn = view_->SetSvg(svg_);
+        if (!drawn) {
+            error = "svg: unreadable drawing";
+            delete std::exchange(view_, nullptr);
+        }
+    }
+    if (drawn) {
         view_->setObjectName("diagramView");
         view_->setAccessibleName(windowTitle());
         view_->viewport()->setAccessibleName(windowTitle());
         layout->addWidget(view_, 1);
     } else {
         svg_.clear();
-        auto* reason = new QLabel(QString::fromStdString(error), this);
+        auto* reason = new QLabel(
+            ToQString(autoatt::texts::kDiagramFailed) + "\n" + QString::fromStdString(error), this);
         reason->setObjectName("diagramError");
         reason->setWordWrap(true);
         layout->addWidget(reason, 1);
+        dialogs_.Sink().Show(autoatt::texts::kDiagramFailed, MsgIcon::Error);
     }
 
     auto* buttons = new QHBoxLayout;

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <string>
 
 namespace kiv {
@@ -17,7 +18,14 @@ class CSvgView;
 class CPageDiagramDlg : public QDialog {
     Q_OBJECT
   public:
-    CPageDiagramDlg(const CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent = nullptr);
+    // Draws the configuration's diagram as SVG: true with the drawing, or
+    // false with the reason.
+    using Render = std::function<bool(const CQelDoc&, std::string& svg, std::string& error)>;
+
+    // A drawing that cannot be made or read is told with "Impossibile
+    // disegnare il diagramma" and the reason, shown in the window as well.
+    CPageDiagramDlg(const CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent = nullptr,
+                    const Render& render = {});
 
     // The scale of the view (1 = the drawing's own size).
     double Zoom() const;

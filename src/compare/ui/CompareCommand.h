@@ -1,5 +1,5 @@
 #pragma once
-// "&Confronta con l'Unità": reads the unit's configuration into a copy (the
+// "Confronta con l'&Unità": reads the unit's configuration into a copy (the
 // reading's own dialog and messages; the document is not touched), shows the
 // differences from the document, and goes on to the send when the user
 // chooses "&Spedisci".

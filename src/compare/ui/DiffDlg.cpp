@@ -64,12 +64,19 @@ CDiffDlg::CDiffDlg(std::vector<ConfigDifference> differences, QWidget* parent)
     list_->setVisible(!empty);
     filter_->setEnabled(!empty);
 
+    auto* scope = new QLabel(ToQString(texts::compareScopeUnit), this);
+    scope->setObjectName("diffScope");
+    scope->setWordWrap(true);
+
     auto* buttons = new QDialogButtonBox(this);
     send_ = buttons->addButton(ToQString(texts::compareSend), QDialogButtonBox::AcceptRole);
     send_->setObjectName("diffSend");
     QPushButton* close =
         buttons->addButton(ToQString(texts::compareClose), QDialogButtonBox::RejectRole);
     close->setObjectName("diffClose");
+    // A send changes the unit: it takes a deliberate click, never Enter.
+    send_->setAutoDefault(false);
+    close->setDefault(true);
     connect(send_, &QPushButton::clicked, this, [this] {
         sendChosen_ = true;
         accept();
@@ -81,6 +88,7 @@ CDiffDlg::CDiffDlg(std::vector<ConfigDifference> differences, QWidget* parent)
     top->addWidget(filterLabel);
     top->addWidget(filter_, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scope);
     layout->addLayout(top);
     layout->addWidget(list_, 1);
     layout->addWidget(none_, 1);

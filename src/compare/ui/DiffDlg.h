@@ -2,8 +2,9 @@
 // The differences between the configuration and the unit: one group per
 // sheet, a row per field with the configuration's value and the unit's, the
 // columns sortable, a filter box that keeps the rows holding its text, and
-// "&Spedisci" to go on to the send. With no difference the list makes way
-// for "Nessuna differenza".
+// "&Spedisci" to go on to the send (never the default button: Enter does
+// not send). A note above the list says what is compared. With no
+// difference the list makes way for "Nessuna differenza".
 
 #include "compare/ConfigDiff.h"
 

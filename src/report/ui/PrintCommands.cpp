@@ -3,8 +3,10 @@
 #include "app/MainFrame.h"
 #include "app/QelApp.h"
 #include "app/ShellDialogs.h"
+#include "document/MessageSink.h"
 #include "document/QelDoc.h"
 #include "report/Report.h"
+#include "report/Texts.h"
 #include "report/ui/ReportRenderer.h"
 
 #include <QPageSetupDialog>
@@ -39,8 +41,13 @@ bool CPrintCommands::Print(CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent
     dlg.setFromTo(1, doc.printPageCount);
     if (dialogs.Exec(dlg) != QDialog::Accepted) return false;
     const bool range = printer.printRange() == QPrinter::PageRange;
-    return report::PrintPages(printer, doc, Today(doc), range ? printer.fromPage() : 0,
-                              range ? printer.toPage() : 0);
+    if (report::PrintPages(printer, doc, Today(doc), range ? printer.fromPage() : 0,
+                           range ? printer.toPage() : 0))
+        return true;
+    // No printer, a printer that refused the job, a PDF that cannot be
+    // written: the user is told, not left waiting for paper.
+    dialogs.Sink().Show(report::kPrintFailed, MsgIcon::Error);
+    return false;
 }
 
 bool CPrintCommands::Preview(CQelDoc& doc, CShellDialogs& dialogs, QWidget* parent) {
