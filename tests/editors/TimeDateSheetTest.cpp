@@ -193,6 +193,10 @@ TEST_F(TimeDateSheetTest, OnlyDatesTheUnitCanHoldAreTaken) {
     EXPECT_EQ(PressOk(sheet), QDialog::Rejected);
     EXPECT_TRUE(date->hasFocus());
     EXPECT_EQ(date->selectedText(), "31/02/2026");
+    // A real date typed, then the stored text again: still refused.
+    date->SetText("01/03/2026");
+    date->SetText("31/02/2026");
+    EXPECT_EQ(PressOk(sheet), QDialog::Rejected);
     // The year goes to the unit in one byte: 2071 would come back as 1971.
     date->SetText("28/02/2071");
     EXPECT_EQ(PressOk(sheet), QDialog::Rejected);
@@ -205,7 +209,7 @@ TEST_F(TimeDateSheetTest, OnlyDatesTheUnitCanHoldAreTaken) {
     EXPECT_EQ(doc->clockMonth, 12);
     EXPECT_EQ(doc->clockDay, 31);
     EXPECT_EQ(doc->clockWeekday, 3); // a Wednesday
-    EXPECT_EQ(sink.messages.size(), 3u);
+    EXPECT_EQ(sink.messages.size(), 4u);
 }
 
 TEST_F(TimeDateSheetTest, AWorkingPeriodEndingBeforeItStartsKeepsTheInnerSheetOpen) {

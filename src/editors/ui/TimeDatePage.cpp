@@ -16,6 +16,7 @@
 #include <QTimeEdit>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <array>
 
 namespace kiv {
 
@@ -57,11 +58,19 @@ CTimeDatePage::CTimeDatePage(const CQelDoc& doc, const IClock& clock, QWidget* p
         edit_.second = time.second();
     });
     connect(time_, &QTimeEdit::editingFinished, this, [this] { typing_ = false; });
-    connect(date_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        const QDate date = date_->Date();
-        if (text != storedDate_ && date.isValid())
-            edit_.SetDate(date.year(), date.month(), date.day());
-    });
+    connect(date_, &QLineEdit::textChanged, this,
+            [this, stored = std::array{edit_.year, edit_.month, edit_.day, edit_.weekday}](
+                const QString& text) {
+                // Typed back to the stored text: the stored date and weekday.
+                if (text == storedDate_) {
+                    edit_.year = stored[0];
+                    edit_.month = stored[1];
+                    edit_.day = stored[2];
+                    edit_.weekday = stored[3];
+                } else if (const QDate date = date_->Date(); date.isValid()) {
+                    edit_.SetDate(date.year(), date.month(), date.day());
+                }
+            });
     connect(mode_, &QComboBox::currentIndexChanged, this, [this](int index) {
         edit_.mode = index;
         schedules_->setEnabled(edit_.SchedulesEnabled());
