@@ -246,12 +246,15 @@ int RunMailboxes(const std::vector<std::string>& args, const Context& ctx) {
         std::puts("usage: kivtool mailboxes export FILE -o OUT.csv\n"
                   "       kivtool mailboxes import FILE IN.csv -o OUT\n\n"
                   "Writes the mailboxes of a configuration as CSV (UTF-8, a header row of\n"
-                  "column names), or takes them from a CSV file (\",\" or \";\" separated) and\n"
+                  "column names; telephone and pager numbers as =\"0123\", which spreadsheets\n"
+                  "keep as text), or takes them from a CSV file (\",\" or \";\" separated, the\n"
+                  "numbers as =\"0123\" or plain) and\n"
                   "saves the configuration as OUT. Every row is checked as the mailbox\n"
                   "editor checks it; a row whose number exists replaces that mailbox, any\n"
                   "other row adds one. Nothing is saved unless every row is good.\n\n"
                   "Exit status: 0 done, 2 the configuration or the CSV was refused (each\n"
-                  "faulty row on stderr as IN.csv:LINE: message), 1 usage or I/O error.");
+                  "faulty row on stderr as IN.csv:LINE: colonna COLUMN: what is wrong),\n"
+                  "1 usage or I/O error.");
         return kOk;
     }
     const Args a = Parse(args, false, false);
@@ -282,9 +285,11 @@ int RunMailboxes(const std::vector<std::string>& args, const Context& ctx) {
     editors::CMboxList list(doc);
     const editors::MboxCsvImport result = editors::ImportMboxCsv(
         list, std::string_view(reinterpret_cast<const char*>(csv.data()), csv.size()));
-    for (const auto& e : result.errors)
-        std::fprintf(stderr, "%s:%d: %s\n", csvPath.c_str(), e.line,
+    for (const auto& e : result.errors) {
+        const std::string where = e.column.empty() ? "" : "colonna " + e.column + ": ";
+        std::fprintf(stderr, "%s:%d: %s%s\n", csvPath.c_str(), e.line, where.c_str(),
                      Cp1252ToUtf8(e.message).c_str());
+    }
     if (!result.Ok()) return kRefused;
     if (result.changed) list.ApplyTo(doc);
     std::fprintf(stderr, "%d replaced, %d added\n", result.replaced, result.added);

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <optional>
-#include <set>
 
 namespace kiv::editors {
 
@@ -80,6 +80,20 @@ std::optional<int> Code(const std::string& field, int lo, int hi) {
 
 std::string Utf8(const std::string& cp1252) {
     return Cp1252ToUtf8(cp1252);
+}
+
+// Telephone and pager numbers are texts: a spreadsheet that opens the file
+// would take "0039021234" for a number (the leading zeros lost, long ones
+// shown as 3.9E+09). Written as the formula ="0039021234" every spreadsheet
+// keeps the digits as text; the reader takes both forms.
+std::string TextForSpreadsheet(const std::string& utf8) {
+    return utf8.empty() ? utf8 : "=\"" + utf8 + "\"";
+}
+
+std::string TextFromSpreadsheet(const std::string& value) {
+    if (value.size() >= 3 && value.starts_with("=\"") && value.back() == '"')
+        return value.substr(2, value.size() - 3);
+    return value;
 }
 
 } // namespace
@@ -195,9 +209,9 @@ std::string ExportMboxCsv(std::span<const MboxRecord> mailboxes) {
         row[kPassword] = shown.password;
         row[kLocalNotify] = std::to_string(shown.localNotify);
         row[kAllowed] = flag(shown.allowed);
-        row[kPhone] = Utf8(shown.phone);
+        row[kPhone] = TextForSpreadsheet(Utf8(shown.phone));
         row[kPhoneEnabled] = flag(shown.phoneEnabled);
-        row[kPager] = Utf8(shown.pager);
+        row[kPager] = TextForSpreadsheet(Utf8(shown.pager));
         row[kPagerEnabled] = flag(shown.pagerEnabled);
         row[kDnd] = flag(shown.dnd);
         row[kTimeStamp] = flag(shown.timeStamp);
@@ -238,47 +252,122 @@ HeaderMap ReadHeader(const std::vector<std::string>& names) {
     return h;
 }
 
-// The row's values put into the editor over `original`; the first fault's
-// message, or the editor ready for its own checks.
-std::string FillEditor(CMboxEdit& ed, const std::vector<std::string>& fields, const HeaderMap& h) {
+// A message with its "%s" and "%d" filled, in order, by `values`.
+std::string Fill(std::string_view format, std::initializer_list<std::string> values) {
+    std::string out;
+    auto value = values.begin();
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        const bool slot = format[i] == '%' && i + 1 < format.size() &&
+                          (format[i + 1] == 's' || format[i + 1] == 'd');
+        if (slot && value != values.end()) {
+            out += *value++;
+            ++i;
+        } else {
+            out += format[i];
+        }
+    }
+    return out;
+}
+
+// A value quoted in a message: long ones are cut.
+std::string Quoted(const std::string& value) {
+    constexpr std::size_t kShown = 40;
+    return value.size() <= kShown ? value : value.substr(0, kShown) + "...";
+}
+
+// One fault of a row: the column (-1 for the row as a whole) and the reason.
+struct RowFault {
+    int column = -1;
+    std::string message;
+};
+
+// Why a telephone or pager number is refused, saying what of the value is
+// wrong (the editor's own check only says "Errore inserimento").
+std::string NotifyNumberFault(const std::string& value, bool allowed, const char* accepted,
+                              int maxLength) {
+    if (!allowed) return Fill(texts::kCsvNotAuthorised, {Quoted(value)});
+    if (static_cast<int>(value.size()) > maxLength)
+        return Fill(texts::kCsvTooLong, {Quoted(value), std::to_string(maxLength)});
+    for (char c : value)
+        if (std::string_view(accepted).find(c) == std::string_view::npos)
+            return Fill(texts::kCsvBadChar, {Quoted(value), std::string(1, c), accepted});
+    return texts::kInputError;
+}
+
+// The editor's refusal of a row, told as the column and the fault of its value.
+RowFault CheckFault(const CMboxEdit& ed, const FieldError<MboxField>& failed, int extDigits) {
+    switch (failed.field) {
+    case MboxField::Number:
+        return {kNumber,
+                Fill(texts::kCsvBadNumber, {Quoted(ed.number), std::to_string(extDigits)})};
+    case MboxField::LocalNotify:
+        return {kLocalNotify, failed.message};
+    case MboxField::Dnd:
+        return {kDnd, failed.message};
+    case MboxField::Phone:
+        if (failed.message != texts::kInputError) return {kPhoneEnabled, failed.message};
+        return {kPhone, NotifyNumberFault(ed.phone, ed.allowed, chars::kPhone, kPhoneMaxLength)};
+    case MboxField::Pager:
+        if (failed.message != texts::kInputError) return {kPagerEnabled, failed.message};
+        return {kPager, NotifyNumberFault(ed.pager, ed.allowed, chars::kPager, kPagerMaxLength)};
+    default:
+        return {-1, failed.message};
+    }
+}
+
+// The row's values put into the editor over `original`; the first fault, or
+// none with the editor ready for its own checks.
+std::optional<RowFault> FillEditor(CMboxEdit& ed, const std::vector<std::string>& fields,
+                                   const HeaderMap& h) {
     std::array<std::string, kMboxCsvColumnCount> v;
     for (std::size_t c = 0; c < kMboxCsvColumnCount; ++c) {
         if (!Utf8ToCp1252(fields[static_cast<std::size_t>(h.at[c])], v[c]))
-            return texts::kCsvBadCharacters;
+            return RowFault{static_cast<int>(c), texts::kCsvBadCharacters};
     }
-    const auto type = Code(v[kType], 0, 1);
-    const auto attendant = Code(v[kAttendant], 0, 1);
-    const auto localNotify = Code(v[kLocalNotify], 0, 4);
-    const auto allowed = Code(v[kAllowed], 0, 1);
-    const auto phoneEnabled = Code(v[kPhoneEnabled], 0, 1);
-    const auto pagerEnabled = Code(v[kPagerEnabled], 0, 1);
-    const auto dnd = Code(v[kDnd], 0, 1);
-    const auto timeStamp = Code(v[kTimeStamp], 0, 1);
-    const auto language = Code(v[kLanguage], 0, 2);
-    const std::string password = Trimmed(v[kPassword]);
-    if (!type || !attendant || !localNotify || !allowed || !phoneEnabled || !pagerEnabled || !dnd ||
-        !timeStamp || !language)
-        return texts::kInputError;
+    // The coded columns: each a single digit in its range.
+    struct Coded {
+        Column column;
+        int hi;
+        int value = 0;
+    };
+    std::array<Coded, 9> coded{{{kType, 1},
+                                {kAttendant, 1},
+                                {kLocalNotify, 4},
+                                {kAllowed, 1},
+                                {kPhoneEnabled, 1},
+                                {kPagerEnabled, 1},
+                                {kDnd, 1},
+                                {kTimeStamp, 1},
+                                {kLanguage, 2}}};
+    for (Coded& c : coded) {
+        const std::string& value = v[c.column];
+        const auto code = Code(value, 0, c.hi);
+        if (!code)
+            return RowFault{c.column,
+                            Fill(texts::kCsvCodeRange, {Quoted(value), "0", std::to_string(c.hi)})};
+        c.value = *code;
+    }
     // The editor offers only the default password or the stored one ("****").
+    const std::string password = Trimmed(v[kPassword]);
     if (password == kDefaultMboxPassword)
         ed.password = kDefaultMboxPassword;
     else if (password.empty() || password == texts::kHiddenPassword)
         ed.password = texts::kHiddenPassword;
     else
-        return texts::kInputError;
+        return RowFault{kPassword, texts::kCsvPassword};
     if (ed.NumberEnabled()) ed.number = Trimmed(v[kNumber]);
-    ed.type = *type;
-    ed.announcer = *attendant != 0;
-    ed.localNotify = *localNotify;
-    ed.allowed = *allowed != 0;
-    ed.phoneEnabled = *phoneEnabled != 0;
-    ed.phone = v[kPhone];
-    ed.pagerEnabled = *pagerEnabled != 0;
-    ed.pager = v[kPager];
-    ed.dnd = *dnd != 0;
-    ed.timeStamp = *timeStamp != 0;
-    ed.language = *language;
-    return {};
+    ed.type = coded[0].value;
+    ed.announcer = coded[1].value != 0;
+    ed.localNotify = coded[2].value;
+    ed.allowed = coded[3].value != 0;
+    ed.phoneEnabled = coded[4].value != 0;
+    ed.phone = TextFromSpreadsheet(v[kPhone]);
+    ed.pagerEnabled = coded[5].value != 0;
+    ed.pager = TextFromSpreadsheet(v[kPager]);
+    ed.dnd = coded[6].value != 0;
+    ed.timeStamp = coded[7].value != 0;
+    ed.language = coded[8].value;
+    return std::nullopt;
 }
 
 int RowOf(const CMboxList& list, std::string_view number) {
@@ -293,58 +382,67 @@ MboxCsvImport ImportMboxCsv(CMboxList& list, std::string_view csv) {
     MboxCsvImport out;
     const CsvReadResult read = ReadCsv(csv);
     if (read.errorLine > 0) {
-        out.errors.push_back({read.errorLine, texts::kCsvBadQuotes});
+        out.errors.push_back({read.errorLine, {}, texts::kCsvBadQuotes});
         return out;
     }
     if (read.records.empty()) {
-        out.errors.push_back({1, std::string(texts::kCsvMissingColumn) + kMboxCsvColumns[0]});
+        out.errors.push_back({1, {}, std::string(texts::kCsvMissingColumn) + kMboxCsvColumns[0]});
         return out;
     }
     const HeaderMap header = ReadHeader(read.records.front().fields);
     if (!header.error.empty()) {
-        out.errors.push_back({read.records.front().line, header.error});
+        out.errors.push_back({read.records.front().line, {}, header.error});
         return out;
     }
 
     // Rows go into a copy, so that a fault anywhere leaves the list alone.
     CMboxList work = list;
-    std::set<std::string> seen;
+    std::map<std::string, int> seen; // number -> line
     for (std::size_t r = 1; r < read.records.size(); ++r) {
         const CsvRecord& rec = read.records[r];
-        const auto fail = [&](std::string message) {
-            out.errors.push_back({rec.line, std::move(message)});
+        const auto fail = [&](int column, std::string message) {
+            out.errors.push_back(
+                {rec.line,
+                 column < 0 ? std::string() : kMboxCsvColumns[static_cast<std::size_t>(column)],
+                 std::move(message)});
         };
         if (rec.fields.size() != kMboxCsvColumnCount) {
-            fail(texts::kCsvFieldCount);
+            fail(-1, Fill(texts::kCsvFieldCount, {std::to_string(rec.fields.size()),
+                                                  std::to_string(kMboxCsvColumnCount)}));
             continue;
         }
         std::string number;
         if (!Utf8ToCp1252(Trimmed(rec.fields[static_cast<std::size_t>(header.at[kNumber])]),
                           number)) {
-            fail(texts::kCsvBadCharacters);
+            fail(kNumber, texts::kCsvBadCharacters);
             continue;
         }
-        if (!seen.insert(number).second) {
-            fail(texts::kMboxExists);
+        if (const auto [at, first] = seen.emplace(number, rec.line); !first) {
+            fail(kNumber, Fill(texts::kCsvRepeated, {Quoted(number), std::to_string(at->second)}));
             continue;
         }
         const int row = RowOf(work, number);
         MboxRecord start = NewMboxTemplate();
         if (row >= 0) start = work.Record(row);
         CMboxEdit ed(start, work.extDigits, row < 0);
-        if (std::string bad = FillEditor(ed, rec.fields, header); !bad.empty()) {
-            fail(std::move(bad));
+        if (const auto bad = FillEditor(ed, rec.fields, header)) {
+            fail(bad->column, bad->message);
             continue;
         }
         if (auto failed = ed.Check()) {
-            fail(failed->message);
+            const RowFault fault = CheckFault(ed, *failed, work.extDigits);
+            fail(fault.column, fault.message);
             continue;
         }
         if (row >= 0) {
             work.Change(row, ed.Result());
             ++out.replaced;
         } else if (std::string refused = work.Add(ed.Result()); !refused.empty()) {
-            fail(std::move(refused));
+            // The list is full (or the number does not suit it).
+            fail(refused == texts::kInvalidMboxNumber ? kNumber : -1,
+                 refused == texts::kInvalidMboxNumber
+                     ? Fill(texts::kCsvBadNumber, {Quoted(number), std::to_string(work.extDigits)})
+                     : refused);
         } else {
             ++out.added;
         }
@@ -364,11 +462,17 @@ MboxCsvImport ImportMboxCsv(CMboxList& list, std::string_view csv) {
     return out;
 }
 
+std::string CsvErrorLine(const CsvRowError& e) {
+    std::string out = FormatInt(texts::kCsvLine, e.line);
+    if (!e.column.empty()) out += texts::kCsvColumn + e.column;
+    return out + ": " + e.message;
+}
+
 std::string CsvErrorText(const std::vector<CsvRowError>& errors) {
     std::string out;
     for (const CsvRowError& e : errors) {
         if (!out.empty()) out += '\n';
-        out += FormatInt(texts::kCsvLine, e.line) + e.message;
+        out += CsvErrorLine(e);
     }
     return out;
 }

@@ -3,8 +3,9 @@
 // mailboxes can be provisioned from a spreadsheet. One header row of stable
 // column names, then one row per mailbox in the editor's display form (the
 // password as the list shows it: the default or "****"; numbers shown empty
-// when blank). The reader also takes the semicolon variant spreadsheets write
-// in many locales and a leading byte order mark.
+// when blank; telephone and pager numbers written as ="0123" so that a
+// spreadsheet keeps them as text, read back in either form). The reader also takes the semicolon
+// variant spreadsheets write in many locales and a leading byte order mark.
 //
 // An import checks every row with the mailbox editor's own rules and the
 // product's limit, and changes the working copy only when every row is good.
@@ -57,8 +58,12 @@ std::string WriteCsvRecord(const std::vector<std::string>& fields);
 // from code page 1252 into UTF-8.
 std::string ExportMboxCsv(std::span<const MboxRecord> mailboxes);
 
+// A refused row: its line, the column whose value is wrong (empty when the
+// row as a whole is, as a wrong column count or a full list), and what is
+// wrong with the value, in the editors' language.
 struct CsvRowError {
     int line = 0;
+    std::string column;  // the header's name ("phone")
     std::string message; // code page 1252
 };
 
@@ -74,7 +79,9 @@ struct MboxCsvImport {
 // `list` is left exactly as it was.
 MboxCsvImport ImportMboxCsv(CMboxList& list, std::string_view csv);
 
-// "Riga N: message" for each error, one per line (code page 1252).
+// "Riga N, colonna C: message" ("Riga N: message" without a column).
+std::string CsvErrorLine(const CsvRowError& error);
+// CsvErrorLine of each error, one per line (code page 1252).
 std::string CsvErrorText(const std::vector<CsvRowError>& errors);
 
 } // namespace kiv::editors

@@ -197,13 +197,35 @@ inline constexpr const char* kOperatorKey = "Tasto Operatore";
 inline constexpr const char* kExportCsv = "Esporta CSV...";
 inline constexpr const char* kImportCsv = "Importa CSV...";
 inline constexpr const char* kCsvFilter = "File CSV (*.csv)";
-inline constexpr const char* kCsvLine = "Riga %d: ";
+// A refusal names its line, then its column when it has one.
+inline constexpr const char* kCsvLine = "Riga %d";
+inline constexpr const char* kCsvColumn = ", colonna ";
 inline constexpr const char* kCsvBadQuotes = "Virgolette non chiuse o fuori posto";
-inline constexpr const char* kCsvFieldCount = "Numero di colonne errato";
+inline constexpr const char* kCsvFieldCount = "Numero di colonne errato: %d invece di %d";
 inline constexpr const char* kCsvMissingColumn = "Colonna mancante: ";
 inline constexpr const char* kCsvUnknownColumn = "Colonna sconosciuta: ";
-inline constexpr const char* kCsvBadCharacters = "Caratteri non ammessi";
+inline constexpr const char* kCsvBadCharacters =
+    "Caratteri non ammessi: il testo non \xE8 UTF-8 o ha caratteri che l'unit\xE0 non conosce";
+inline constexpr const char* kCsvCodeRange =
+    "valore \"%s\" non ammesso: si scrive un numero da %d a %d";
+inline constexpr const char* kCsvPassword =
+    "password non ammessa: si scrive 6071 (la password iniziale), **** o niente (la password "
+    "della casella resta)";
+inline constexpr const char* kCsvBadNumber =
+    "Numero Casella inserito non valido: \"%s\" (%d cifre)";
+inline constexpr const char* kCsvRepeated =
+    "Casella Vocale esistente: il numero %s \xE8 gi\xE0 alla riga %d";
+inline constexpr const char* kCsvBadChar =
+    "valore \"%s\": il carattere \"%s\" non \xE8 ammesso (ammessi %s)";
+inline constexpr const char* kCsvTooLong = "valore \"%s\" troppo lungo: al massimo %d caratteri";
+inline constexpr const char* kCsvNotAuthorised =
+    "valore \"%s\": un numero \xE8 ammesso solo per una casella autorizzata (authorised 1)";
 inline constexpr const char* kCsvRefused = "Il file non \xE8 stato importato:";
+// The window that lists the refused rows.
+inline constexpr const char* kCsvErrorsTitle = "Importa CSV";
+inline constexpr const char* kCsvLineHead = "Riga";
+inline constexpr const char* kCsvColumnHead = "Colonna";
+inline constexpr const char* kCsvFaultHead = "Errore";
 inline constexpr const char* kCsvCannotRead = "Impossibile leggere il file";
 inline constexpr const char* kCsvCannotWrite = "Impossibile scrivere il file";
 

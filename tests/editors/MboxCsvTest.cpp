@@ -101,8 +101,10 @@ TEST_F(MboxCsvTest, ExportWritesTheListsDisplayForm) {
     Fill(2);
     const std::string csv = ExportMboxCsv({doc->mailboxes.data(), 2});
     // Mailbox 100: virtual, hidden password, blank phone shown empty; 101: real.
-    EXPECT_EQ(csv, std::string(kHeader) + "100,1,0,****,0,0,,0,,0,1,1,0\r\n"
-                                          "101,0,1,6071,1,1,01P*,0,$1,0,0,0,1\r\n");
+    // Numbers are written as formulas giving text, so a spreadsheet keeps the "0".
+    EXPECT_EQ(csv, std::string(kHeader) +
+                       "100,1,0,****,0,0,,0,,0,1,1,0\r\n"
+                       "101,0,1,6071,1,1,\"=\"\"01P*\"\"\",0,\"=\"\"$1\"\"\",0,0,0,1\r\n");
 }
 
 TEST_F(MboxCsvTest, HundredTwentyEightMailboxesRoundTripToTheSameFile) {
@@ -125,7 +127,7 @@ TEST_F(MboxCsvTest, HundredTwentyEightMailboxesRoundTripToTheSameFile) {
     // A changed row replaces its mailbox in place: slot, hidden fields and the
     // key that routes to it stay.
     std::string edited = csv;
-    const std::string row105 = "105,1,1,6071,0,1,05P*,0,$5,0,1,0,2\r\n";
+    const std::string row105 = "105,1,1,6071,0,1,\"=\"\"05P*\"\"\",0,\"=\"\"$5\"\"\",0,1,0,2\r\n";
     ASSERT_NE(edited.find(row105), std::string::npos);
     edited.replace(edited.find(row105), row105.size(), "105,0,1,6071,2,1,777,1,$5,0,1,1,2\r\n");
     ASSERT_TRUE(ImportMboxCsv(list, edited).changed);
@@ -154,13 +156,14 @@ TEST_F(MboxCsvTest, NewNumbersAreAddedAsTheAddButtonAddsThem) {
                   "150;0;1;****;3;1;\"12,3\";0;;0;0;1;2\r\n");
     ASSERT_EQ(result.errors.size(), 2u);
     // 099 is not a valid number for three digits; a comma is no telephone digit.
-    EXPECT_EQ(result.errors[0].line, 2);
-    EXPECT_EQ(result.errors[0].message, texts::kInvalidMboxNumber);
-    EXPECT_EQ(result.errors[1].line, 3);
-    EXPECT_EQ(result.errors[1].message, texts::kInputError);
+    EXPECT_EQ(CsvErrorText(result.errors),
+              "Riga 2, colonna number: Numero Casella inserito non valido: \"099\" (3 cifre)\n"
+              "Riga 3, colonna phone: valore \"12,3\": il carattere \",\" non \xE8 ammesso "
+              "(ammessi 1234567890PpAaBbCcDd*#Qq)");
 
-    const auto good =
-        ImportMboxCsv(list, std::string(kHeader) + "150,0,1,****,3,1,123,1,,0,0,1,2\r\n");
+    // A number written as a spreadsheet formula reads as its text.
+    const auto good = ImportMboxCsv(list, std::string(kHeader) +
+                                              "150,0,1,****,3,1,\"=\"\"123\"\"\",1,,0,0,1,2\r\n");
     ASSERT_TRUE(good.Ok()) << CsvErrorText(good.errors);
     EXPECT_EQ(good.added, 1);
     ASSERT_EQ(list.Count(), 3);
@@ -188,14 +191,12 @@ TEST_F(MboxCsvTest, ThreeBadRowsAreAllNamedAndNothingChanges) {
                             "\"103\",0,0,6071,0,0,,0,,0,0,1,0\r\n" // good (quoted number)
                             "101,0,0,6071,0,0,,0,,0,0,1,0\r\n";    // line 7: repeated
     const MboxCsvImport result = ImportMboxCsv(list, csv);
-    ASSERT_EQ(result.errors.size(), 3u);
-    EXPECT_EQ(result.errors[0].line, 2);
-    EXPECT_EQ(result.errors[0].message, texts::kVirtualNoLocalNotify);
-    EXPECT_EQ(result.errors[1].line, 4);
-    EXPECT_EQ(result.errors[1].message, texts::kNumberRequired);
-    EXPECT_EQ(result.errors[2].line, 7);
-    EXPECT_EQ(result.errors[2].message, texts::kMboxExists);
-    EXPECT_EQ(CsvErrorText(result.errors).substr(0, 8), "Riga 2: ");
+    EXPECT_EQ(CsvErrorText(result.errors),
+              std::string("Riga 2, colonna internal_notification: ") +
+                  texts::kVirtualNoLocalNotify +
+                  "\nRiga 4, colonna phone_enabled: " + texts::kNumberRequired +
+                  "\nRiga 7, colonna number: Casella Vocale esistente: il numero 101 \xE8 gi\xE0 "
+                  "alla riga 3");
     EXPECT_FALSE(result.changed);
     ASSERT_EQ(list.Count(), before.Count());
     EXPECT_EQ(list.mailboxes, before.mailboxes);
@@ -211,17 +212,53 @@ TEST_F(MboxCsvTest, StructuralFaultsAreRefused) {
     ASSERT_EQ(unknown.errors.size(), 1u);
     EXPECT_EQ(unknown.errors[0].message, std::string(texts::kCsvUnknownColumn) + "colour");
     const auto shortRow = ImportMboxCsv(list, std::string(kHeader) + "100,0,0\r\n");
-    ASSERT_EQ(shortRow.errors.size(), 1u);
-    EXPECT_EQ(shortRow.errors[0].line, 2);
-    EXPECT_EQ(shortRow.errors[0].message, texts::kCsvFieldCount);
-    const auto badFlag =
-        ImportMboxCsv(list, std::string(kHeader) + "100,2,0,6071,0,0,,0,,0,0,1,0\r\n");
-    ASSERT_EQ(badFlag.errors.size(), 1u);
-    EXPECT_EQ(badFlag.errors[0].message, texts::kInputError);
-    const auto password =
-        ImportMboxCsv(list, std::string(kHeader) + "100,0,0,9999,0,0,,0,,0,0,1,0\r\n");
-    ASSERT_EQ(password.errors.size(), 1u);
-    EXPECT_EQ(password.errors[0].message, texts::kInputError);
+    EXPECT_EQ(CsvErrorText(shortRow.errors), "Riga 2: Numero di colonne errato: 3 invece di 13");
+    EXPECT_EQ(list.Record(0), doc->mailboxes[0]);
+}
+
+TEST_F(MboxCsvTest, EveryRefusalNamesItsLineItsColumnAndWhatIsWrong) {
+    Fill(1); // mailbox 100
+    CMboxList list(*doc);
+    const std::string csv =
+        std::string(kHeader) +
+        "201,2,0,6071,0,0,,0,,0,0,1,0\r\n"                      // 2 type
+        "202,0,x,6071,0,0,,0,,0,0,1,0\r\n"                      // 3 attendant
+        "203,0,0,9999,0,0,,0,,0,0,1,0\r\n"                      // 4 password (not echoed)
+        "204,0,0,6071,5,0,,0,,0,0,1,0\r\n"                      // 5 internal_notification
+        "205,0,0,6071,0,1,,0,,0,0,1,3\r\n"                      // 6 language
+        "206,1,0,6071,0,0,,0,,0,0,1,0\r\n"                      // 7 virtual without dnd
+        "207,0,0,6071,0,0,123,0,,0,0,1,0\r\n"                   // 8 phone, not authorised
+        "208,0,0,6071,0,1,123456789012345678901,0,,0,0,1,0\r\n" // 9 phone too long
+        "209,0,0,6071,0,1,,0,12!,0,0,1,0\r\n"                   // 10 pager character
+        "210,0,0,6071,0,1,,0,,1,0,1,0\r\n"                      // 11 pager enabled, empty
+        "211,0,0,6071,0,1,,0,\xE2\x82,0,0,1,0\r\n"              // 12 pager not UTF-8
+        "212,0,0,6071,0,0,,0,,0,0,,0\r\n"                       // 13 date_time empty
+        "100,0,0,6071,0,0,,0,,0,0,1,0\r\n";                     // good: replaces 100
+    const MboxCsvImport result = ImportMboxCsv(list, csv);
+    EXPECT_EQ(
+        CsvErrorText(result.errors),
+        std::string("Riga 2, colonna type: valore \"2\" non ammesso: si scrive un numero da 0 a 1\n"
+                    "Riga 3, colonna attendant: valore \"x\" non ammesso: si scrive un numero da 0 "
+                    "a 1\n"
+                    "Riga 4, colonna password: ") +
+            texts::kCsvPassword +
+            "\nRiga 5, colonna internal_notification: valore \"5\" non ammesso: si scrive "
+            "un numero da 0 a 4\n"
+            "Riga 6, colonna language: valore \"3\" non ammesso: si scrive un numero da 0 a "
+            "2\n"
+            "Riga 7, colonna do_not_disturb: " +
+            texts::kVirtualMustBeDnd +
+            "\nRiga 8, colonna phone: valore \"123\": un numero \xE8 ammesso solo per una "
+            "casella autorizzata (authorised 1)\n"
+            "Riga 9, colonna phone: valore \"123456789012345678901\" troppo lungo: al "
+            "massimo 20 caratteri\n"
+            "Riga 10, colonna pager: valore \"12!\": il carattere \"!\" non \xE8 ammesso "
+            "(ammessi 1234567890PpXxAaBbCcDd*#$Qq)\n"
+            "Riga 11, colonna pager_enabled: " +
+            texts::kNumberRequired + "\nRiga 12, colonna pager: " + texts::kCsvBadCharacters +
+            "\nRiga 13, colonna date_time: valore \"\" non ammesso: si scrive un numero da "
+            "0 a 1");
+    EXPECT_EQ(CsvErrorText(result.errors).find("9999"), std::string::npos);
     EXPECT_EQ(list.Record(0), doc->mailboxes[0]);
 }
 

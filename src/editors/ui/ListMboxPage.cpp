@@ -6,6 +6,7 @@
 #include "document/MessageSink.h"
 #include "editors/MboxCsv.h"
 #include "editors/Texts.h"
+#include "editors/ui/CsvErrorsDlg.h"
 #include "editors/ui/EditMboxSheet.h"
 #include "editors/ui/WizDefMboxSheet.h"
 
@@ -318,8 +319,12 @@ void CListMboxPage::ImportCsv() {
     if (!ReadWholeFile(NativePath(*chosen), bytes)) return Refuse(t::kCsvCannotRead);
     const editors::MboxCsvImport result = editors::ImportMboxCsv(
         list_, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    if (!result.Ok())
-        return Refuse(std::string(t::kCsvRefused) + "\n" + editors::CsvErrorText(result.errors));
+    if (!result.Ok()) {
+        // However many rows were refused, each with its line, column and fault.
+        CCsvErrorsDlg refused(result.errors, window());
+        Dialogs().Exec(refused);
+        return;
+    }
     Refresh();
 }
 
