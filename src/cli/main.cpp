@@ -2,6 +2,7 @@
 #include "cli/FileCommands.h"
 #ifdef KIV_WITH_UNIT
 #include "cli/IdentifyCommand.h"
+#include "cli/PortsCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/TransferCommands.h"
 #endif
@@ -29,6 +30,9 @@ int RunIdentify(const std::vector<std::string>& args, const kiv::cli::Context&) 
         argv.push_back(w.data());
     argv.push_back(nullptr);
     return kiv::RunIdentifyCommand(static_cast<int>(words.size()), argv.data());
+}
+int RunPorts(const std::vector<std::string>& args, const kiv::cli::Context&) {
+    return kiv::RunPortsCommand(args);
 }
 int RunRead(const std::vector<std::string>& args, const kiv::cli::Context&) {
     return kiv::RunReadCommand(args);
@@ -70,6 +74,7 @@ const Command kCommands[] = {
     {"mailboxes", kiv::cli::RunMailboxes, "export the mailboxes to CSV, or import them from CSV"},
     {"diagram", kiv::cli::RunDiagram, "draw the auto-attendant's call flow (svg, png, pdf, dot)"},
 #ifdef KIV_WITH_UNIT
+    {"ports", RunPorts, "list the system's serial ports and the mapping of COM1-COM4"},
     {"identify", RunIdentify, "identify the unit on a serial port"},
     {"read", RunRead, "read the configuration from the unit into a file"},
     {"send", RunSend, "send a configuration file to the unit"},
