@@ -1,7 +1,7 @@
 # The Debian package (scripts/package): the four programs, the default files
-# and the sample PBX database, the desktop entry, icon, AppStream metadata,
-# file types and manual pages. Its dependencies are computed from the
-# programs' shared libraries.
+# and the sample PBX database, the user guide, the desktop entry, icon,
+# AppStream metadata, file types, manual pages and the README. Its
+# dependencies are computed from the programs' shared libraries.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kiv)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -20,8 +20,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so no shared-library link names them: Qt's platform
-# plugins (the windows), Graphviz's layout and render plugins and the
-# drawing's and the report's fonts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libgvc6, fonts-dejavu-core")
+# plugins (the windows), Qt's own Italian texts (the file and print dialogs)
+# and the drawing's and the report's fonts. Graphviz's layout and render
+# plugins come with libgvc6, which the shared libraries already name.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core")
 set(CPACK_STRIP_FILES ON)
+install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 include(CPack)

@@ -28,6 +28,7 @@ TOPIC_PATTERNS = [
     re.compile(r'ShowHelp\("([a-z0-9_]+)"'),
     re.compile(r'CTransferDlg(?:\s+\w+)?\([^;]*?"([a-z0-9_]+)"', re.S),
     re.compile(r'Caption,\s*"([a-z0-9_]+)"'),
+    re.compile(r'InstallHelpKey\(\w+,\s*"([a-z0-9_]+)"'),
 ]
 HELP_TOPICS_H = os.path.join("autoattendant", "ui", "HelpTopics.h")
 WIZ_SHEET = os.path.join("wizard", "ui", "WizSheet.cpp")

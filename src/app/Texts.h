@@ -17,6 +17,19 @@ inline constexpr const char* kAboutVersion = "KIV Version 7.01.00";
 inline constexpr const char* kIdlePrompt = "Per l'Aiuto, premere F1";
 inline constexpr const char* kNoHelpPage =
     "Per questa finestra non è ancora disponibile una pagina di aiuto.";
+// The guide's window.
+inline constexpr const char* kHelpCaption = "Guida di KIV";
+inline constexpr const char* kHelpBack = "< &Indietro";
+inline constexpr const char* kHelpForward = "A&vanti >";
+inline constexpr const char* kHelpHome = "&Sommario";
+inline constexpr const char* kHelpContentsTab = "Sommario";
+inline constexpr const char* kHelpIndexTab = "Indice";
+inline constexpr const char* kHelpIndexFilter = "&Parola da cercare nell'indice:";
+inline constexpr const char* kHelpSearchTab = "Cerca";
+inline constexpr const char* kHelpSearchLabel = "Pa&role da cercare nella guida:";
+inline constexpr const char* kHelpSearchButton = "&Cerca";
+inline constexpr const char* kHelpResults = "Pagine trovate";
+inline constexpr const char* kHelpNothingFound = "Nessuna pagina contiene queste parole.";
 inline constexpr const char* kMonitorNotFound =
     "Impossibile trovare il programma Monitor Linea (tarvel).";
 inline constexpr const char* kMonitorNotStarted = "Impossibile avviare il programma Monitor Linea.";

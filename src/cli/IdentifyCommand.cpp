@@ -1,5 +1,7 @@
 #include "cli/IdentifyCommand.h"
 
+#include "cli/PortsCommand.h"
+
 #include "document/Cp1252.h"
 #include "document/MessageSink.h"
 #include "unit/link/SerialTrace.h"
@@ -49,15 +51,6 @@ bool ParseInt(const char* text, long lo, long hi, long& value) {
     char* end = nullptr;
     value = std::strtol(text, &end, 10);
     return *text && *end == '\0' && value >= lo && value <= hi;
-}
-
-// Port devices as the profile maps them (section "Ports" of KIV.INI).
-CPortResolver ProfilePorts() {
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const QString path = QDir(dir).filePath(QStringLiteral("KIV.INI"));
-    if (!QFileInfo::exists(path)) return CPortResolver{};
-    QSettings profile(path, QSettings::IniFormat);
-    return LoadPortResolver(profile);
 }
 
 std::string LanguageText(const proto::IdentReply& ident) {
@@ -124,9 +117,9 @@ int RunIdentifyCommand(int argc, char** argv) {
     if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(appArgc, appArgv);
 
     CLinkContext context;
-    // Line codes come from rs_setup.cfg in the current directory when there
-    // is one; the tool never rewrites that file.
-    context.settings.Load("rs_setup.cfg");
+    // Line codes come from the rs_setup.cfg kiv uses from this folder; the tool
+    // never rewrites it.
+    context.settings = ToolSerialSettings();
     context.settingsPath.clear();
     context.ports = device.empty() ? CPortResolver(ProfilePorts().Device(static_cast<int>(port)))
                                    : CPortResolver(device);

@@ -1,5 +1,7 @@
 #include "cli/TransferCommands.h"
 
+#include "cli/PortsCommand.h"
+
 #include "document/Cp1252.h"
 #include "document/DocCommands.h"
 #include "document/PageOps.h"
@@ -116,15 +118,6 @@ bool ParseInt(const std::string& text, long lo, long hi, long& value) {
     return !text.empty() && *end == '\0' && value >= lo && value <= hi;
 }
 
-// Port devices as the profile maps them (section "Ports" of KIV.INI).
-CPortResolver ProfilePorts() {
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const QString path = QDir(dir).filePath(QStringLiteral("KIV.INI"));
-    if (!QFileInfo::exists(path)) return CPortResolver{};
-    QSettings profile(path, QSettings::IniFormat);
-    return LoadPortResolver(profile);
-}
-
 struct Options {
     long port = 0;
     long timeout = 10;
@@ -184,9 +177,9 @@ class CToolLink {
         if (!QCoreApplication::instance()) {
             app_ = std::make_unique<QCoreApplication>(argc_, argv_);
         }
-        // Line codes come from rs_setup.cfg in the current directory when there is one; the
-        // tool never rewrites that file.
-        context.settings.Load("rs_setup.cfg");
+        // Line codes come from the rs_setup.cfg kiv uses from this folder; the tool
+        // never rewrites it.
+        context.settings = ToolSerialSettings();
         context.settingsPath.clear();
         context.ports = o.device.empty()
                             ? CPortResolver(ProfilePorts().Device(static_cast<int>(o.port)))

@@ -3,6 +3,7 @@
 #ifdef KIV_WITH_UNIT
 #include "cli/IdentifyCommand.h"
 #include "cli/OffscreenGui.h"
+#include "cli/PortsCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/TransferCommands.h"
 #include "schedule/ui/WeekPictureRender.h"
@@ -31,6 +32,9 @@ int RunIdentify(const std::vector<std::string>& args, const kiv::cli::Context&) 
         argv.push_back(w.data());
     argv.push_back(nullptr);
     return kiv::RunIdentifyCommand(static_cast<int>(words.size()), argv.data());
+}
+int RunPorts(const std::vector<std::string>& args, const kiv::cli::Context&) {
+    return kiv::RunPortsCommand(args);
 }
 int RunRead(const std::vector<std::string>& args, const kiv::cli::Context&) {
     return kiv::RunReadCommand(args);
@@ -87,6 +91,7 @@ const Command kCommands[] = {
     {"diagram", kiv::cli::RunDiagram, "draw the auto-attendant's call flow (svg, png, pdf, dot)"},
     {"schedule", RunSchedule, "draw the week: working hours, breaks, holidays, modes"},
 #ifdef KIV_WITH_UNIT
+    {"ports", RunPorts, "list the system's serial ports and the mapping of COM1-COM4"},
     {"identify", RunIdentify, "identify the unit on a serial port"},
     {"read", RunRead, "read the configuration from the unit into a file"},
     {"send", RunSend, "send a configuration file to the unit"},

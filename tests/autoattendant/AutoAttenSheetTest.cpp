@@ -4,6 +4,7 @@
 // each tab is also saved there as a PNG picture.
 #include "editors/EditorGuiSupport.h"
 
+#include "app/Help.h"
 #include "app/TypingLimit.h"
 #include "autoattendant/ui/AutoAttenPage.h"
 #include "autoattendant/ui/AutoAttenSheet.h"
@@ -269,20 +270,21 @@ TEST_F(AutoAttenSheetTest, HelpOfTheTabsControlsAndOfTheDescriptionDialog) {
     EXPECT_TRUE(sink.messages.empty());
     sheet.hide();
 
-    // The Description dialog: F1 in its field, and its context menu, say
-    // that no help page is there rather than failing.
+    // The Description dialog: F1 in its field, and its context menu, open
+    // the guide at its page.
+    QStringList opened;
+    SetHelpOpener([&](const QString& topic) { opened << topic; });
     CDescriptionDlg dlg("Orari", sink);
     ShowActive(dlg);
     dlg.Field()->setFocus();
     QTest::keyClick(dlg.Field(), Qt::Key_F1);
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].text,
-              "Per questa finestra non \xe8 ancora disponibile una pagina di aiuto.");
     std::unique_ptr<QMenu> menu(dlg.CreateContextMenu());
     ASSERT_GE(menu->actions().size(), 3); // the field's edit entries first
     EXPECT_EQ(menu->actions().back()->objectName(), "contextHelp");
     menu->actions().back()->trigger();
-    EXPECT_EQ(sink.messages.size(), 2u);
+    SetHelpOpener({});
+    EXPECT_EQ(opened, (QStringList{"descrizione", "descrizione"}));
+    EXPECT_TRUE(sink.messages.empty());
 }
 
 TEST_F(AutoAttenSheetTest, AnnullaLeavesTheDocumentUntouched) {

@@ -384,3 +384,45 @@ TEST_F(KivtoolTest, DiagramOfAConfiguration) {
 }
 
 } // namespace
+
+// "kivtool ports": the mapping of KIV.INI with each device's presence, the
+// port chosen in rs_setup.cfg and where that file was found (the start folder
+// first, else beside the profile).
+TEST_F(KivtoolTest, PortsShowsTheMappingAndTheChosenPort) {
+    if (Run("ports --help").status != 0) GTEST_SKIP() << "kivtool built without Qt";
+    const fs::path config = dir_ / "config";
+    fs::create_directories(config);
+    const fs::path adapter = dir_ / "adapter";
+    std::ofstream(adapter) << "";
+    std::ofstream(config / "KIV.INI")
+        << "[Ports]\nCOM2=" << adapter.string() << "\nCOM3=/nonexistent/ttyUSB9\n";
+    // Port 2 chosen, in the file beside the profile.
+    std::ofstream(config / "rs_setup.cfg", std::ios::binary)
+        .write("\x04\0\0\0\x03\0\0\0\x01\0\0\0\x02\0\0\0\x02\0\0\0", 20);
+    env_ = "KIV_CONFIG_DIR='" + config.string() + "' ";
+    Result r = Run("ports");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string ports = r.out.substr(r.out.find("\nPorts ("));
+    EXPECT_EQ(ports, "\nPorts (" + (config / "KIV.INI").string() +
+                         ", section Ports):\n"
+                         "  COM1  /dev/ttyS0" +
+                         (fs::exists("/dev/ttyS0") ? "" : "  (missing)") +
+                         "\n"
+                         "  COM2  " +
+                         adapter.string() +
+                         "  <- chosen\n"
+                         "  COM3  /nonexistent/ttyUSB9  (missing)\n"
+                         "  COM4  /dev/ttyS3" +
+                         (fs::exists("/dev/ttyS3") ? "" : "  (missing)") +
+                         "\n\nSerial settings: " + (config / "rs_setup.cfg").string() + "\n");
+    EXPECT_EQ(r.out.rfind("Serial ports on this system:\n", 0), 0u);
+
+    // A start folder with its own file wins.
+    Write("rs_setup.cfg", std::string("\x04\0\0\0\x03\0\0\0\x01\0\0\0\x02\0\0\0\x03\0\0\0", 20));
+    r = Run("ports");
+    EXPECT_NE(r.out.find("COM3  /nonexistent/ttyUSB9  (missing)  <- chosen\n"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("Serial settings: " + (dir_ / "rs_setup.cfg").string()),
+              std::string::npos);
+    EXPECT_EQ(Run("ports extra").status, 1);
+}

@@ -269,7 +269,11 @@ TEST_F(PtyUnit, IdentifyCommandPrintsTheUnit) {
     char* bad[] = {const_cast<char*>("identify"), const_cast<char*>("--device"), missing.data()};
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(RunIdentifyCommand(3, bad), 1);
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Impossibile aprire la porta COM\n");
+    // The device that does not exist is named under the usual text.
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "Impossibile aprire la porta COM\nIl dispositivo /nonexistent/tty non \xC3\xA8 "
+              "presente: collegare l'adattatore o associare la porta a un altro dispositivo in "
+              "Selezione Porta COM.\n");
 }
 
 #ifdef UNITSIM_PATH

@@ -1,5 +1,6 @@
 #include "autoattendant/ui/PageDiagramDlg.h"
 
+#include "app/Help.h"
 #include "app/MainFrame.h"
 #include "app/QelApp.h"
 #include "app/QtText.h"
@@ -39,6 +40,7 @@ CPageDiagramDlg::CPageDiagramDlg(const CQelDoc& doc, CShellDialogs& dialogs, QWi
     setObjectName("pageDiagramDlg");
     setWindowTitle(ToQString(autoatt::texts::kDiagramTitle));
     setSizeGripEnabled(true);
+    InstallHelpKey(this, "diagramma_pagine");
     resize(900, 640);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "compare/ui/DiffDlg.h"
 
+#include "app/Help.h"
 #include "app/QtText.h"
 #include "compare/Texts.h"
 
@@ -18,6 +19,7 @@ CDiffDlg::CDiffDlg(std::vector<ConfigDifference> differences, QWidget* parent)
     : QDialog(parent), differences_(std::move(differences)) {
     setObjectName("CDiffDlg");
     setWindowTitle(ToQString(texts::compareCaption));
+    InstallHelpKey(this, "confronta_unita");
 
     filter_ = new QLineEdit(this);
     filter_->setObjectName("diffFilter");

@@ -18,7 +18,7 @@ constexpr int kRangeNotifyPreset = 0;
 
 CWizDefMboxPage::CWizDefMboxPage(editors::CMboxList& list, QWidget* parent)
     : CPropertyPage(ToQString(editors::texts::kListTab), parent), list_(list) {
-    SetHelpTopic("lista_caselle");
+    SetHelpTopic("crea_intervallo");
     range_ = new CMboxRangePanel(kRangeNotifyPreset, false, this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(range_);

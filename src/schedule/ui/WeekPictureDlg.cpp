@@ -1,5 +1,6 @@
 #include "schedule/ui/WeekPictureDlg.h"
 
+#include "app/Help.h"
 #include "app/MainFrame.h"
 #include "app/QelApp.h"
 #include "app/QtText.h"
@@ -47,6 +48,7 @@ CWeekPictureDlg::CWeekPictureDlg(const CQelDoc& doc, CShellDialogs& dialogs,
     setWindowTitle(ToQString(st::kWindowTitle));
     setSizeGripEnabled(true);
     resize(1100, 700);
+    InstallHelpKey(this, "quadro_settimanale");
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     view_ = new CSvgView(splitter);

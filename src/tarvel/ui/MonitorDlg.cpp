@@ -1,5 +1,6 @@
 #include "tarvel/ui/MonitorDlg.h"
 
+#include "app/Help.h"
 #include "app/QtText.h"
 #include "tarvel/Texts.h"
 #include "tarvel/ui/QtThreads.h"
@@ -43,6 +44,7 @@ CMonitorDlg::CMonitorDlg(std::string device, SerialPortFactory factory, QWidget*
         QMetaObject::invokeMethod(this, &CMonitorDlg::OnLineEnded, Qt::QueuedConnection);
     });
     setWindowTitle(T(texts::monitorCaption));
+    InstallHelpKey(this, "monitor_linea");
 
     auto* menu = new QMenuBar(this);
     QAction* about = menu->addAction(T(texts::monitorAbout));

@@ -32,8 +32,10 @@ class CLinkContext {
     CSerialLink* openLink_ = nullptr;
 };
 
-// Start-up: fixes the settings path in startDir and reads the file.
-void LoadSerialSettings(CLinkContext& context, const std::string& startDir);
+// Start-up: fixes the settings path (see SerialSettingsLocation) and reads
+// the file.
+void LoadSerialSettings(CLinkContext& context, const std::string& startDir,
+                        const std::string& configDir = {});
 // Writes the process-wide settings to the fixed path.
 bool SaveSerialSettings(const CLinkContext& context);
 

@@ -16,7 +16,8 @@ CMemorySerialPort::~CMemorySerialPort() {
 
 bool CMemorySerialPort::Open(const std::string& device, const LineParams& line) {
     std::lock_guard lock(wire_->mutex);
-    if (device != wire_->device || wire_->unplugged || wire_->open[side_]) return false;
+    missing_ = device != wire_->device || wire_->unplugged;
+    if (missing_ || wire_->open[side_]) return false;
     wire_->open[side_] = true;
     wire_->openCount[side_]++;
     wire_->breakOn[side_] = false;

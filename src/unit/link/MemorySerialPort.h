@@ -53,6 +53,7 @@ class CMemorySerialPort : public ISerialPort {
     void SetBreak(bool on) override;
     void Close() override;
     bool HasFailed() const override;
+    bool DeviceMissing() const override { return missing_; }
     void Interrupt() override;
 
     LineParams lastLine;
@@ -65,6 +66,7 @@ class CMemorySerialPort : public ISerialPort {
     int side_;
     bool isOpen_ = false;
     bool interrupted_ = false; // under the wire's mutex
+    bool missing_ = false;     // the last open named another device, or the wire was unplugged
 };
 
 } // namespace kiv

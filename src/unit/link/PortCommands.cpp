@@ -7,16 +7,19 @@ namespace kiv {
 
 bool TestOpenPort(CLinkContext& context, MessageSink& messages, MsgIcon icon) {
     bool open;
+    std::string failure;
     {
         CSerialLink link(context);
         open = link.IsOpen();
+        if (!open) failure = CannotOpenPortText(link);
     }
-    if (!open) messages.Show(texts::cannotOpenPort, icon);
+    if (!open) messages.Show(failure, icon);
     return open;
 }
 
-bool StartupSerialCheck(CLinkContext& context, MessageSink& messages, const std::string& startDir) {
-    LoadSerialSettings(context, startDir);
+bool StartupSerialCheck(CLinkContext& context, MessageSink& messages, const std::string& startDir,
+                        const std::string& configDir) {
+    LoadSerialSettings(context, startDir, configDir);
     return TestOpenPort(context, messages, MsgIcon::Warning);
 }
 

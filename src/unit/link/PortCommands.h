@@ -10,11 +10,12 @@
 
 namespace kiv {
 
-// Start-up: fixes the settings path in startDir, reads rs_setup.cfg and
-// test-opens the port. When it does not open, "Impossibile aprire la porta
-// COM" with the exclamation icon; start-up goes on either way. True when the
-// port opened.
-bool StartupSerialCheck(CLinkContext& context, MessageSink& messages, const std::string& startDir);
+// Start-up: fixes the settings path (rs_setup.cfg in startDir when it is
+// there, else in configDir), reads the file and test-opens the port. When it
+// does not open, "Impossibile aprire la porta COM" with the exclamation icon;
+// start-up goes on either way. True when the port opened.
+bool StartupSerialCheck(CLinkContext& context, MessageSink& messages, const std::string& startDir,
+                        const std::string& configDir = {});
 
 // After the "Selezione Porta COM" dialog: chosenIndex is the port index 0..3
 // picked with OK, or nothing for Cancel. The port is test-opened in both

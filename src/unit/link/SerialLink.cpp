@@ -1,15 +1,30 @@
 #include "unit/link/SerialLink.h"
 
 #include "unit/link/SerialTrace.h"
+#include "unit/link/Texts.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <thread>
 
 namespace kiv {
 
-void LoadSerialSettings(CLinkContext& context, const std::string& startDir) {
-    context.settingsPath = SerialSettingsPath(startDir);
+void LoadSerialSettings(CLinkContext& context, const std::string& startDir,
+                        const std::string& configDir) {
+    context.settingsPath = SerialSettingsLocation(startDir, configDir);
+    if (!configDir.empty()) {
+        // The configuration folder may not exist before the first run.
+        std::error_code error;
+        std::filesystem::create_directories(configDir, error);
+    }
     context.settings.Load(context.settingsPath);
+}
+
+std::string CannotOpenPortText(const CSerialLink& link) {
+    std::string text = texts::cannotOpenPort;
+    if (link.DeviceMissing())
+        text += texts::deviceMissingBefore + link.Device() + texts::deviceMissingAfter;
+    return text;
 }
 
 bool SaveSerialSettings(const CLinkContext& context) {
@@ -25,6 +40,7 @@ CSerialLink::CSerialLink(CLinkContext& context) : context_(context), settings_(c
     if (context_.trace) context_.trace->Opened(device_, ok);
     if (!ok) {
         context_.linkStatus = -1;
+        missing_ = port_ && port_->DeviceMissing();
         port_.reset();
         return;
     }

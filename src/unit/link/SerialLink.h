@@ -21,6 +21,8 @@ class CSerialLink {
 
     bool IsOpen() const { return open_; }
     const std::string& Device() const { return device_; }
+    // True when the open failed because the device does not exist.
+    bool DeviceMissing() const { return missing_; }
 
     // Sends the bytes one at a time with the standard gap after each.
     void WriteSlow(const std::uint8_t* data, std::size_t count);
@@ -50,6 +52,12 @@ class CSerialLink {
     std::unique_ptr<ISerialPort> port_;
     std::string device_;
     bool open_ = false;
+    bool missing_ = false;
 };
+
+// "Impossibile aprire la porta COM", followed by the device's path on a line
+// of its own when the device does not exist, so the user sees which mapping
+// points nowhere.
+std::string CannotOpenPortText(const CSerialLink& link);
 
 } // namespace kiv

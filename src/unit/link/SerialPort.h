@@ -48,6 +48,9 @@ class ISerialPort {
     virtual void Close() = 0;
     // True once the port has failed (device gone) since it was opened.
     virtual bool HasFailed() const { return false; }
+    // After an Open that failed: true when no such device exists (an adapter
+    // unplugged, a path mistyped), false when it exists but would not open.
+    virtual bool DeviceMissing() const { return false; }
     // Wakes a WaitForBytes blocked on another thread, and makes every later
     // wait return false at once, until the port is opened again. The one
     // call that another thread may make while a thread uses the port: it is

@@ -1,5 +1,6 @@
 #include "unit/link/SerialSettings.h"
 
+#include <filesystem>
 #include <fstream>
 
 namespace kiv {
@@ -63,6 +64,27 @@ std::string SerialSettingsPath(const std::string& directory) {
     const char last = directory.back();
     if (last == '/' || last == '\\') return directory + "rs_setup.cfg";
     return directory + "/rs_setup.cfg";
+}
+
+std::string SerialSettingsLocation(const std::string& startDir, const std::string& configDir) {
+    const std::string inStart = SerialSettingsPath(startDir);
+    std::error_code error;
+    if (configDir.empty() || std::filesystem::is_regular_file(inStart, error)) return inStart;
+    return SerialSettingsPath(configDir);
+}
+
+std::string DescribeSerialDevice(const SerialDeviceInfo& info) {
+    std::string details;
+    for (const std::string* part : {&info.description, &info.manufacturer}) {
+        if (part->empty()) continue;
+        if (!details.empty()) details += ", ";
+        details += *part;
+    }
+    if (!info.serialNumber.empty()) {
+        if (!details.empty()) details += ", ";
+        details += "n. " + info.serialNumber;
+    }
+    return details.empty() ? info.device : info.device + " - " + details;
 }
 
 CPortResolver::CPortResolver() {

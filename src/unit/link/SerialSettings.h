@@ -41,6 +41,24 @@ class CSerialSettings {
 // Path of rs_setup.cfg in the given directory (built once at start-up).
 std::string SerialSettingsPath(const std::string& directory);
 
+// Where rs_setup.cfg is kept: in the start folder when the file is already
+// there, otherwise in the user's configuration folder (beside the profile),
+// so that the chosen port stays whatever folder the program starts in. An
+// empty configuration folder keeps the start folder.
+std::string SerialSettingsLocation(const std::string& startDir, const std::string& configDir);
+
+// A serial device the system offers, as its port list describes it.
+struct SerialDeviceInfo {
+    std::string device; // the path that is opened (/dev/ttyUSB0, COM3)
+    std::string description;
+    std::string manufacturer;
+    std::string serialNumber;
+};
+
+// "/dev/ttyUSB0 - USB-Serial Controller, Prolific, n. 12345": the device and
+// whichever of its descriptions are known.
+std::string DescribeSerialDevice(const SerialDeviceInfo& info);
+
 // Maps port numbers 1..4 to device paths. Defaults follow the platform
 // (/dev/ttyS0..3, COM1..COM4); the Qt layer overrides them from the profile
 // section "Ports". A fixed device, when set, is used whatever the number

@@ -6,6 +6,11 @@
 namespace kiv::texts {
 
 inline constexpr const char* cannotOpenPort = "Impossibile aprire la porta COM";
+// Added below it when the port's device does not exist: before and after its path.
+inline constexpr const char* deviceMissingBefore = "\nIl dispositivo ";
+inline constexpr const char* deviceMissingAfter =
+    " non \xE8 presente: collegare l'adattatore o associare la porta a un altro dispositivo "
+    "in Selezione Porta COM.";
 inline constexpr const char* commTimeout = "Time-out Comunicazione";
 inline constexpr const char* cannotRead = "La Stringa non pu\xF2 essere letta";
 inline constexpr const char* wrongVersion = "Versione Errata";
@@ -23,6 +28,12 @@ inline constexpr const char* portLabel[4] = {"Porta Com 1", "Porta Com 2", "Port
                                              "Porta Com 4"};
 // Beside a port whose device is not there.
 inline constexpr const char* portMissing = " - assente";
+// The mapping of the chosen port to a device, under the four ports.
+inline constexpr const char* portDeviceLabel = "&Dispositivo della porta:";
+inline constexpr const char* portSystemDevicesLabel = "Porte &seriali del sistema:";
+inline constexpr const char* portRefreshButton = "A&ggiorna";
+inline constexpr const char* portNoSystemDevice = "(nessuna porta seriale trovata)";
+inline constexpr const char* portPickSystemDevice = "(scegliere una porta dall'elenco)";
 // The button beside a transfer's file name field.
 inline constexpr const char* browseButton = "&Sfoglia...";
 inline constexpr const char* wrongPassword = "Password errata";

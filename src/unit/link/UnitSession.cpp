@@ -96,7 +96,7 @@ bool CUnitSession::AwaitAcknowledge(CSerialLink& link, int seconds) {
 
 bool CUnitSession::LinkOpen(const CSerialLink& link) {
     if (link.IsOpen()) return true;
-    Show(texts::cannotOpenPort);
+    Show(CannotOpenPortText(link));
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "wizard/ui/WelcomeDlg.h"
 
+#include "app/Help.h"
 #include "app/QtText.h"
 #include "wizard/Texts.h"
 
@@ -14,6 +15,7 @@ CWelcomeDlg::CWelcomeDlg(QWidget* parent) : QDialog(parent) {
     namespace t = wizard::texts;
     setObjectName("wizardWelcome");
     setWindowTitle(ToQString(t::kWelcomeTitle));
+    InstallHelpKey(this, "wizard");
     setModal(true);
     auto* text = new QLabel(
         ToQString(std::string(t::kWelcome1) + "\n\n" + t::kWelcome2 + "\n\n\n" + t::kWelcome3),

@@ -34,7 +34,7 @@ const char* HelpTopic(int step) {
     case wizard::kStepPages:
         return "gestione_pagine";
     default:
-        return "";
+        return "wizard";
     }
 }
 

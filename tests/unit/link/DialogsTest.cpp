@@ -10,17 +10,20 @@
 #include "unit/link/ui/WaitLineDlg.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 
 namespace kiv {
@@ -49,21 +52,74 @@ TEST(PasswordDlgTest, DigitsOnlyAndAtMostEight) {
     EXPECT_EQ(sink.messages.size(), 1u);
 }
 
-TEST(PortSelectDlgTest, ShowsEachPortsDevice) {
+TEST(PortSelectDlgTest, ShowsEachPortsDeviceAndMapsTheChosenOne) {
     RecordingSink sink;
     CPortResolver ports;
     ports.SetDevice(3, "/tmp/unit-here");
-    CPortSelectDlg dialog(2, ports, sink,
-                          [](const std::string& d) { return d == "/tmp/unit-here"; });
+    std::vector<SerialDeviceInfo> system = {
+        {"/dev/ttyS0", "", "", ""}, {"/dev/ttyUSB0", "USB-Serial Controller", "Prolific", "A1B2"}};
+    std::vector<std::string> present = {"/tmp/unit-here", "/dev/ttyS0", "/dev/ttyUSB0"};
+    int listed = 0;
+    CPortSelectDlg dialog(
+        2, ports, sink,
+        [&] {
+            ++listed;
+            return system;
+        },
+        [&](const std::string& d) {
+            return std::find(present.begin(), present.end(), d) != present.end();
+        });
     EXPECT_EQ(dialog.windowTitle(), "Selezione Porta COM");
     EXPECT_TRUE(dialog.Button(2)->isChecked());
     EXPECT_EQ(dialog.Button(2)->text(), "Porta Com 3    (/tmp/unit-here)");
-    EXPECT_TRUE(dialog.Button(0)->text().startsWith("Porta Com 1    ("));
-    EXPECT_TRUE(dialog.Button(0)->text().endsWith(" - assente)"));
-    dialog.Button(3)->setChecked(true);
-    EXPECT_EQ(dialog.PortIndex(), 3);
+    EXPECT_EQ(dialog.Button(0)->text(), "Porta Com 1    (/dev/ttyS0)");
+    EXPECT_EQ(dialog.Button(1)->text(), "Porta Com 2    (/dev/ttyS1 - assente)");
+    EXPECT_EQ(dialog.DeviceField()->text(), "/tmp/unit-here");
+    EXPECT_EQ(listed, 1); // listed when it opens
+    ASSERT_EQ(dialog.SystemDevices()->count(), 3);
+    EXPECT_EQ(dialog.SystemDevices()->itemText(2),
+              "/dev/ttyUSB0 - USB-Serial Controller, Prolific, n. A1B2");
 
-    CPortSelectDlg outside(7, ports, sink, [](const std::string&) { return true; });
+    // Port 2 goes to the USB adapter picked from the list.
+    dialog.Button(1)->setChecked(true);
+    EXPECT_EQ(dialog.DeviceField()->text(), "/dev/ttyS1");
+    dialog.SystemDevices()->setCurrentIndex(2);
+    emit dialog.SystemDevices()->activated(2);
+    EXPECT_EQ(dialog.DeviceField()->text(), "/dev/ttyUSB0");
+    EXPECT_EQ(dialog.Button(1)->text(), "Porta Com 2    (/dev/ttyUSB0)");
+    // Port 4 to a path typed by hand; an emptied field is the default again.
+    dialog.Button(3)->setChecked(true);
+    dialog.DeviceField()->selectAll();
+    QTest::keyClicks(dialog.DeviceField(), "/dev/pts/7");
+    EXPECT_EQ(dialog.Button(3)->text(), "Porta Com 4    (/dev/pts/7 - assente)");
+    dialog.Button(0)->setChecked(true);
+    dialog.DeviceField()->selectAll();
+    QTest::keyClick(dialog.DeviceField(), Qt::Key_Delete);
+    EXPECT_EQ(dialog.PortIndex(), 0);
+    const CPortResolver chosen = dialog.Ports();
+    EXPECT_EQ(chosen.Device(1), CPortResolver::DefaultDevice(1));
+    EXPECT_EQ(chosen.Device(2), "/dev/ttyUSB0");
+    EXPECT_EQ(chosen.Device(3), "/tmp/unit-here");
+    EXPECT_EQ(chosen.Device(4), "/dev/pts/7");
+
+    // "Aggiorna" lists again: an adapter plugged in meanwhile appears, and a
+    // port's mark follows its device.
+    system.push_back({"/dev/ttyUSB1", "FT232R USB UART", "FTDI", ""});
+    present.push_back("/dev/pts/7");
+    QTest::mouseClick(dialog.RefreshButton(), Qt::LeftButton);
+    EXPECT_EQ(listed, 2);
+    EXPECT_EQ(dialog.SystemDevices()->count(), 4);
+    EXPECT_EQ(dialog.Button(3)->text(), "Porta Com 4    (/dev/pts/7)");
+
+    // Nothing listed: the list says so, and a typed path still works.
+    system.clear();
+    dialog.Refresh();
+    ASSERT_EQ(dialog.SystemDevices()->count(), 1);
+    EXPECT_EQ(dialog.SystemDevices()->itemText(0), "(nessuna porta seriale trovata)");
+
+    CPortSelectDlg outside(
+        7, ports, sink, [] { return std::vector<SerialDeviceInfo>{}; },
+        [](const std::string&) { return true; });
     EXPECT_EQ(outside.PortIndex(), 1); // an index outside 0-3 stands for port 2
 }
 

@@ -127,3 +127,75 @@ TEST_F(SettingsFile, LinkOpensTheMappedDeviceAndFailedOpenStillRewrites) {
     EXPECT_EQ(ReadBytes(), Le({4, 3, 1, 2, 3}));
     EXPECT_TRUE(wire->sent[0].empty());
 }
+
+TEST_F(SettingsFile, StartFolderFileIsKeptElseTheConfigurationFolderHoldsIt) {
+    const fs::path config = dir / "config"; // made by the first start
+    const fs::path first = dir / "first", second = dir / "second";
+    fs::create_directories(first);
+    fs::create_directories(second);
+    const auto fileIn = [](const fs::path& folder) { return (folder / "rs_setup.cfg").string(); };
+    const auto bytesOf = [](const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+    };
+
+    // A start folder without the file: the chosen port goes beside the profile.
+    CLinkContext one;
+    LoadSerialSettings(one, first.string(), config.string());
+    EXPECT_EQ(one.settingsPath, fileIn(config));
+    one.settings.portNumber = 4;
+    ASSERT_TRUE(SaveSerialSettings(one));
+    EXPECT_FALSE(fs::exists(fileIn(first)));
+    EXPECT_EQ(bytesOf(fileIn(config)), Le({4, 3, 1, 2, 4}));
+
+    // Another start folder finds it there.
+    CLinkContext two;
+    LoadSerialSettings(two, second.string(), config.string());
+    EXPECT_EQ(two.settings.portNumber, 4);
+
+    // A start folder that holds its own file keeps using it, read and written
+    // there; the one beside the profile is left alone.
+    {
+        std::ofstream(fileIn(second), std::ios::binary)
+            .write("\x04\0\0\0\x03\0\0\0\x01\0\0\0\x02\0\0\0\x01\0\0\0", 20);
+    }
+    CLinkContext three;
+    LoadSerialSettings(three, second.string(), config.string());
+    EXPECT_EQ(three.settingsPath, fileIn(second));
+    EXPECT_EQ(three.settings.portNumber, 1);
+    three.settings.portNumber = 3;
+    ASSERT_TRUE(SaveSerialSettings(three));
+    EXPECT_EQ(bytesOf(fileIn(second)), Le({4, 3, 1, 2, 3}));
+    EXPECT_EQ(bytesOf(fileIn(config)), Le({4, 3, 1, 2, 4}));
+
+    // Without a configuration folder the start folder is the place, as before.
+    EXPECT_EQ(SerialSettingsLocation(first.string(), ""), fileIn(first));
+}
+
+TEST(SerialSettings, MissingDeviceIsNamedAndAHeldOneIsNot) {
+    auto wire = std::make_shared<CMemoryWire>("/dev/unit2");
+    CLinkContext context;
+    context.settingsPath.clear();
+    context.portFactory = CMemorySerialPort::HostFactory(wire);
+    context.ports.SetDevice(2, "/dev/ttyUSB0");
+    {
+        CSerialLink link(context);
+        ASSERT_FALSE(link.IsOpen());
+        EXPECT_EQ(CannotOpenPortText(link),
+                  "Impossibile aprire la porta COM\nIl dispositivo /dev/ttyUSB0 non \xE8 presente: "
+                  "collegare l'adattatore o associare la porta a un altro dispositivo in "
+                  "Selezione Porta COM.");
+    }
+    // The device is there but another program holds it: only the usual text.
+    context.ports.SetDevice(2, "/dev/unit2");
+    CMemorySerialPort other(wire, CMemorySerialPort::hostSide);
+    ASSERT_TRUE(other.Open("/dev/unit2", {}));
+    CSerialLink link(context);
+    ASSERT_FALSE(link.IsOpen());
+    EXPECT_EQ(CannotOpenPortText(link), "Impossibile aprire la porta COM");
+
+    EXPECT_EQ(DescribeSerialDevice({"/dev/ttyUSB0", "USB-Serial Controller", "Prolific", "A1B2"}),
+              "/dev/ttyUSB0 - USB-Serial Controller, Prolific, n. A1B2");
+    EXPECT_EQ(DescribeSerialDevice({"/dev/ttyS0", "", "", ""}), "/dev/ttyS0");
+    EXPECT_EQ(DescribeSerialDevice({"/dev/ttyACM0", "", "", "77"}), "/dev/ttyACM0 - n. 77");
+}

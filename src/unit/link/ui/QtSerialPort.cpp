@@ -105,6 +105,10 @@ bool CQtSerialPort::Open(const std::string& device, const LineParams& line) {
     return true;
 }
 
+bool CQtSerialPort::DeviceMissing() const {
+    return !port_->isOpen() && port_->error() == QSerialPort::DeviceNotFoundError;
+}
+
 bool CQtSerialPort::IsOpen() const {
     return port_->isOpen();
 }

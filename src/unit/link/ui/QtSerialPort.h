@@ -28,6 +28,7 @@ class CQtSerialPort : public ISerialPort {
     void SetBreak(bool on) override;
     void Close() override;
     bool HasFailed() const override;
+    bool DeviceMissing() const override;
     void Interrupt() override;
 
     // The line parameters the open port holds, read back from it.

@@ -1,5 +1,6 @@
 #include "unit/link/ui/WaitLineDlg.h"
 
+#include "app/Help.h"
 #include "app/QtText.h"
 #include "unit/link/Texts.h"
 
@@ -17,6 +18,7 @@ namespace kiv {
 CWaitLineDlg::CWaitLineDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("CWaitLineDlg");
     setWindowTitle(ToQString(texts::waitLineCaption));
+    InstallHelpKey(this, "attesa_linea_libera");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(ToQString(texts::pleaseWait), this));
     cancel_ = new QPushButton("Annulla", this);

@@ -70,7 +70,7 @@ void CUnitCommands::OpenPort() {
         context_.trace = trace_->Good() ? trace_.get() : nullptr;
     }
     CQelDoc& doc = app_.Doc();
-    StartupSerialCheck(context_, app_.Sink(), doc.startDir);
+    StartupSerialCheck(context_, app_.Sink(), doc.startDir, NativePath(CProfile::Directory()));
     // The document keeps the port as an index 0-3; a number outside 1-4 is port 2.
     doc.serialPortNumber = context_.settings.EffectivePort();
     doc.portIndex = doc.serialPortNumber - 1;
@@ -78,9 +78,16 @@ void CUnitCommands::OpenPort() {
 
 void CUnitCommands::SelectPort() {
     CQelDoc& doc = app_.Doc();
-    CPortSelectDlg dialog(doc.portIndex, context_.ports, app_.Sink(), {}, app_.Frame());
+    CPortSelectDlg dialog(doc.portIndex, context_.ports, app_.Sink(), deviceLister, {},
+                          app_.Frame());
     std::optional<int> chosen;
-    if (app_.Dialogs().Exec(dialog) == QDialog::Accepted) chosen = dialog.PortIndex();
+    if (app_.Dialogs().Exec(dialog) == QDialog::Accepted) {
+        chosen = dialog.PortIndex();
+        // The devices go to the profile's "Ports", where tarvel finds them too.
+        context_.ports = dialog.Ports();
+        SavePortResolver(app_.Profile().Settings(), context_.ports);
+        app_.Profile().Sync();
+    }
     doc.portIndex = ApplyPortSelection(context_, app_.Sink(), chosen, doc.portIndex);
     doc.serialPortNumber = doc.portIndex + 1;
 }

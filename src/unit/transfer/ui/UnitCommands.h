@@ -10,8 +10,10 @@
 #include "unit/link/TransferUi.h"
 #include "unit/link/ui/BusyCursor.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -40,6 +42,9 @@ class CUnitCommands : public CAppPart {
     void Install();
 
     CLinkContext& Context() { return context_; }
+    // The serial devices "Selezione Porta COM" offers (the system's, unless
+    // a test sets its own).
+    std::function<std::vector<SerialDeviceInfo>()> deviceLister;
 
     // Step 1 of start-up: settings file, port mapping, test-open.
     void OpenPort();
