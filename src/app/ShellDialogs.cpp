@@ -21,6 +21,21 @@ std::optional<int> CShellDialogs::AskProductType(QWidget* parent, int current) {
 
 namespace {
 
+// A filter reads "caption (patterns)". Where every caption already shows its
+// own patterns in the form the user is meant to read ("ScriptFiles (*.03,*.21)"),
+// the dialog shows the captions alone, not the matching patterns once more.
+void SetNameFilters(QFileDialog& dlg, const QString& filter) {
+    bool captionsShowPatterns = true;
+    for (const QString& one : filter.split(QStringLiteral(";;"))) {
+        const QString trimmed = one.trimmed();
+        const qsizetype open = trimmed.lastIndexOf('(');
+        captionsShowPatterns = captionsShowPatterns && trimmed.endsWith(')') && open > 0 &&
+                               trimmed.left(open).trimmed().endsWith(')');
+    }
+    dlg.setOption(QFileDialog::HideNameFilterDetails, captionsShowPatterns);
+    dlg.setNameFilter(filter);
+}
+
 std::optional<QString> RunFileDialog(CShellDialogs& shell, QFileDialog& dlg) {
     if (shell.Exec(dlg) != QDialog::Accepted) return std::nullopt;
     const QStringList files = dlg.selectedFiles();
@@ -37,7 +52,7 @@ std::optional<QString> CShellDialogs::OpenFileName(QWidget* parent, const QStrin
     // Any name is taken: a name typed without extension gets ".qel", and a
     // file that cannot be read is reported by the command.
     dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setNameFilter(filter);
+    SetNameFilters(dlg, filter);
     if (!folder.isEmpty() && QDir(folder).exists()) dlg.setDirectory(folder);
     return RunFileDialog(*this, dlg);
 }
@@ -47,7 +62,7 @@ std::optional<QString> CShellDialogs::SaveFileName(QWidget* parent, const QStrin
     QFileDialog dlg(parent, ui::Ui(ui::kSaveDialogTitle));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setNameFilter(filter);
+    SetNameFilters(dlg, filter);
     if (!folder.isEmpty() && QDir(folder).exists()) dlg.setDirectory(folder);
     dlg.selectFile(name);
     return RunFileDialog(*this, dlg);

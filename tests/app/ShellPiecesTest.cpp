@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QPushButton>
@@ -157,6 +158,32 @@ class FileDialogButtons : public CShellDialogs {
     }
     QStringList buttons;
 };
+
+// The file types a real file dialog lists, inspected and cancelled.
+class FileDialogTypes : public CShellDialogs {
+  public:
+    using CShellDialogs::CShellDialogs;
+    int Exec(QDialog& dialog) override {
+        types.clear();
+        if (auto* combo = dialog.findChild<QComboBox*>("fileTypeCombo"))
+            for (int i = 0; i < combo->count(); ++i)
+                types << combo->itemText(i);
+        return QDialog::Rejected;
+    }
+    QStringList types;
+};
+
+// A caption that shows its own patterns is shown alone; any other caption
+// keeps the patterns beside it.
+TEST_F(ShellPiecesTest, FileTypesReadAsTheirCaptions) {
+    FileDialogTypes shell(sink);
+    shell.OpenFileName(nullptr, "ScriptFiles (*.03,*.21) (*.03 *.21);;All files (*.*) (*.*)",
+                       workDir.path());
+    EXPECT_EQ(shell.types, (QStringList{"ScriptFiles (*.03,*.21)", "All files (*.*)"}));
+    shell.SaveFileName(nullptr, CShellDialogs::Filter("Files KIV", "*.qel"), workDir.path(),
+                       "x.qel");
+    EXPECT_EQ(shell.types, QStringList{"Files KIV (*.qel)"});
+}
 
 TEST_F(ShellPiecesTest, QtsOwnDialogsSpeakItalian) {
     auto app = Start(); // kiv's start-up loads Qt's translations

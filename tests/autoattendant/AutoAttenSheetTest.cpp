@@ -184,9 +184,8 @@ TEST_F(AutoAttenSheetTest, AFileWithAPageExtensionGoesToThatPageOnly) {
     shell.nextFile = "/rec/benvenuto.05";
     page->ChooseButton()->click();
     ASSERT_EQ(shell.filters.size(), 1u);
-    EXPECT_TRUE(shell.filters[0].startsWith("ScriptFiles (*.03,*.21)"))
-        << shell.filters[0].toStdString();
-    EXPECT_TRUE(shell.filters[0].endsWith("All files (*.*)"));
+    // Each caption as the user reads it, then the patterns the dialog matches.
+    EXPECT_EQ(shell.filters[0], "ScriptFiles (*.03,*.21) (*.03 *.21);;All files (*.*) (*.*)");
     EXPECT_EQ(shell.titles[0], "Selezionate il File Pagina");
     EXPECT_EQ(list->topLevelItem(5)->text(1), "/rec/benvenuto.05");
     EXPECT_TRUE(list->topLevelItem(3)->text(1).isEmpty());

@@ -81,8 +81,9 @@ void CRecordingListPage::Choose() {
     const autoatt::FileFilter first = autoatt::ScriptFilesFilter(selected);
     // The caption as the user reads it, then the patterns in the form the
     // file dialog matches (blank-separated).
-    const QString filter = CShellDialogs::Filter(ToQString(first.label), ToQString(first.pattern)) +
-                           ";;" + ToQString(t::kAllFilesFilter);
+    const QString filter =
+        CShellDialogs::Filter(ToQString(first.label), ToQString(first.pattern)) + ";;" +
+        CShellDialogs::Filter(ToQString(t::kAllFilesFilter), ToQString(t::kAllFilesPattern));
     const auto chosen = Dialogs().OpenFileName(this, filter, FromNativePath(edit_.folder),
                                                ToQString(t::kChooseFileTitle));
     if (!chosen) return;
