@@ -103,9 +103,13 @@ def main():
             yield_error("%s.html: no <title>" % name)
         elif not h1 or html.unescape(h1.group(1)).strip() != html.unescape(title.group(1)).strip():
             yield_error("%s.html: <h1> differs from <title>" % name)
-        if re.search(r"<script|javascript:|@import|<link\b", text, re.I):
+        # The one style sheet every page shares, and nothing else from outside.
+        sheet = '<link rel="stylesheet" type="text/css" href="guide.css">'
+        if sheet not in text:
+            yield_error("%s.html: no %s" % (name, sheet))
+        if re.search(r"<script|javascript:|@import|<link\b", text.replace(sheet, ""), re.I):
             yield_error("%s.html: scripts or external style sheets" % name)
-        links = re.findall(r'href="([^"]*)"', text)
+        links = re.findall(r'<a\b[^>]*href="([^"]*)"', text)
         if name != "index" and "index.html" not in links:
             yield_error("%s.html: no link back to index.html" % name)
         for link in links:

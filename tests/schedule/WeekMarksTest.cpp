@@ -2,6 +2,7 @@
 // text listing. Texts are code page 1252 (\xEC is "ì", \xE0 "à", \xE8 "è").
 
 #include "schedule/WeekMarks.h"
+#include "schedule/WeekDoc.h"
 #include "schedule/WeekPicture.h"
 #include "schedule/WeekText.h"
 
@@ -20,19 +21,9 @@ void PrintTo(const Mark& mark, std::ostream* os) {
 
 namespace {
 
-void Program(CQelDoc& doc, int pageIndex) {
-    doc.pages[static_cast<std::size_t>(pageIndex)][1].op = kPageOpDisconnect;
-}
-
-void Work(CQelDoc& doc, int day, const char* from, const char* to) {
-    doc.workHours[static_cast<std::size_t>(day)] = from;
-    doc.workHours[static_cast<std::size_t>(day + 7)] = to;
-}
-
-void Break(CQelDoc& doc, int day, int row, int start, int end, int page) {
-    doc.breaks[static_cast<std::size_t>(day)][static_cast<std::size_t>(row)] =
-        BreakSlot{start, end, page};
-}
+using kiv::test::Break;
+using kiv::test::Program;
+using kiv::test::Work;
 
 // Automatic mode, Monday to Friday 08:00-18:00, Monday's breaks all inside
 // its working hours: one at each end of the day and two that touch without

@@ -6,6 +6,7 @@
 #include "schedule/WeekSvg.h"
 
 #include "schedule/SvgReader.h"
+#include "schedule/WeekDoc.h"
 #include "schedule/WeekPicture.h"
 
 #include "document/PageOps.h"
@@ -19,19 +20,9 @@ namespace {
 using test::Element;
 using test::SvgReader;
 
-void Program(CQelDoc& doc, int pageIndex) {
-    doc.pages[static_cast<std::size_t>(pageIndex)][1].op = kPageOpDisconnect;
-}
-
-void Work(CQelDoc& doc, int day, const char* from, const char* to) {
-    doc.workHours[static_cast<std::size_t>(day)] = from;
-    doc.workHours[static_cast<std::size_t>(day + 7)] = to;
-}
-
-void Break(CQelDoc& doc, int day, int row, int start, int end, int page) {
-    doc.breaks[static_cast<std::size_t>(day)][static_cast<std::size_t>(row)] =
-        BreakSlot{start, end, page};
-}
+using kiv::test::Break;
+using kiv::test::Program;
+using kiv::test::Work;
 
 void ExpectBox(const Element& e, double x, double y, double width, double height) {
     EXPECT_DOUBLE_EQ(e.Num("x"), x) << e.Attr("class");
